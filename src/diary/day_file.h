@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "diary/diary_tables.h"
+#include "diary/energy_model.h"
+#include "diary/file_error.h"
+
+namespace vesmira {
+
+inline constexpr std::string_view kNotePlaceholder = "Diet Diary Notes";
+inline constexpr std::string_view kUsersFolderName = "users";
+
+// The texts of one day as the form holds them, in file order.
+struct DayEntries {
+  std::array<std::string, kMealCount> meals;
+  std::array<std::string, kActivityCount> minutes;
+  std::string ovrigForbrukning;
+  std::string diaryNote;
+
+  // Every field "0" and the placeholder note: a day without a file.
+  static DayEntries Reset();
+  DayFigures Figures() const;
+  friend bool operator==(const DayEntries&, const DayEntries&) = default;
+};
+
+// The numeric form of one stored day. The note is the note as stored, whole; an empty note
+// stays empty.
+struct DayRecord {
+  std::array<std::int32_t, kMealCount> meals{};
+  std::array<std::int32_t, kActivityCount> minutes{};
+  std::int32_t ovrigForbrukning = 0;
+  std::string diaryNote;
+};
+
+// users/U/U.DD-MM-YYYY below the data folder.
+std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
+                                  std::string_view dateText);
+
+// The 67 lines and the note. "dagEnergiSum" is the number of energyInText minus the number
+// of trainingText; "dagBortTrandade" is trainingText as it stands.
+void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,
+                  std::string_view trainingText);
+
+// Replaces the day file atomically, creating the user's folder when it is missing.
+[[nodiscard]] std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
+                                                    const DayEntries& entries,
+                                                    std::string_view energyInText,
+                                                    std::string_view trainingText);
+
+// The nineteen values (39 characters at most each) and the whole note; an empty note comes
+// back as the placeholder.
+DayEntries ReadDayFile(std::istream& in);
+// Empty when the file cannot be opened: a day without a file.
+std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path);
+
+void ReadDayRecord(std::istream& in, DayRecord& record);
+// When the file cannot be opened the record keeps what it held; returns whether it opened.
+bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record);
+
+// The stored day totals under "dagEnergiSum" and "dagBortTrandade".
+struct DayTotals {
+  std::int32_t energySum = 0;
+  std::int32_t training = 0;
+};
+DayTotals ReadDayTotals(std::istream& in);
+std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path);
+
+}  // namespace vesmira

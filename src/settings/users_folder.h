@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "diary/file_error.h"
+
+// The users folder: a user exists exactly when users/N.properties exists.
+namespace vesmira {
+
+inline constexpr std::string_view kPropertiesExtension = ".properties";
+inline constexpr std::string_view kLegacyPropertiesExtension = ".propertys";
+
+std::filesystem::path UsersFolder(const std::filesystem::path& dataFolder);
+std::filesystem::path PropertiesFilePath(const std::filesystem::path& dataFolder,
+                                         std::string_view user);
+std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
+                                     std::string_view user);
+
+// The user names of the regular files whose names end in ".properties", every
+// ".properties" removed, in ascending byte order of the file names. A missing folder
+// holds no users.
+std::vector<std::string> ScanUserNames(const std::filesystem::path& dataFolder);
+
+// Renames every users/*.propertys to its ".properties" name, in ascending order. A rename
+// never replaces a file: where both names exist it fails, and the scan stops there with the
+// legacy file's path and the cause.
+[[nodiscard]] std::optional<FileError> RenameLegacyProperties(
+    const std::filesystem::path& dataFolder);
+
+// The users scan of the diary form: legacy files renamed, then the names in the order the
+// form's list shows them (the reverse of the listing).
+struct UserListScan {
+  std::vector<std::string> names;
+  std::optional<FileError> renameError;  // when set, names is empty
+};
+UserListScan ScanUserList(const std::filesystem::path& dataFolder);
+
+// A user name that can be used as a file name inside the users folder: not empty, not "."
+// or "..", and no "/", "\", NUL or other control character.
+bool IsUsableUserName(std::string_view name);
+
+}  // namespace vesmira
