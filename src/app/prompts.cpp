@@ -1,0 +1,58 @@
+#include "app/prompts.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace vesmira {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(Prompts::Icon icon) {
+  switch (icon) {
+    case Prompts::Icon::kNone:
+      return QMessageBox::NoIcon;
+    case Prompts::Icon::kExclamation:
+    case Prompts::Icon::kWarning:
+      return QMessageBox::Warning;
+    case Prompts::Icon::kQuestion:
+      return QMessageBox::Question;
+    case Prompts::Icon::kStop:
+      return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Icon icon,
+                                       Buttons buttons) {
+  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text,
+                  buttons == Buttons::kYesNo ? QMessageBox::Yes | QMessageBox::No
+                                             : QMessageBox::Ok,
+                  parent);
+  const int result = box.exec();
+  if (buttons == Buttons::kOk) return Answer::kOk;
+  return result == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
+Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveRequest& request) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(request.filters);
+  dialog.setDefaultSuffix(request.defaultSuffix);
+  dialog.selectFile(request.initialName);
+  SaveAnswer answer;
+  if (dialog.exec() != QDialog::Accepted) return answer;
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty() || files.first().isEmpty()) {
+    answer.outcome = SaveAnswer::Outcome::kFailed;
+    return answer;
+  }
+  answer.outcome = SaveAnswer::Outcome::kChosen;
+  answer.path = QFileInfo(files.first()).absoluteFilePath();
+  return answer;
+}
+
+}  // namespace vesmira
