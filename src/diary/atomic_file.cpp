@@ -1,0 +1,81 @@
+#include "diary/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace vesmira {
+
+namespace {
+
+// Keeps the temporary name within the file system's name limit for any target name.
+constexpr std::size_t kMaxStemLength = 200;
+
+mode_t NewFileMode(const std::filesystem::path& path) {
+  struct stat existing{};
+  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
+                                         std::string_view bytes) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  const std::string stem = path.filename().string().substr(0, kMaxStemLength);
+  std::string temporary = (folder / ("." + stem + ".XXXXXX.tmp")).string();
+
+  const int fd = ::mkostemps(temporary.data(), 4, O_CLOEXEC);
+  if (fd < 0) return FileErrorFromErrno(errno, path);
+
+  auto fail = [&](bool open) {
+    const int error = errno;
+    if (open) ::close(fd);
+    ::unlink(temporary.c_str());
+    return FileErrorFromErrno(error, path);
+  };
+
+  if (::fchmod(fd, NewFileMode(path)) != 0) return fail(true);
+  if (!WriteAll(fd, bytes)) return fail(true);
+  if (::fsync(fd) != 0) return fail(true);
+  if (::close(fd) != 0) return fail(false);
+  if (::rename(temporary.c_str(), path.c_str()) != 0) return fail(false);
+  // The new name itself must survive a power cut, not just the bytes.
+  SyncFolder(folder);
+  return std::nullopt;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace vesmira

@@ -1,0 +1,140 @@
+#include "diary/day_file.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "diary/atomic_file.h"
+#include "diary/key_value.h"
+#include "diary/number_text.h"
+
+namespace vesmira {
+
+namespace {
+
+constexpr std::string_view kMealsSection = "***Kal intag";
+constexpr std::string_view kTrainingSection = "***Kal forbrukning";
+constexpr std::string_view kLongTermSection = "***Langtidsdata";
+constexpr std::string_view kEnergySumKey = "dagEnergiSum";
+constexpr std::string_view kTrainingKey = "dagBortTrandade";
+
+std::string ReadValue(std::istream& in, std::string_view key) {
+  return ReadKeyValue(in, key, kValueCapacity).value;
+}
+
+// Day files are read in binary and their line ends handled by the key reader, so a file
+// written on any platform reads alike.
+std::ifstream OpenForReading(const std::filesystem::path& path) {
+  return std::ifstream(path, std::ios::binary);
+}
+
+}  // namespace
+
+DayEntries DayEntries::Reset() {
+  DayEntries entries;
+  for (auto& meal : entries.meals) meal = "0";
+  for (auto& minutes : entries.minutes) minutes = "0";
+  entries.ovrigForbrukning = "0";
+  entries.diaryNote = kNotePlaceholder;
+  return entries;
+}
+
+DayFigures DayEntries::Figures() const {
+  DayFigures figures;
+  for (std::size_t i = 0; i < kMealCount; ++i) figures.meals[i] = ParseNumber(meals[i]);
+  for (std::size_t i = 0; i < kActivityCount; ++i) figures.minutes[i] = ParseNumber(minutes[i]);
+  figures.ovrigForbrukning = ParseNumber(ovrigForbrukning);
+  return figures;
+}
+
+std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
+                                  std::string_view dateText) {
+  std::string fileName(user);
+  fileName += '.';
+  fileName += dateText;
+  return dataFolder / kUsersFolderName / std::string(user) / fileName;
+}
+
+void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,
+                  std::string_view trainingText) {
+  WriteSectionLine(out, kMealsSection);
+  for (std::size_t i = 0; i < kMealCount; ++i) {
+    WriteKeyValue(out, kMeals[i].dayFileKey, entries.meals[i]);
+  }
+  WriteSectionLine(out, kTrainingSection);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    WriteKeyValue(out, kActivities[i].minutesKey, entries.minutes[i]);
+  }
+  WriteKeyValue(out, kOtherConsumptionKey, entries.ovrigForbrukning);
+  WriteSectionLine(out, kLongTermSection);
+  const std::int64_t energySum =
+      std::int64_t{ParseNumber(energyInText)} - ParseNumber(trainingText);
+  WriteKeyValue(out, kEnergySumKey, FormatNumber(SaturateToInt32(energySum)));
+  WriteKeyValue(out, kTrainingKey, trainingText);
+  WriteKeyValue(out, kNoteKey, entries.diaryNote);
+}
+
+std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
+                                      const DayEntries& entries, std::string_view energyInText,
+                                      std::string_view trainingText) {
+  // A day is never lost for want of its user's folder.
+  if (path.has_parent_path()) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    if (error) return FileErrorFromErrno(error.value(), path);
+  }
+  std::ostringstream bytes;
+  WriteDayFile(bytes, entries, energyInText, trainingText);
+  return AtomicWriteFile(path, bytes.view());
+}
+
+DayEntries ReadDayFile(std::istream& in) {
+  DayEntries entries;
+  for (std::size_t i = 0; i < kMealCount; ++i) entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    entries.minutes[i] = ReadValue(in, kActivities[i].minutesKey);
+  }
+  entries.ovrigForbrukning = ReadValue(in, kOtherConsumptionKey);
+  entries.diaryNote = ReadKeyValue(in, kNoteKey, kNoteCapacity).value;
+  if (entries.diaryNote.empty()) entries.diaryNote = kNotePlaceholder;
+  return entries;
+}
+
+std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
+  std::ifstream in = OpenForReading(path);
+  if (!in) return std::nullopt;
+  return ReadDayFile(in);
+}
+
+void ReadDayRecord(std::istream& in, DayRecord& record) {
+  for (std::size_t i = 0; i < kMealCount; ++i) {
+    record.meals[i] = ParseNumber(ReadValue(in, kMeals[i].dayFileKey));
+  }
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    record.minutes[i] = ParseNumber(ReadValue(in, kActivities[i].minutesKey));
+  }
+  record.ovrigForbrukning = ParseNumber(ReadValue(in, kOtherConsumptionKey));
+  record.diaryNote = ReadKeyValue(in, kNoteKey, kNoteCapacity).value;
+}
+
+bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
+  std::ifstream in = OpenForReading(path);
+  if (!in) return false;
+  ReadDayRecord(in, record);
+  return true;
+}
+
+DayTotals ReadDayTotals(std::istream& in) {
+  DayTotals totals;
+  totals.energySum = ParseNumber(ReadValue(in, kEnergySumKey));
+  totals.training = ParseNumber(ReadValue(in, kTrainingKey));
+  return totals;
+}
+
+std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path) {
+  std::ifstream in = OpenForReading(path);
+  if (!in) return std::nullopt;
+  return ReadDayTotals(in);
+}
+
+}  // namespace vesmira

@@ -1,0 +1,96 @@
+#include "diary/file_error.h"
+
+#include <cerrno>
+#include <string_view>
+
+namespace vesmira {
+
+FileErrorCause FileErrorCauseFromErrno(int error) {
+  switch (error) {
+    case ENOENT:
+      return FileErrorCause::kNotFound;
+    case EACCES:
+    case EPERM:
+    case EEXIST:
+    case EISDIR:
+    case EROFS:
+      return FileErrorCause::kAccessDenied;
+    case EMFILE:
+    case ENFILE:
+      return FileErrorCause::kTooManyOpenFiles;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+      return FileErrorCause::kDiskFull;
+    case EIO:
+      return FileErrorCause::kHardIo;
+    case ENAMETOOLONG:
+    case EINVAL:
+    case ENOTDIR:
+    case ELOOP:
+      return FileErrorCause::kBadPath;
+    case EBUSY:
+    case ETXTBSY:
+      return FileErrorCause::kSharingViolation;
+    case EDEADLK:
+    case ENOLCK:
+      return FileErrorCause::kLockViolation;
+    case EBADF:
+      return FileErrorCause::kInvalidFile;
+    default:
+      return FileErrorCause::kGeneric;
+  }
+}
+
+FileError FileErrorFromErrno(int error, std::filesystem::path path) {
+  return {FileErrorCauseFromErrno(error), std::move(path)};
+}
+
+std::string FileErrorMessage(const FileError& error) {
+  std::string_view pattern;
+  switch (error.cause) {
+    case FileErrorCause::kNotFound:
+      pattern = "%1 was not found.";
+      break;
+    case FileErrorCause::kBadPath:
+      pattern = "%1 contains an invalid path.";
+      break;
+    case FileErrorCause::kTooManyOpenFiles:
+      pattern = "%1 could not be opened because there are too many open files.";
+      break;
+    case FileErrorCause::kAccessDenied:
+      pattern = "Access to %1 was denied.";
+      break;
+    case FileErrorCause::kInvalidFile:
+      pattern = "An invalid file handle was associated with %1.";
+      break;
+    case FileErrorCause::kRemoveCurrentDir:
+      pattern = "%1 could not be removed because it is the current directory.";
+      break;
+    case FileErrorCause::kDirectoryFull:
+      pattern = "%1 could not be created because the directory is full.";
+      break;
+    case FileErrorCause::kHardIo:
+      pattern = "A hardware I/O error was reported while accessing %1.";
+      break;
+    case FileErrorCause::kSharingViolation:
+      pattern = "A sharing violation occurred while accessing %1.";
+      break;
+    case FileErrorCause::kLockViolation:
+      pattern = "A locking violation occurred while accessing %1.";
+      break;
+    case FileErrorCause::kDiskFull:
+      pattern = "Disk full while accessing %1.";
+      break;
+    case FileErrorCause::kGeneric:
+      pattern = "An unknown error occurred while accessing %1.";
+      break;
+  }
+  const std::size_t at = pattern.find("%1");
+  std::string message(pattern.substr(0, at));
+  message += error.path.string();
+  message += pattern.substr(at + 2);
+  return message;
+}
+
+}  // namespace vesmira

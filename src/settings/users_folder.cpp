@@ -1,0 +1,110 @@
+#include "settings/users_folder.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include "diary/day_file.h"
+
+namespace vesmira {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string RemoveAll(std::string text, std::string_view part) {
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at)) {
+    text.erase(at, part.size());
+  }
+  return text;
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// The names of the regular files in the users folder that end in extension, sorted by bytes.
+std::vector<std::string> FileNamesEndingIn(const fs::path& dataFolder, std::string_view extension) {
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator it(UsersFolder(dataFolder), error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
+    std::string name = it->path().filename().string();
+    if (name.ends_with(extension)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A rename that never replaces an existing file; POSIX rename() would.
+int RenameNoReplace(const fs::path& from, const fs::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  // File systems without the flag: a hard link refuses an existing name as well.
+  if (::link(from.c_str(), to.c_str()) != 0) return errno;
+  if (::unlink(from.c_str()) != 0) return errno;
+  return 0;
+}
+
+}  // namespace
+
+fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
+
+fs::path PropertiesFilePath(const fs::path& dataFolder, std::string_view user) {
+  std::string fileName(user);
+  fileName += kPropertiesExtension;
+  return UsersFolder(dataFolder) / fileName;
+}
+
+fs::path UserFolderPath(const fs::path& dataFolder, std::string_view user) {
+  return UsersFolder(dataFolder) / std::string(user);
+}
+
+std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
+  std::vector<std::string> names = FileNamesEndingIn(dataFolder, kPropertiesExtension);
+  for (auto& name : names) name = RemoveAll(std::move(name), kPropertiesExtension);
+  return names;
+}
+
+std::optional<FileError> RenameLegacyProperties(const fs::path& dataFolder) {
+  const fs::path folder = UsersFolder(dataFolder);
+  for (const std::string& name : FileNamesEndingIn(dataFolder, kLegacyPropertiesExtension)) {
+    const fs::path from = folder / name;
+    const fs::path to =
+        folder / ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension);
+    if (const int error = RenameNoReplace(from, to); error != 0) {
+      return FileErrorFromErrno(error, from);
+    }
+  }
+  return std::nullopt;
+}
+
+UserListScan ScanUserList(const fs::path& dataFolder) {
+  UserListScan scan;
+  scan.renameError = RenameLegacyProperties(dataFolder);
+  if (scan.renameError) return scan;
+  scan.names = ScanUserNames(dataFolder);
+  // Each name goes to the top of the list, so the list shows the listing reversed.
+  std::reverse(scan.names.begin(), scan.names.end());
+  return scan;
+}
+
+bool IsUsableUserName(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  return std::none_of(name.begin(), name.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+  });
+}
+
+}  // namespace vesmira
