@@ -1,0 +1,41 @@
+#include "export/data_sheet.h"
+
+#include <ostream>
+
+#include "diary/diary_tables.h"
+#include "diary/key_value.h"
+#include "diary/number_text.h"
+
+namespace vesmira {
+
+namespace {
+
+constexpr std::size_t kSheetNumberCount = kMealCount + kActivityCount + 1;
+
+}  // namespace
+
+void WriteSheetHeader(std::ostream& out) {
+  out << "Date,";
+  for (const MealInfo& meal : kMeals) out << meal.sheetHeader << ',';
+  for (const ActivityInfo& activity : kActivities) out << activity.sheetHeader << ',';
+  out << kOtherConsumptionSheetHeader << kLineEnd;
+}
+
+void WriteSheetRow(std::ostream& out, const CalendarDate& date, const DayRecord& record) {
+  out << DateText(date);
+  for (const std::int32_t kcal : record.meals) out << ',' << FormatNumber(kcal);
+  for (const std::int32_t minutes : record.minutes) out << ',' << FormatNumber(minutes);
+  out << ',' << FormatNumber(record.ovrigForbrukning) << kLineEnd;
+}
+
+void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date) {
+  out << DateText(date);
+  for (std::size_t i = 0; i < kSheetNumberCount; ++i) out << ",0";
+  out << ',' << kLineEnd;
+}
+
+void WriteSheetClosing(std::ostream& out) {
+  out << kLineEnd << kLineEnd << "Data exported from Vesmira" << kLineEnd;
+}
+
+}  // namespace vesmira

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "diary/calendar_date.h"
+#include "diary/day_file.h"
+
+// The comma-separated sheet of meals, minutes and other consumption: a header line, one
+// line per day, newest first, and a closing line. No field is quoted; every line ends with
+// CR LF.
+namespace vesmira {
+
+void WriteSheetHeader(std::ostream& out);
+// The date and nineteen numbers: 20 fields.
+void WriteSheetRow(std::ostream& out, const CalendarDate& date, const DayRecord& record);
+// The date, nineteen zeros and a final comma: 21 fields, the last empty, which tells a day
+// without a record apart from a stored day of zeros.
+void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date);
+void WriteSheetClosing(std::ostream& out);
+
+}  // namespace vesmira

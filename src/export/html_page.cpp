@@ -1,0 +1,75 @@
+#include "export/html_page.h"
+
+#include <ostream>
+
+#include "build_config.h"
+#include "diary/key_value.h"
+
+namespace vesmira {
+
+std::string EscapeHtml(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+namespace {
+
+// The note holds its line ends as "\n" (a "\r\n" read from an older file counts as one).
+void WriteNoteText(std::ostream& out, std::string_view note) {
+  const std::string escaped = EscapeHtml(note);
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    const char c = escaped[i];
+    if (c == '\r' && i + 1 < escaped.size() && escaped[i + 1] == '\n') continue;
+    if (c == '\n') {
+      out << kLineEnd;
+    } else {
+      out << c;
+    }
+  }
+}
+
+}  // namespace
+
+void WriteHtmlHead(std::ostream& out, std::string_view user) {
+  out << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << kLineEnd
+      << "<html>" << kLineEnd << "<head>" << kLineEnd << "<title>Vesmira user data for "
+      << EscapeHtml(user) << "</title>" << kLineEnd << "</head>" << kLineEnd << "<body>"
+      << kLineEnd << "<table>" << kLineEnd;
+}
+
+void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view note) {
+  out << "<tr>" << kLineEnd << "<td align=\"left\"><h3>" << DateText(date)
+      << "</h3></td><td align=\"left\">";
+  WriteNoteText(out, note);
+  out << "</td>" << kLineEnd << "</tr>" << kLineEnd << "<tr>" << kLineEnd << "<td>&nbsp;</td>"
+      << kLineEnd << "</tr>" << kLineEnd;
+}
+
+void WriteHtmlClosing(std::ostream& out) {
+  out << "<tr>" << kLineEnd << "<td>" << kLineEnd << "&nbsp;" << kLineEnd << "</td>" << kLineEnd
+      << "</tr>" << kLineEnd << "<tr>" << kLineEnd << "<td>" << kLineEnd << "<a href=\""
+      << build::kHomePageUrl << "\">" << build::kHomePageText << "</a>" << kLineEnd << "</td>"
+      << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd << "</body>" << kLineEnd
+      << "</html>" << kLineEnd << kLineEnd << "<!-- Exported from Vesmira -->" << kLineEnd;
+}
+
+}  // namespace vesmira

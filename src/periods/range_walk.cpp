@@ -1,0 +1,80 @@
+#include "periods/range_walk.h"
+
+#include <cstdlib>
+#include <ostream>
+
+#include "diary/day_file.h"
+#include "diary/number_text.h"
+#include "export/data_sheet.h"
+#include "export/html_page.h"
+
+namespace vesmira {
+
+CalendarDate SpanDay(const CalendarDate& today, int t) { return AddDays(today, -t); }
+
+void PeriodAccumulator::AddStoredDay(std::int32_t energySum, std::int32_t training,
+                                     std::int32_t normal) {
+  if (energySum != 0) m_kcalChange += std::int64_t{energySum} - normal;
+  m_training += training;
+}
+
+PeriodSums PeriodAccumulator::Sums() const {
+  return {SaturateToInt32(m_kcalChange), SaturateToInt32(m_training)};
+}
+
+std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph) {
+  if (trainingGraph == 0) return totals.energySum;
+  return SaturateToInt32(std::llabs(std::int64_t{totals.training}));
+}
+
+namespace {
+
+std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date) {
+  return DayFilePath(input.dataFolder, input.user, DateText(date));
+}
+
+}  // namespace
+
+void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out) {
+  if (mode == RangeWalkMode::kYearResult) return;
+  const bool page = mode == RangeWalkMode::kHtmlPage;
+  if (page) {
+    WriteHtmlHead(out, input.user);
+  } else {
+    WriteSheetHeader(out);
+  }
+  for (int t = 0; t < kYearLength; ++t) {
+    const CalendarDate date = SpanDay(input.today, t);
+    // A failed stream takes no more bytes; there is no point in reading the rest.
+    if (!out) continue;
+    DayRecord record;
+    const bool stored = ReadDayRecord(SpanDayPath(input, date), record);
+    if (page) {
+      if (stored) WriteHtmlRow(out, date, record.diaryNote);
+    } else if (stored) {
+      WriteSheetRow(out, date, record);
+    } else {
+      WriteSheetMissingRow(out, date);
+    }
+  }
+  if (page) {
+    WriteHtmlClosing(out);
+  } else {
+    WriteSheetClosing(out);
+  }
+}
+
+PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series) {
+  PeriodAccumulator year;
+  for (int t = 0; t < kYearLength; ++t) {
+    const CalendarDate date = SpanDay(input.today, t);
+    series.dayLabels[t] = DayLabel(date);
+    const std::optional<DayTotals> totals = ReadDayTotals(SpanDayPath(input, date));
+    if (!totals) continue;
+    year.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
+    series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);
+  }
+  return year.Sums();
+}
+
+}  // namespace vesmira

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+
+#include "diary/calendar_date.h"
+#include "diary/day_file.h"
+#include "diary/energy_model.h"
+#include "graphs/graph_series.h"
+
+namespace vesmira {
+
+// Today and the days before it: the week, the month and the year that end today.
+inline constexpr int kWeekLength = 7;
+inline constexpr int kMonthLength = 31;
+inline constexpr int kYearLength = 365;
+
+// Day t of a span: today minus t calendar days. Stepping by calendar days, never by
+// 86,400 seconds, visits every day exactly once across a daylight-saving change.
+CalendarDate SpanDay(const CalendarDate& today, int t);
+
+enum class RangeWalkMode {
+  kHtmlPage,    // the page of diary notes
+  kDataSheet,   // the comma-separated sheet of meals and minutes
+  kYearResult,  // the Year column and the graph series
+};
+
+// Whose days a walk visits and the day its span ends on. Nothing comes from globals or
+// the clock, so a walk can be run "on 1 January" or "on 29 February".
+struct RangeWalkInput {
+  std::filesystem::path dataFolder;  // the folder that holds users/
+  std::string user;
+  UserSettings settings;
+  CalendarDate today;
+};
+
+// The two sums of a period, formed in 64 bits and saturated to the 32-bit range.
+struct PeriodSums {
+  std::int32_t kcalChange = 0;  // over the stored days with a non-zero energy sum
+  std::int32_t training = 0;    // over all stored days, signed
+  friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
+};
+
+// Adds up the stored days of a period, one day at a time.
+class PeriodAccumulator {
+ public:
+  // A day whose energy sum is 0 was saved without meals or training: it adds its training
+  // only, so an empty day does not count as a day of fasting.
+  void AddStoredDay(std::int32_t energySum, std::int32_t training, std::int32_t normal);
+  PeriodSums Sums() const;
+
+ private:
+  std::int64_t m_kcalChange = 0;
+  std::int64_t m_training = 0;
+};
+
+// What the graphs draw for a stored day: its energy sum, or for the training graph the
+// size of its training energy.
+std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph);
+
+// The walks store nothing themselves: the caller saves the day shown on the form (SaveDay)
+// first, so that the day being edited is visited with its current values.
+
+// kHtmlPage and kDataSheet: writes the page or the sheet of today and the 364 days before
+// it, newest first. kYearResult writes nothing (use the overload below).
+void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out);
+
+// kYearResult: relabels all 365 days of series, sets the value of every stored day (its
+// energy sum, or its absolute training with the training-graph flag) and returns the
+// year's sums. Values of missing days keep what they held: the graph commands pre-fill them.
+PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series);
+
+}  // namespace vesmira

@@ -1,0 +1,67 @@
+#include "periods/theoretical_result.h"
+
+#include <optional>
+#include <utility>
+
+#include "diary/day_file.h"
+#include "diary/number_text.h"
+
+namespace vesmira {
+
+ResultColumn ShowColumn(std::int32_t kcalChange, std::string trainingText,
+                        const UserSettings& settings) {
+  ResultColumn column;
+  column.kcalChange = FormatNumber(kcalChange);
+  double weight = kcalChange / kKcalPerKilogram;
+  column.weightColour = weight > 0 ? kWarningColour : kGoodColour;
+  if (!settings.UsesKilograms()) weight /= kKilogramsPerPound;
+  column.weightChange = FormatWeight(weight);
+  column.training = std::move(trainingText);
+  return column;
+}
+
+ResultColumn DayColumn(std::string_view energyInText, std::string_view trainingText,
+                       const UserSettings& settings) {
+  const std::int64_t change = std::int64_t{ParseNumber(energyInText)} -
+                              ParseNumber(trainingText) - settings.grundForbrukning;
+  return ShowColumn(SaturateToInt32(change), std::string(trainingText), settings);
+}
+
+namespace {
+
+ResultColumn ShowSums(const PeriodSums& sums, const UserSettings& settings) {
+  return ShowColumn(sums.kcalChange, FormatNumber(sums.training), settings);
+}
+
+}  // namespace
+
+TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
+                                             std::string_view energyInText,
+                                             std::string_view trainingText, GraphSeries& series) {
+  TheoreticalResult result;
+  result.day = DayColumn(energyInText, trainingText, input.settings);
+
+  // One pass over the month: the week is shown on the way, so the month includes it.
+  PeriodAccumulator month;
+  for (int t = 0; t < kMonthLength; ++t) {
+    const CalendarDate date = SpanDay(input.today, t);
+    series.dayLabels[t] = DayLabel(date);
+    const std::optional<DayTotals> totals =
+        ReadDayTotals(DayFilePath(input.dataFolder, input.user, DateText(date)));
+    if (totals) {
+      month.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
+      series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);
+    } else {
+      // The graphs draw a day without a record as a day of normal consumption and no
+      // training.
+      series.dayValues[t] = series.trainingGraph != 0 ? 0 : input.settings.grundForbrukning;
+    }
+    if (t == kWeekLength - 1) result.week = ShowSums(month.Sums(), input.settings);
+  }
+  result.month = ShowSums(month.Sums(), input.settings);
+
+  result.year = ShowSums(WalkStoredDays(input, series), input.settings);
+  return result;
+}
+
+}  // namespace vesmira
