@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "diary/calendar_date.h"
+#include "diary/day_file.h"
+#include "diary/number_text.h"
+
+namespace vesmira::test {
+
+// Stores a day as the diary form does, with the given texts.
+inline void StoreDay(const std::filesystem::path& dataFolder, std::string_view user,
+                     const CalendarDate& date, const DayEntries& entries,
+                     std::string_view energyInText, std::string_view trainingText) {
+  const auto error = WriteDayFile(DayFilePath(dataFolder, user, DateText(date)), entries,
+                                  energyInText, trainingText);
+  ASSERT_FALSE(error.has_value()) << error->path;
+}
+
+// Stores a day whose totals are energySum ("dagEnergiSum") and training ("dagBortTrandade").
+inline void StoreTotals(const std::filesystem::path& dataFolder, std::string_view user,
+                        const CalendarDate& date, std::int32_t energySum, std::int32_t training,
+                        std::string note = "Diet Diary Notes") {
+  DayEntries entries = DayEntries::Reset();
+  entries.diaryNote = std::move(note);
+  StoreDay(dataFolder, user, date, entries, FormatNumber(std::int64_t{energySum} + training),
+           FormatNumber(training));
+}
+
+}  // namespace vesmira::test
