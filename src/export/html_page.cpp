@@ -50,10 +50,10 @@ void WriteNoteText(std::ostream& out, std::string_view note) {
 }  // namespace
 
 void WriteHtmlHead(std::ostream& out, std::string_view user) {
-  out << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << kLineEnd
-      << "<html>" << kLineEnd << "<head>" << kLineEnd << "<title>Vesmira user data for "
-      << EscapeHtml(user) << "</title>" << kLineEnd << "</head>" << kLineEnd << "<body>"
-      << kLineEnd << "<table>" << kLineEnd;
+  out << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << kLineEnd << "<html>"
+      << kLineEnd << "<head>" << kLineEnd << "<title>Vesmira user data for " << EscapeHtml(user)
+      << "</title>" << kLineEnd << "</head>" << kLineEnd << "<body>" << kLineEnd << "<table>"
+      << kLineEnd;
 }
 
 void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view note) {

@@ -22,8 +22,8 @@ ResultColumn ShowColumn(std::int32_t kcalChange, std::string trainingText,
 
 ResultColumn DayColumn(std::string_view energyInText, std::string_view trainingText,
                        const UserSettings& settings) {
-  const std::int64_t change = std::int64_t{ParseNumber(energyInText)} -
-                              ParseNumber(trainingText) - settings.grundForbrukning;
+  const std::int64_t change = std::int64_t{ParseNumber(energyInText)} - ParseNumber(trainingText) -
+                              settings.grundForbrukning;
   return ShowColumn(SaturateToInt32(change), std::string(trainingText), settings);
 }
 

@@ -59,8 +59,8 @@ TEST(TheoreticalResult, SingleStoredDayTodayCountsInWeekMonthAndYear) {
   const ScratchFolder folder;
   StoreTotals(folder.path(), "Anna", kToday, 2300, 0);
   GraphSeries series;
-  const TheoreticalResult result = CalculateTheoreticalResult(InputFor(folder), "2300", "0",
-                                                              series);
+  const TheoreticalResult result =
+      CalculateTheoreticalResult(InputFor(folder), "2300", "0", series);
   const ResultColumn expected = Column("300", "0.042857", kWarningColour, "0");
   EXPECT_EQ(result.day, expected);
   EXPECT_EQ(result.week, expected);

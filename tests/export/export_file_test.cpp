@@ -1,0 +1,76 @@
+#include "export/export_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "diary/atomic_file.h"
+#include "periods/stored_days.h"
+#include "support/scratch_folder.h"
+
+namespace vesmira {
+namespace {
+
+using test::ScratchFolder;
+
+std::size_t EntryCount(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+RangeWalkInput InputFor(const ScratchFolder& data) {
+  return {data.path(), "Anna", UserSettings{}, {2027, 3, 10}};
+}
+
+TEST(ExportStoredDays, WritesWhatTheWalkWritesAndReplacesAnOldFileWhole) {
+  const ScratchFolder data;
+  test::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
+  const ScratchFolder out;
+  for (const RangeWalkMode mode : {RangeWalkMode::kHtmlPage, RangeWalkMode::kDataSheet}) {
+    const std::filesystem::path target = out.path() / "export";
+    {
+      std::ofstream old(target, std::ios::binary);
+      old << std::string(100000, 'x');
+    }
+    ASSERT_FALSE(ExportStoredDays(mode, InputFor(data), target).has_value());
+    std::ostringstream expected;
+    WalkStoredDays(mode, InputFor(data), expected);
+    EXPECT_EQ(ReadFileBytes(target), expected.str());
+    EXPECT_EQ(EntryCount(out.path()), 1u);
+  }
+}
+
+TEST(ExportStoredDays, FileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
+  const ScratchFolder data;
+  test::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
+  const ScratchFolder out;
+  const std::filesystem::path regularFile = out.path() / "not-a-folder";
+  { std::ofstream(regularFile) << "keep"; }
+  const std::filesystem::path folderTarget = out.path() / "a-folder";
+  std::filesystem::create_directory(folderTarget);
+
+  for (const RangeWalkMode mode : {RangeWalkMode::kHtmlPage, RangeWalkMode::kDataSheet}) {
+    const std::filesystem::path beneathFile = regularFile / "Diet.html";
+    const auto error = ExportStoredDays(mode, InputFor(data), beneathFile);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->path, beneathFile);
+    // A folder where the file should go: the rename is refused and the temporary file goes.
+    EXPECT_TRUE(ExportStoredDays(mode, InputFor(data), folderTarget).has_value());
+    EXPECT_TRUE(std::filesystem::is_directory(folderTarget));
+  }
+  EXPECT_EQ(ReadFileBytes(regularFile), "keep");
+  EXPECT_EQ(EntryCount(out.path()), 2u);
+  EXPECT_EQ(EntryCount(folderTarget), 0u);
+}
+
+TEST(ExportStoredDays, YearModeMakesNoFile) {
+  const ScratchFolder data;
+  const std::filesystem::path target = data.path() / "dummyName.txt";
+  EXPECT_TRUE(ExportStoredDays(RangeWalkMode::kYearResult, InputFor(data), target).has_value());
+  EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+}  // namespace
+}  // namespace vesmira
