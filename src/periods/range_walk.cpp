@@ -27,13 +27,9 @@ std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingG
   return SaturateToInt32(std::llabs(std::int64_t{totals.training}));
 }
 
-namespace {
-
 std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date) {
   return DayFilePath(input.dataFolder, input.user, DateText(date));
 }
-
-}  // namespace
 
 void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out) {
   if (mode == RangeWalkMode::kYearResult) return;
@@ -44,9 +40,9 @@ void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostrea
     WriteSheetHeader(out);
   }
   for (int t = 0; t < kYearLength; ++t) {
+    // A failed stream takes no more bytes: no point in reading the rest.
+    if (!out) break;
     const CalendarDate date = SpanDay(input.today, t);
-    // A failed stream takes no more bytes; there is no point in reading the rest.
-    if (!out) continue;
     DayRecord record;
     const bool stored = ReadDayRecord(SpanDayPath(input, date), record);
     if (page) {

@@ -56,6 +56,9 @@ class PeriodAccumulator {
   std::int64_t m_training = 0;
 };
 
+// The day file of the walk's user for date.
+std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date);
+
 // What the graphs draw for a stored day: its energy sum, or for the training graph the
 // size of its training energy.
 std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph);

@@ -46,8 +46,7 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   for (int t = 0; t < kMonthLength; ++t) {
     const CalendarDate date = SpanDay(input.today, t);
     series.dayLabels[t] = DayLabel(date);
-    const std::optional<DayTotals> totals =
-        ReadDayTotals(DayFilePath(input.dataFolder, input.user, DateText(date)));
+    const std::optional<DayTotals> totals = ReadDayTotals(SpanDayPath(input, date));
     if (totals) {
       month.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
       series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);
