@@ -1,0 +1,99 @@
+#include "settings/users_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/temp_folder.h"
+
+namespace vesmira {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WriteBytes;
+
+class UsersFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directory(UsersFolder(m_data.path())); }
+  void Touch(const std::string& name, std::string_view bytes = "x") {
+    WriteBytes(UsersFolder(m_data.path()) / name, bytes);
+  }
+  const fs::path& data() const { return m_data.path(); }
+
+ private:
+  TempFolder m_data;
+};
+
+TEST_F(UsersFolderTest, ListsPropertiesFilesReversedForTheForm) {
+  Touch("Bo.properties");
+  Touch("Cia.properties");
+  Touch("Anna.properties");
+  Touch("notes.txt");
+  Touch("Dag.properties.tmp");
+  fs::create_directory(UsersFolder(data()) / "Anna");
+  fs::create_directory(UsersFolder(data()) / "Folder.properties");
+  EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"Anna", "Bo", "Cia"}));
+  const UserListScan scan = ScanUserList(data());
+  EXPECT_FALSE(scan.renameError);
+  EXPECT_EQ(scan.names, (std::vector<std::string>{"Cia", "Bo", "Anna"}));
+}
+
+TEST_F(UsersFolderTest, EveryExtensionIsRemovedFromTheName) {
+  Touch("x.properties.properties");
+  Touch(".properties");
+  EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"", "x"}));
+}
+
+TEST(UsersFolder, AMissingFolderHoldsNoUsers) {
+  TempFolder data;
+  EXPECT_TRUE(ScanUserNames(data.path()).empty());
+  const UserListScan scan = ScanUserList(data.path());
+  EXPECT_FALSE(scan.renameError);
+  EXPECT_TRUE(scan.names.empty());
+}
+
+TEST_F(UsersFolderTest, ALegacyFileIsRenamed) {
+  Touch("Anna.propertys", "settings");
+  const UserListScan scan = ScanUserList(data());
+  EXPECT_FALSE(scan.renameError);
+  EXPECT_EQ(scan.names, (std::vector<std::string>{"Anna"}));
+  EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.properties"), "settings");
+  EXPECT_FALSE(fs::exists(UsersFolder(data()) / "Anna.propertys"));
+}
+
+TEST_F(UsersFolderTest, ALegacyFileNeverReplacesTheCurrentOne) {
+  Touch("Anna.propertys", "old");
+  Touch("Anna.properties", "current");
+  Touch("Bo.properties");
+  const UserListScan scan = ScanUserList(data());
+  ASSERT_TRUE(scan.renameError);
+  EXPECT_EQ(scan.renameError->path, UsersFolder(data()) / "Anna.propertys");
+  EXPECT_EQ(FileErrorMessage(*scan.renameError),
+            "Access to " + (UsersFolder(data()) / "Anna.propertys").string() + " was denied.");
+  EXPECT_TRUE(scan.names.empty());
+  EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.properties"), "current");
+  EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.propertys"), "old");
+}
+
+TEST(UsersFolder, PathsOfAUser) {
+  EXPECT_EQ(PropertiesFilePath("/d", "Anna"), "/d/users/Anna.properties");
+  EXPECT_EQ(PropertiesFilePath("/d", ""), "/d/users/.properties");
+  EXPECT_EQ(UserFolderPath("/d", "Anna"), "/d/users/Anna");
+}
+
+TEST(UsersFolder, UsableNamesStayInsideTheUsersFolder) {
+  for (const char* name : {"Anna", " ", "a.b", "Åsa", "anna", "..a", "a..", "名前"}) {
+    EXPECT_TRUE(IsUsableUserName(name)) << name;
+  }
+  for (const std::string& name :
+       {std::string(""), std::string("."), std::string(".."), std::string("../x"),
+        std::string("a/b"), std::string("a\\b"), std::string("a\tb"), std::string("a\x7f"),
+        std::string("a\0b", 3)}) {
+    EXPECT_FALSE(IsUsableUserName(name)) << name;
+  }
+}
+
+}  // namespace
+}  // namespace vesmira
