@@ -10,12 +10,12 @@
 #include "export/export_file.h"
 #include "export/export_test_support.h"
 #include "periods/stored_days.h"
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using test::ScratchFolder;
+using testing::TempFolder;
 
 // The fields of each line as a spreadsheet reads an unquoted comma-separated file.
 std::vector<std::vector<std::string>> ParseCsv(const std::string& bytes) {
@@ -46,19 +46,19 @@ DayEntries Entries(const std::vector<const char*>& numbers) {
 }
 
 TEST(DataSheetExport, StoredDaysBesideMissingDaysMatchTheGoldenFile) {
-  const ScratchFolder folder;
-  test::StoreDay(folder.path(), "Anna", {2027, 1, 2},
+  const TempFolder folder;
+  testing::StoreDay(folder.path(), "Anna", {2027, 1, 2},
                  Entries({"500", "0", "700", "120", "650", "80", "45", "0", "30", "0", "0", "20",
                           "0", "0", "60", "0", "15", "5", "-100"}),
                  "2050", "900");
   // Every field 0: told apart from the missing day before it by the missing final comma.
-  test::StoreDay(folder.path(), "Anna", {2026, 12, 31}, DayEntries::Reset(), "0", "0");
+  testing::StoreDay(folder.path(), "Anna", {2026, 12, 31}, DayEntries::Reset(), "0", "0");
   const RangeWalkInput input{folder.path(), "Anna", UserSettings{}, {2027, 1, 2}};
   const std::filesystem::path target = folder.path() / "diet.xls";
 
   ASSERT_FALSE(ExportStoredDays(RangeWalkMode::kDataSheet, input, target).has_value());
   const std::string sheet = ReadFileBytes(target).value_or("");
-  EXPECT_EQ(sheet, test::GoldenBytes("sheet_two_stored_days.xls"));
+  EXPECT_EQ(sheet, testing::GoldenBytes("sheet_two_stored_days.xls"));
 
   const auto rows = ParseCsv(sheet);
   ASSERT_EQ(rows.size(), 369u);

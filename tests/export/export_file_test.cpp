@@ -7,12 +7,12 @@
 
 #include "diary/atomic_file.h"
 #include "periods/stored_days.h"
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using test::ScratchFolder;
+using testing::TempFolder;
 
 std::size_t EntryCount(const std::filesystem::path& folder) {
   std::size_t count = 0;
@@ -20,14 +20,14 @@ std::size_t EntryCount(const std::filesystem::path& folder) {
   return count;
 }
 
-RangeWalkInput InputFor(const ScratchFolder& data) {
+RangeWalkInput InputFor(const TempFolder& data) {
   return {data.path(), "Anna", UserSettings{}, {2027, 3, 10}};
 }
 
 TEST(ExportStoredDays, WritesWhatTheWalkWritesAndReplacesAnOldFileWhole) {
-  const ScratchFolder data;
-  test::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
-  const ScratchFolder out;
+  const TempFolder data;
+  testing::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
+  const TempFolder out;
   for (const RangeWalkMode mode : {RangeWalkMode::kHtmlPage, RangeWalkMode::kDataSheet}) {
     const std::filesystem::path target = out.path() / "export";
     {
@@ -43,9 +43,9 @@ TEST(ExportStoredDays, WritesWhatTheWalkWritesAndReplacesAnOldFileWhole) {
 }
 
 TEST(ExportStoredDays, FileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
-  const ScratchFolder data;
-  test::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
-  const ScratchFolder out;
+  const TempFolder data;
+  testing::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
+  const TempFolder out;
   const std::filesystem::path regularFile = out.path() / "not-a-folder";
   { std::ofstream(regularFile) << "keep"; }
   const std::filesystem::path folderTarget = out.path() / "a-folder";
@@ -66,7 +66,7 @@ TEST(ExportStoredDays, FileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) 
 }
 
 TEST(ExportStoredDays, YearModeMakesNoFile) {
-  const ScratchFolder data;
+  const TempFolder data;
   const std::filesystem::path target = data.path() / "dummyName.txt";
   EXPECT_TRUE(ExportStoredDays(RangeWalkMode::kYearResult, InputFor(data), target).has_value());
   EXPECT_FALSE(std::filesystem::exists(target));

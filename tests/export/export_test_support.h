@@ -7,7 +7,7 @@
 #include "build_config.h"
 #include "diary/atomic_file.h"
 
-namespace vesmira::test {
+namespace vesmira::testing {
 
 inline std::string GoldenBytes(std::string_view name) {
   return ReadFileBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "export" / name).value_or("");
@@ -25,4 +25,4 @@ inline std::string WithBuiltHomePage(std::string page) {
   return page;
 }
 
-}  // namespace vesmira::test
+}  // namespace vesmira::testing

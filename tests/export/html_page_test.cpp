@@ -10,12 +10,12 @@
 #include "export/export_file.h"
 #include "export/export_test_support.h"
 #include "periods/stored_days.h"
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using test::ScratchFolder;
+using testing::TempFolder;
 
 // An empty string when the page's tags pair up and every '&', '<' and '>' of its text is
 // mark-up; otherwise what is wrong.
@@ -57,27 +57,27 @@ TEST(EscapeHtml, ReplacesTheFourMarkupCharactersOnly) {
 }
 
 TEST(HtmlExport, PageOfTwoStoredDaysMatchesTheGoldenFileAndIsWellFormed) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   const std::string user = "Anna & Bo";
-  test::StoreTotals(folder.path(), user, {2027, 3, 10}, 2300, 0, "a<b & c");
-  test::StoreTotals(folder.path(), user, {2027, 3, 5}, 1800, 200,
+  testing::StoreTotals(folder.path(), user, {2027, 3, 10}, 2300, 0, "a<b & c");
+  testing::StoreTotals(folder.path(), user, {2027, 3, 5}, 1800, 200,
                     "Ran 5 km\nFelt \"great\" > yesterday");
-  test::StoreTotals(folder.path(), user, {2027, 3, 11}, 1800, 200, "tomorrow");
-  test::StoreTotals(folder.path(), user, {2026, 3, 10}, 1800, 200, "a year ago");
+  testing::StoreTotals(folder.path(), user, {2027, 3, 11}, 1800, 200, "tomorrow");
+  testing::StoreTotals(folder.path(), user, {2026, 3, 10}, 1800, 200, "a year ago");
   const RangeWalkInput input{folder.path(), user, UserSettings{}, {2027, 3, 10}};
   const std::filesystem::path target = folder.path() / "Diet.html";
 
   ASSERT_FALSE(ExportStoredDays(RangeWalkMode::kHtmlPage, input, target).has_value());
   const std::string page = ReadFileBytes(target).value_or("");
-  EXPECT_EQ(page, test::WithBuiltHomePage(test::GoldenBytes("page_two_stored_days.html")));
+  EXPECT_EQ(page, testing::WithBuiltHomePage(testing::GoldenBytes("page_two_stored_days.html")));
   EXPECT_EQ(MarkupFault(page), "");
 }
 
 TEST(HtmlExport, RowsShowTheWholeNoteAndAnEmptyNoteAsEmpty) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   const std::string longNote(450, 'n');
-  test::StoreTotals(folder.path(), "Anna", {2027, 3, 10}, 0, 0, "");
-  test::StoreTotals(folder.path(), "Anna", {2027, 3, 9}, 0, 0, longNote + "\nend");
+  testing::StoreTotals(folder.path(), "Anna", {2027, 3, 10}, 0, 0, "");
+  testing::StoreTotals(folder.path(), "Anna", {2027, 3, 9}, 0, 0, longNote + "\nend");
   std::ostringstream out;
   WalkStoredDays(RangeWalkMode::kHtmlPage, {folder.path(), "Anna", UserSettings{}, {2027, 3, 10}},
                  out);

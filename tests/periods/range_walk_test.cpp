@@ -13,13 +13,13 @@
 #include <vector>
 
 #include "periods/stored_days.h"
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using test::ScratchFolder;
-using test::StoreTotals;
+using testing::TempFolder;
+using testing::StoreTotals;
 
 constexpr std::int32_t kPrefill = -777;
 
@@ -38,7 +38,7 @@ std::vector<std::string> SplitLines(const std::string& bytes) {
   return lines;
 }
 
-RangeWalkInput InputFor(const ScratchFolder& folder, CalendarDate today) {
+RangeWalkInput InputFor(const TempFolder& folder, CalendarDate today) {
   RangeWalkInput input;
   input.dataFolder = folder.path();
   input.user = "Anna";
@@ -120,7 +120,7 @@ TEST(SpanDay, VisitsEveryDayOnceAcrossDaylightSavingChanges) {
 }
 
 TEST(DataSheetWalk, UserWithoutStoredDaysGives369Lines) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   const std::vector<std::string> lines = SplitLines(Sheet(InputFor(folder, {2027, 3, 10})));
   ASSERT_EQ(lines.size(), 369u);
   EXPECT_EQ(lines[0],
@@ -140,7 +140,7 @@ TEST(DataSheetWalk, UserWithoutStoredDaysGives369Lines) {
 }
 
 TEST(DataSheetWalk, OnFirstJanuaryTheNextRowIsTheLastDayOfTheYearBefore) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", {2026, 12, 31}, 0, 0);
   const std::vector<std::string> lines = SplitLines(Sheet(InputFor(folder, {2027, 1, 1})));
   ASSERT_EQ(lines.size(), 369u);
@@ -149,7 +149,7 @@ TEST(DataSheetWalk, OnFirstJanuaryTheNextRowIsTheLastDayOfTheYearBefore) {
 }
 
 TEST(DataSheetWalk, SpanWithLeapDayEndsTwoDaysAfterLastYearsDate) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", {2028, 2, 29}, 0, 0);
   const std::vector<std::string> lines = SplitLines(Sheet(InputFor(folder, {2028, 3, 1})));
   ASSERT_EQ(lines.size(), 369u);
@@ -159,7 +159,7 @@ TEST(DataSheetWalk, SpanWithLeapDayEndsTwoDaysAfterLastYearsDate) {
 
 TEST(DataSheetWalk, DaysAcrossDaylightSavingChangeEachAppearOnce) {
   const ScopedTimeZone zone("Europe/Stockholm");
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", {2027, 3, 28}, 0, 0);
   StoreTotals(folder.path(), "Anna", {2027, 3, 27}, 0, 0);
   const std::vector<std::string> lines = SplitLines(Sheet(InputFor(folder, {2027, 3, 29})));
@@ -171,7 +171,7 @@ TEST(DataSheetWalk, DaysAcrossDaylightSavingChangeEachAppearOnce) {
 }
 
 TEST(PageWalk, UserWithoutStoredDaysGivesHeadAndClosingOnly) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", {2026, 3, 10}, 0, 0);  // one day too old
   std::ostringstream out;
   WalkStoredDays(RangeWalkMode::kHtmlPage, InputFor(folder, {2027, 3, 10}), out);
@@ -180,7 +180,7 @@ TEST(PageWalk, UserWithoutStoredDaysGivesHeadAndClosingOnly) {
 }
 
 TEST(YearWalk, UserWithoutStoredDaysLabelsEveryDayAndSumsNothing) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   GraphSeries series = PrefilledSeries();
   EXPECT_EQ(WalkStoredDays(InputFor(folder, {2027, 3, 10}), series), PeriodSums{});
   EXPECT_EQ(series.dayLabels[0], "10/03");
@@ -192,7 +192,7 @@ TEST(YearWalk, UserWithoutStoredDaysLabelsEveryDayAndSumsNothing) {
 }
 
 TEST(YearWalk, SumsStoredDaysAndSetsTheirGraphValues) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   const CalendarDate today{2027, 3, 10};
   StoreTotals(folder.path(), "Anna", today, 2300, 400);
   // Saved without meals: adds its training only, not a day of fasting.
@@ -219,7 +219,7 @@ TEST(YearWalk, SumsStoredDaysAndSetsTheirGraphValues) {
 }
 
 TEST(YearWalk, HugeStoredValuesSaturateInsteadOfOverflowing) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   const CalendarDate today{2027, 3, 10};
   constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
@@ -227,7 +227,7 @@ TEST(YearWalk, HugeStoredValuesSaturateInsteadOfOverflowing) {
   GraphSeries series = PrefilledSeries();
   EXPECT_EQ(WalkStoredDays(InputFor(folder, today), series).kcalChange, kMax);
 
-  const ScratchFolder negative;
+  const TempFolder negative;
   for (int t = 0; t < 3; ++t) StoreTotals(negative.path(), "Anna", SpanDay(today, t), 0, kMin);
   GraphSeries training = PrefilledSeries(1);
   EXPECT_EQ(WalkStoredDays(InputFor(negative, today), training), (PeriodSums{0, kMin}));

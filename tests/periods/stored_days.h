@@ -11,7 +11,7 @@
 #include "diary/day_file.h"
 #include "diary/number_text.h"
 
-namespace vesmira::test {
+namespace vesmira::testing {
 
 // Stores a day as the diary form does, with the given texts.
 inline void StoreDay(const std::filesystem::path& dataFolder, std::string_view user,
@@ -32,4 +32,4 @@ inline void StoreTotals(const std::filesystem::path& dataFolder, std::string_vie
            FormatNumber(training));
 }
 
-}  // namespace vesmira::test
+}  // namespace vesmira::testing

@@ -5,13 +5,13 @@
 #include <limits>
 
 #include "periods/stored_days.h"
-#include "support/scratch_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using test::ScratchFolder;
-using test::StoreTotals;
+using testing::TempFolder;
+using testing::StoreTotals;
 
 constexpr CalendarDate kToday{2027, 3, 10};
 constexpr std::int32_t kPrefill = -777;
@@ -23,7 +23,7 @@ UserSettings Settings(std::int32_t poundFlag = 1) {
   return settings;
 }
 
-RangeWalkInput InputFor(const ScratchFolder& folder, std::int32_t poundFlag = 1) {
+RangeWalkInput InputFor(const TempFolder& folder, std::int32_t poundFlag = 1) {
   return {folder.path(), "Anna", Settings(poundFlag), kToday};
 }
 
@@ -56,7 +56,7 @@ TEST(DayColumn, ShowsTheChangeInKilogramsOrPoundsColouredByItsSign) {
 }
 
 TEST(TheoreticalResult, SingleStoredDayTodayCountsInWeekMonthAndYear) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", kToday, 2300, 0);
   GraphSeries series;
   const TheoreticalResult result =
@@ -69,7 +69,7 @@ TEST(TheoreticalResult, SingleStoredDayTodayCountsInWeekMonthAndYear) {
 }
 
 TEST(TheoreticalResult, EachPeriodHoldsTheDaysOfItsSpan) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 6), 2700, 100);     // last day of the week
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 7), 1300, 200);     // month only
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 30), 2070, 0);      // last day of the month
@@ -86,7 +86,7 @@ TEST(TheoreticalResult, EachPeriodHoldsTheDaysOfItsSpan) {
 }
 
 TEST(TheoreticalResult, NoStoredDaysGivesZeroForEveryPeriod) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", kToday, 0, 0);  // today's empty day, as SaveDay leaves it
   GraphSeries series;
   const TheoreticalResult result = CalculateTheoreticalResult(InputFor(folder), "0", "0", series);
@@ -98,7 +98,7 @@ TEST(TheoreticalResult, NoStoredDaysGivesZeroForEveryPeriod) {
 }
 
 TEST(TheoreticalResult, FillsTheGraphSeriesForBothGraphs) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 2), 2100, -350);
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 100), 1800, 250);
   for (const std::int32_t trainingGraph : {0, 1}) {
@@ -124,7 +124,7 @@ TEST(TheoreticalResult, FillsTheGraphSeriesForBothGraphs) {
 }
 
 TEST(TheoreticalResult, CalculatingTwiceGivesTheSameResults) {
-  const ScratchFolder folder;
+  const TempFolder folder;
   StoreTotals(folder.path(), "Anna", kToday, 2500, 300);
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 12), 1700, 600);
   GraphSeries first;
