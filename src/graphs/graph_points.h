@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "graphs/graph_series.h"
+
+namespace vesmira {
+
+inline constexpr std::string_view kCalorieGraphTitle = "Calorie Eaten";
+inline constexpr std::string_view kTrainingGraphTitle = "Calorie consumption by training";
+inline constexpr std::string_view kGraphTimeAxisName = "Date";
+inline constexpr std::string_view kGraphValueAxisName = "kcal";
+
+// The points a graph window draws, oldest first: point 0 is the oldest day, the last point
+// today. Both vectors hold one entry per point.
+struct GraphPoints {
+  std::vector<std::string> labels;  // "DD/MM"
+  std::vector<std::int32_t> values;
+};
+
+// The last `span` days of the series turned round: point i is day span - 1 - i. A span
+// outside 0 to the capacity is held to it.
+GraphPoints PointsFromSeries(const GraphSeries& series);
+
+}  // namespace vesmira

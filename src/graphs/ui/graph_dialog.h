@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+#include "graphs/graph_points.h"
+
+namespace vesmira {
+
+// The modal graph window: a line chart of the points handed to it, repainted from the
+// window's size at every paint.
+class CGraphDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  CGraphDialog(QWidget* owner, GraphPoints points, const QString& timeAxisName,
+               const QString& valueAxisName, const QString& title);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  GraphPoints m_points;
+  std::string m_timeAxisName;
+  std::string m_valueAxisName;
+  QString m_title;
+};
+
+}  // namespace vesmira
