@@ -33,7 +33,8 @@ dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
 for path in ./usr/bin/vesmira ./usr/bin/vesmira-launcher ./usr/share/vesmira/help.html \
   "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
   "./usr/share/icons/hicolor/48x48/apps/$id.png" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-  ./usr/share/doc/vesmira/copyright; do
+  ./usr/share/doc/vesmira/copyright ./usr/share/man/man1/vesmira.1.gz \
+  ./usr/share/man/man1/vesmira-launcher.1.gz; do
   grep -qx "$path" "$work/contents" || fail "the package lacks $path"
 done
 if grep -v '^\./usr/' "$work/contents" | grep -qv '^\./$'; then

@@ -29,6 +29,9 @@ cmp -s "$source/resources/help.html" "$usr/share/vesmira/help.html" ||
 [ -f "$usr/share/metainfo/$id.metainfo.xml" ] || fail "the metainfo is missing"
 [ -f "$usr/share/doc/vesmira/copyright" ] || fail "the copyright file is missing"
 [ -f "$usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "the scalable icon is missing"
+for page in vesmira vesmira-launcher; do
+  gzip -t "$usr/share/man/man1/$page.1.gz" 2>/dev/null || fail "the manual page of $page is missing"
+done
 
 # A PNG's width and height are the two big-endian words at byte 16.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'; }
