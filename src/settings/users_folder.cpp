@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <system_error>
 
 #include "diary/day_file.h"
+#include "settings/properties_file.h"
 
 namespace vesmira {
 
@@ -56,6 +58,10 @@ int RenameNoReplace(const fs::path& from, const fs::path& to) {
   return 0;
 }
 
+// Whether users/N is a folder of its own below the users folder: the empty name, "." and ".."
+// name the users folder itself or one above it, which Remove must never touch.
+bool HasOwnFolder(std::string_view user) { return !user.empty() && user != "." && user != ".."; }
+
 }  // namespace
 
 fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
@@ -80,8 +86,7 @@ std::optional<FileError> RenameLegacyProperties(const fs::path& dataFolder) {
   const fs::path folder = UsersFolder(dataFolder);
   for (const std::string& name : FileNamesEndingIn(dataFolder, kLegacyPropertiesExtension)) {
     const fs::path from = folder / name;
-    const fs::path to =
-        folder / ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension);
+    const fs::path to = folder / ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension);
     if (const int error = RenameNoReplace(from, to); error != 0) {
       return FileErrorFromErrno(error, from);
     }
@@ -105,6 +110,34 @@ bool IsUsableUserName(std::string_view name) {
     const auto byte = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
   });
+}
+
+std::optional<FileError> AddUser(const fs::path& dataFolder, std::string_view user) {
+  const fs::path file = PropertiesFilePath(dataFolder, user);
+  if (!IsUsableUserName(user)) return FileError{FileErrorCause::kBadPath, file};
+  const fs::path folder = UserFolderPath(dataFolder, user);
+  std::error_code error;
+  const bool createdFolder = fs::create_directory(folder, error);
+  std::optional<FileError> writeError = WriteDefaultProperties(file);
+  if (writeError && createdFolder) ::rmdir(folder.c_str());
+  return writeError;
+}
+
+std::optional<FileError> RemoveUser(const fs::path& dataFolder, std::string_view user) {
+  const fs::path file = PropertiesFilePath(dataFolder, user);
+  // A scanned name never holds these; a path built from one would name another file.
+  if (user.find('\0') != std::string_view::npos || user.find('/') != std::string_view::npos) {
+    return FileError{FileErrorCause::kBadPath, file};
+  }
+  struct stat info {};
+  if (::lstat(file.c_str(), &info) != 0) {
+    if (errno == ENOENT) return std::nullopt;
+    return FileErrorFromErrno(errno, file);
+  }
+  // rmdir refuses a folder that holds anything, which is what keeps the day files.
+  if (HasOwnFolder(user)) ::rmdir(UserFolderPath(dataFolder, user).c_str());
+  if (::unlink(file.c_str()) != 0) return FileErrorFromErrno(errno, file);
+  return std::nullopt;
 }
 
 }  // namespace vesmira

@@ -43,4 +43,18 @@ UserListScan ScanUserList(const std::filesystem::path& dataFolder);
 // or "..", and no "/", "\", NUL or other control character.
 bool IsUsableUserName(std::string_view name);
 
+// Adds a user: creates users/N (a folder that exists already is kept, with its day files) and
+// writes the new user's properties file. A name that IsUsableUserName refuses writes nothing.
+// When the file cannot be written, a folder this call created is removed again, so a failed
+// Add leaves the users folder as it found it.
+[[nodiscard]] std::optional<FileError> AddUser(const std::filesystem::path& dataFolder,
+                                               std::string_view user);
+
+// Removes a user: when users/N.properties exists, the folder users/N goes if it is empty (a
+// folder that holds day files stays, with them), then the properties file is deleted. A user
+// without a properties file is left as it is. Returns the cause when the properties file
+// cannot be deleted.
+[[nodiscard]] std::optional<FileError> RemoveUser(const std::filesystem::path& dataFolder,
+                                                  std::string_view user);
+
 }  // namespace vesmira

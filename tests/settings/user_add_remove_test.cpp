@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "settings/properties_file.h"
+#include "settings/users_folder.h"
+
+namespace vesmira {
+namespace {
+
+namespace fs = std::filesystem;
+
+class UserAddRemoveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device seed;
+    m_data = fs::temp_directory_path() / ("vesmira-users-" + std::to_string(seed()));
+    fs::create_directories(m_data / "users");
+  }
+  void TearDown() override { fs::remove_all(m_data); }
+
+  static void Write(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static std::string NewUserBytes() {
+    std::ostringstream out;
+    WriteDefaultProperties(out);
+    return out.str();
+  }
+  fs::path Users() const { return m_data / "users"; }
+
+  fs::path m_data;
+};
+
+TEST_F(UserAddRemoveTest, AddWritesTheNewUserFileAndFolder) {
+  ASSERT_EQ(AddUser(m_data, "Anna"), std::nullopt);
+  EXPECT_EQ(Read(Users() / "Anna.properties"), NewUserBytes());
+  EXPECT_TRUE(fs::is_directory(Users() / "Anna"));
+
+  // Blanks, inner dots and other scripts are names like any other.
+  for (const std::string name : {" ", "a.b", "Åsa Öberg", "Ирина"}) {
+    ASSERT_EQ(AddUser(m_data, name), std::nullopt) << name;
+    EXPECT_EQ(Read(PropertiesFilePath(m_data, name)), NewUserBytes()) << name;
+  }
+}
+
+TEST_F(UserAddRemoveTest, AddKeepsAnExistingFolderWithItsDays) {
+  fs::create_directory(Users() / "Bo");
+  Write(Users() / "Bo" / "Bo.01-02-2026", "frukost\r\n300\r\n\r\n");
+  ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
+  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "frukost\r\n300\r\n\r\n");
+}
+
+TEST_F(UserAddRemoveTest, AddRefusesNamesThatLeaveTheUsersFolder) {
+  using namespace std::string_literals;
+  for (const std::string& name :
+       {""s, "."s, ".."s, "../x"s, "a/b"s, "a\\b"s, "a\0b"s, "tab\there"s}) {
+    const std::optional<FileError> error = AddUser(m_data, name);
+    ASSERT_TRUE(error.has_value()) << name;
+    EXPECT_EQ(error->cause, FileErrorCause::kBadPath);
+  }
+  EXPECT_TRUE(fs::is_empty(Users()));
+  EXPECT_FALSE(fs::exists(m_data / "x.properties"));
+}
+
+TEST_F(UserAddRemoveTest, FailedAddLeavesNoFolderBehind) {
+  // A folder where the properties file belongs: the file cannot be written, not even by root.
+  fs::create_directory(Users() / "Cia.properties");
+  const std::optional<FileError> error = AddUser(m_data, "Cia");
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(error->path, Users() / "Cia.properties");
+  EXPECT_FALSE(fs::exists(Users() / "Cia"));
+
+  // A folder that was there before stays, with its days.
+  fs::create_directory(Users() / "Cia");
+  Write(Users() / "Cia" / "Cia.03-04-2026", "x");
+  ASSERT_TRUE(AddUser(m_data, "Cia").has_value());
+  EXPECT_EQ(Read(Users() / "Cia" / "Cia.03-04-2026"), "x");
+}
+
+TEST_F(UserAddRemoveTest, AddFailsWhenTheUsersFolderIsAFile) {
+  fs::remove(Users());
+  Write(Users(), "not a folder");
+  const std::optional<FileError> error = AddUser(m_data, "Dan");
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(error->path, Users() / "Dan.properties");
+  EXPECT_EQ(Read(Users()), "not a folder");
+}
+
+TEST_F(UserAddRemoveTest, RemoveDeletesThePropertiesFileAndAnEmptyFolder) {
+  ASSERT_EQ(AddUser(m_data, "Anna"), std::nullopt);
+  ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
+  Write(Users() / "Bo" / "Bo.01-02-2026", "day");
+
+  EXPECT_EQ(RemoveUser(m_data, "Anna"), std::nullopt);
+  EXPECT_EQ(RemoveUser(m_data, "Bo"), std::nullopt);
+
+  EXPECT_FALSE(fs::exists(Users() / "Anna.properties"));
+  EXPECT_FALSE(fs::exists(Users() / "Anna"));
+  EXPECT_FALSE(fs::exists(Users() / "Bo.properties"));
+  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "day");
+  EXPECT_EQ(ScanUserNames(m_data), std::vector<std::string>{});
+
+  // Adding the name again brings the kept days back to it.
+  ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
+  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "day");
+}
+
+TEST_F(UserAddRemoveTest, RemoveOfAUserWithoutFileChangesNothing) {
+  fs::create_directory(Users() / "Eva");
+  EXPECT_EQ(RemoveUser(m_data, "Eva"), std::nullopt);
+  EXPECT_TRUE(fs::is_directory(Users() / "Eva"));
+}
+
+TEST_F(UserAddRemoveTest, RemoveOfNamesWithoutAFolderOfTheirOwn) {
+  // "users/.properties" (the empty name) and "users/..properties" ("."): only the file goes;
+  // the users folder, which their folder path names, stays even when it is left empty.
+  Write(Users() / ".properties", "x");
+  Write(Users() / "..properties", "x");
+  EXPECT_EQ(RemoveUser(m_data, ""), std::nullopt);
+  EXPECT_EQ(RemoveUser(m_data, "."), std::nullopt);
+  EXPECT_TRUE(fs::is_directory(Users()));
+  EXPECT_TRUE(fs::is_empty(Users()));
+}
+
+TEST_F(UserAddRemoveTest, RemoveThatCannotDeleteReportsTheFile) {
+  fs::create_directory(Users() / "Fia.properties");
+  const std::optional<FileError> error = RemoveUser(m_data, "Fia");
+  ASSERT_TRUE(error.has_value());
+  EXPECT_EQ(error->path, Users() / "Fia.properties");
+  EXPECT_EQ(FileErrorMessage(*error),
+            "Access to " + (Users() / "Fia.properties").string() + " was denied.");
+  EXPECT_TRUE(fs::is_directory(Users() / "Fia.properties"));
+
+  // A name a folder scan never yields cannot reach another file.
+  fs::create_directory(Users() / "a");
+  Write(Users() / "a" / "b.properties", "x");
+  EXPECT_TRUE(RemoveUser(m_data, "a/b").has_value());
+  EXPECT_EQ(Read(Users() / "a" / "b.properties"), "x");
+}
+
+}  // namespace
+}  // namespace vesmira
