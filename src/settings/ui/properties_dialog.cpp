@@ -1,0 +1,167 @@
+#include "settings/ui/properties_dialog.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <optional>
+#include <utility>
+
+#include "app/prompts.h"
+#include "app/stored_text.h"
+#include "diary/energy_model.h"
+#include "diary/file_error.h"
+#include "diary/number_text.h"
+#include "settings/properties_file.h"
+
+namespace vesmira {
+
+namespace {
+
+constexpr int kRowsPerColumn = 6;
+
+// A box with its label; the label's text is also the box's name for assistive technology.
+QLineEdit* AddLabelledEdit(QWidget* parent, std::string_view label, std::string_view key,
+                           QLabel** labelOut) {
+  auto* edit = new QLineEdit(parent);
+  std::string name(key);
+  name += "Edit";
+  edit->setObjectName(FromStoredBytes(name));
+  edit->setAccessibleName(FromStoredBytes(label));
+  // Each value is one line of the file: a pasted line break would add lines of its own.
+  edit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), edit));
+  auto* caption = new QLabel(FromStoredBytes(label), parent);
+  caption->setBuddy(edit);
+  *labelOut = caption;
+  return edit;
+}
+
+}  // namespace
+
+CPropertiesDialog::CPropertiesDialog(UserSettings& settings, std::filesystem::path propertiesPath,
+                                     Prompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      m_settings(settings),
+      m_propertiesPath(std::move(propertiesPath)),
+      m_prompts(prompts) {
+  BuildDialog();
+  ShowSettings();
+}
+
+void CPropertiesDialog::BuildDialog() {
+  setWindowTitle(QStringLiteral("Properties"));
+
+  QLabel* grundLabel = nullptr;
+  m_grundForbrukningEdit =
+      AddLabelledEdit(this, "Normal energy consumption", kGrundForbrukningKey, &grundLabel);
+  QLabel* malLabel = nullptr;
+  m_malEdit = AddLabelledEdit(this, "Target kcal level", kMalKey, &malLabel);
+
+  auto* unitGroup = new QGroupBox(QStringLiteral("Weight unit"), this);
+  unitGroup->setObjectName(QStringLiteral("weightUnitGroup"));
+  m_kilogramsRadio = new QRadioButton(QStringLiteral("Kilograms (kg)"), unitGroup);
+  m_kilogramsRadio->setObjectName(QStringLiteral("kilogramsRadio"));
+  m_poundsRadio = new QRadioButton(QStringLiteral("Pounds (lbs)"), unitGroup);
+  m_poundsRadio->setObjectName(QStringLiteral("poundsRadio"));
+  for (QRadioButton* radio : {m_kilogramsRadio, m_poundsRadio}) {
+    radio->setFocusPolicy(Qt::ClickFocus);
+  }
+  auto* unitLayout = new QVBoxLayout(unitGroup);
+  unitLayout->addWidget(m_kilogramsRadio);
+  unitLayout->addWidget(m_poundsRadio);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(grundLabel);
+  left->addWidget(m_grundForbrukningEdit);
+  left->addWidget(malLabel);
+  left->addWidget(m_malEdit);
+  left->addWidget(unitGroup);
+  left->addStretch();
+
+  auto* ratesGroup =
+      new QGroupBox(QStringLiteral("Energy consumeing by training [kcal/hour]"), this);
+  ratesGroup->setObjectName(QStringLiteral("ratesGroup"));
+  auto* rates = new QGridLayout(ratesGroup);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    QLabel* label = nullptr;
+    m_rateEdits[i] =
+        AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel, kActivities[i].rateKey, &label);
+    const int row = static_cast<int>(i) % kRowsPerColumn;
+    const int column = static_cast<int>(i) / kRowsPerColumn * 2;
+    rates->addWidget(label, row, column);
+    rates->addWidget(m_rateEdits[i], row, column + 1);
+  }
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(left);
+  top->addWidget(ratesGroup, 1);
+
+  m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+  m_saveButton = new QPushButton(QStringLiteral("Save"), this);
+  m_saveButton->setObjectName(QStringLiteral("saveButton"));
+  m_saveButton->setDefault(true);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(m_cancelButton);
+  buttons->addWidget(m_saveButton);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(buttons);
+
+  QWidget* previous = m_saveButton;
+  for (QLineEdit* edit : m_rateEdits) {
+    setTabOrder(previous, edit);
+    previous = edit;
+  }
+  setTabOrder(previous, m_grundForbrukningEdit);
+  setTabOrder(m_grundForbrukningEdit, m_malEdit);
+  setTabOrder(m_malEdit, m_cancelButton);
+  m_saveButton->setFocus();
+
+  connect(m_saveButton, &QPushButton::clicked, this, &CPropertiesDialog::OnSave);
+  connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CPropertiesDialog::ShowSettings() {
+  m_grundForbrukningEdit->setText(FromStoredBytes(FormatNumber(m_settings.grundForbrukning)));
+  m_malEdit->setText(FromStoredBytes(FormatNumber(m_settings.mal)));
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    m_rateEdits[i]->setText(FromStoredBytes(FormatNumber(m_settings.activityKal[i])));
+  }
+  // Only 1 means kilograms; every other stored value shows, and is saved, as pounds.
+  (m_settings.UsesKilograms() ? m_kilogramsRadio : m_poundsRadio)->setChecked(true);
+}
+
+void CPropertiesDialog::SaveProperties() {
+  PropertiesTexts texts;
+  texts.grundForbrukning = ToStoredBytes(m_grundForbrukningEdit->text());
+  texts.mal = ToStoredBytes(m_malEdit->text());
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    texts.activityKal[i] = ToStoredBytes(m_rateEdits[i]->text());
+  }
+  texts.kilograms = m_kilogramsRadio->isChecked();
+
+  // The settings take the typed values even when the file cannot be written; the box then
+  // tells the person that the file still holds the old ones.
+  m_settings = texts.Settings();
+  if (const std::optional<FileError> error = WriteProperties(m_propertiesPath, texts)) {
+    m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+  }
+}
+
+void CPropertiesDialog::OnSave() {
+  SaveProperties();
+  accept();
+}
+
+}  // namespace vesmira

@@ -1,0 +1,161 @@
+#include "settings/ui/users_dialog.h"
+
+#include <QByteArray>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/prompts.h"
+#include "app/stored_text.h"
+#include "diary/file_error.h"
+#include "settings/users_folder.h"
+
+namespace vesmira {
+
+namespace {
+
+QString EmptyNameMessage() { return QStringLiteral("Please write a name."); }
+QString UnusableNameMessage() {
+  return QStringLiteral("Please write a name that can be used as a file name.");
+}
+QString ExistingUserMessage() { return QStringLiteral("User already exists!"); }
+QString RemoveQuestion() { return QStringLiteral("Do you want to remove the chosen names?"); }
+
+QByteArray ToByteArray(const std::string& bytes) {
+  return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+}  // namespace
+
+CUsersDialog::CUsersDialog(std::filesystem::path dataFolder, Prompts& prompts,
+                           LoadUserListFunction loadUserList, QWidget* parent)
+    : QDialog(parent),
+      m_dataFolder(std::move(dataFolder)),
+      m_prompts(prompts),
+      m_loadUserList(std::move(loadUserList)) {
+  BuildDialog();
+  FillList();
+}
+
+void CUsersDialog::BuildDialog() {
+  setWindowTitle(QStringLiteral("Add/Remove User"));
+
+  auto* group = new QGroupBox(QStringLiteral("Users"), this);
+  group->setObjectName(QStringLiteral("usersGroup"));
+
+  m_list = new QListWidget(group);
+  m_list->setObjectName(QStringLiteral("usersList"));
+  m_list->setAccessibleName(QStringLiteral("Users"));
+  m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+
+  m_removeButton = new QPushButton(QStringLiteral("Remove"), group);
+  m_removeButton->setObjectName(QStringLiteral("removeButton"));
+
+  m_nameEdit = new QLineEdit(group);
+  m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
+  m_nameEdit->setAccessibleName(QStringLiteral("Name of the user to add"));
+
+  m_addButton = new QPushButton(QStringLiteral("Add"), group);
+  m_addButton->setObjectName(QStringLiteral("addButton"));
+
+  m_closeButton = new QPushButton(QStringLiteral("Close"), group);
+  m_closeButton->setObjectName(QStringLiteral("closeButton"));
+
+  // Enter anywhere closes: only Close may take it, never a focused Add or Remove.
+  m_closeButton->setDefault(true);
+  m_addButton->setAutoDefault(false);
+  m_removeButton->setAutoDefault(false);
+
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(m_list, 0, 0, 2, 1);
+  grid->addWidget(m_nameEdit, 0, 1);
+  grid->addWidget(m_addButton, 1, 1, Qt::AlignTop);
+  grid->addWidget(m_removeButton, 2, 0);
+  grid->addWidget(m_closeButton, 2, 1, Qt::AlignBottom);
+  grid->setColumnStretch(0, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+
+  setTabOrder(m_closeButton, m_list);
+  setTabOrder(m_list, m_removeButton);
+  setTabOrder(m_removeButton, m_nameEdit);
+  setTabOrder(m_nameEdit, m_addButton);
+  m_closeButton->setFocus();
+
+  connect(m_addButton, &QPushButton::clicked, this, &CUsersDialog::AddUser);
+  connect(m_removeButton, &QPushButton::clicked, this, &CUsersDialog::RemoveUsers);
+  connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CUsersDialog::FillList() {
+  for (const std::string& name : ScanUserNames(m_dataFolder)) InsertName(name);
+}
+
+void CUsersDialog::InsertName(const std::string& name) {
+  auto* item = new QListWidgetItem(FromStoredBytes(name));
+  item->setData(Qt::UserRole, ToByteArray(name));
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+  item->setCheckState(Qt::Unchecked);
+  m_list->insertItem(std::min(1, m_list->count()), item);
+}
+
+std::string CUsersDialog::NameOf(const QListWidgetItem* item) {
+  const QByteArray bytes = item->data(Qt::UserRole).toByteArray();
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void CUsersDialog::AddUser() {
+  const std::string name = ToStoredBytes(m_nameEdit->text());
+  if (name.empty()) {
+    m_prompts.ShowMessage(this, EmptyNameMessage(), Prompts::Icon::kExclamation);
+    return;
+  }
+  if (!IsUsableUserName(name)) {
+    m_prompts.ShowMessage(this, UnusableNameMessage(), Prompts::Icon::kExclamation);
+    return;
+  }
+  // The folder decides, not this list: a user added or removed elsewhere counts as it is.
+  const std::vector<std::string> existing = ScanUserNames(m_dataFolder);
+  if (std::find(existing.begin(), existing.end(), name) != existing.end()) {
+    m_prompts.ShowMessage(this, ExistingUserMessage(), Prompts::Icon::kExclamation);
+    return;
+  }
+  if (const std::optional<FileError> error = vesmira::AddUser(m_dataFolder, name)) {
+    m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+    return;
+  }
+  InsertName(name);
+  if (m_loadUserList) m_loadUserList();
+}
+
+void CUsersDialog::RemoveUsers() {
+  if (m_prompts.ShowMessage(this, RemoveQuestion(), Prompts::Icon::kQuestion,
+                            Prompts::Buttons::kYesNo) != Prompts::Answer::kYes) {
+    return;
+  }
+  // The rows above a removed one hold no tick, so going on at the same row visits the list
+  // exactly as starting again from the top would.
+  for (int row = 0; row < m_list->count();) {
+    QListWidgetItem* item = m_list->item(row);
+    if (item->checkState() != Qt::Checked) {
+      ++row;
+      continue;
+    }
+    if (const std::optional<FileError> error = RemoveUser(m_dataFolder, NameOf(item))) {
+      // Users removed so far stay removed; the failing one stays ticked in the list.
+      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+      return;
+    }
+    delete m_list->takeItem(row);
+  }
+  if (m_loadUserList) m_loadUserList();
+}
+
+}  // namespace vesmira
