@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
@@ -17,29 +15,21 @@ namespace fs = std::filesystem;
 
 class UserAddRemoveTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::random_device seed;
-    m_data = fs::temp_directory_path() / ("vesmira-users-" + std::to_string(seed()));
-    fs::create_directories(m_data / "users");
-  }
-  void TearDown() override { fs::remove_all(m_data); }
+  void SetUp() override { fs::create_directory(Users()); }
 
   static void Write(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
+    testing::WriteBytes(path, bytes);
   }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string Read(const fs::path& path) { return testing::ReadBytes(path); }
   static std::string NewUserBytes() {
     std::ostringstream out;
     WriteDefaultProperties(out);
     return out.str();
   }
-  fs::path Users() const { return m_data / "users"; }
+  fs::path Users() const { return UsersFolder(m_data); }
 
-  fs::path m_data;
+  testing::TempFolder m_folder;
+  const fs::path& m_data = m_folder.path();
 };
 
 TEST_F(UserAddRemoveTest, AddWritesTheNewUserFileAndFolder) {
