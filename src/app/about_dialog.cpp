@@ -1,0 +1,60 @@
+#include "app/about_dialog.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/url_opener.h"
+#include "build_config.h"
+
+namespace vesmira {
+
+CAboutDialog::CAboutDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("About Vesmira"));
+  setObjectName(QStringLiteral("aboutDialog"));
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName(QStringLiteral("iconLabel"));
+  icon->setPixmap(QIcon(QStringLiteral(":/icons/vesmira-32.png")).pixmap(32, 32));
+  icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+  auto* name = new QLabel(QStringLiteral("Vesmira 6.0"), this);
+  name->setObjectName(QStringLiteral("nameLabel"));
+  name->setTextFormat(Qt::PlainText);
+  auto* notice = new QLabel(QStringLiteral("Copyright © 2026 the Vesmira developers"), this);
+  notice->setObjectName(QStringLiteral("noticeLabel"));
+  notice->setTextFormat(Qt::PlainText);
+  auto* contact = new QLabel(
+      QStringLiteral("Questions and ideas: dev@%1").arg(QString::fromUtf8(build::kHomePageHost)),
+      this);
+  contact->setObjectName(QStringLiteral("contactLabel"));
+  contact->setTextFormat(Qt::PlainText);
+
+  auto* homePage = new QPushButton(
+      QStringLiteral("Home page: %1").arg(QString::fromUtf8(build::kHomePageHost)), this);
+  homePage->setObjectName(QStringLiteral("homePageButton"));
+  homePage->setFlat(true);
+  homePage->setCursor(Qt::PointingHandCursor);
+  connect(homePage, &QPushButton::clicked, this, [&urlOpener] { urlOpener.Open(HomePageUrl()); });
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("okButton"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* layout = new QGridLayout(this);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setHorizontalSpacing(12);
+  layout->addWidget(icon, 0, 0, 3, 1);
+  layout->addWidget(name, 0, 1);
+  layout->addWidget(notice, 1, 1);
+  layout->addWidget(contact, 2, 1);
+  layout->addWidget(homePage, 3, 1, Qt::AlignLeft);
+  layout->addWidget(ok, 0, 2, Qt::AlignTop);
+
+  setTabOrder(ok, homePage);
+  ok->setFocus();
+}
+
+}  // namespace vesmira

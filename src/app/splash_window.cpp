@@ -1,0 +1,126 @@
+#include "app/splash_window.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <utility>
+
+namespace vesmira {
+
+CSplashWindow::CSplashWindow(QWidget* parent, const QPixmap& picture)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      m_picture(picture),
+      m_owner(parent),
+      m_timer(new QTimer(this)) {
+  setObjectName(QStringLiteral("splashWindow"));
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  setFixedSize(m_picture.deviceIndependentSize().toSize());
+  m_timer->setObjectName(QStringLiteral("splashTimer"));
+  m_timer->setSingleShot(true);
+  m_timer->setInterval(kShowMilliseconds);
+  connect(m_timer, &QTimer::timeout, this, [] { CloseSplash(); });
+}
+
+CSplashWindow::~CSplashWindow() {
+  if (s_current == this) s_current = nullptr;
+}
+
+void CSplashWindow::EnableSplash(bool enable) { s_enabled = enable; }
+
+bool CSplashWindow::SplashEnabled() { return s_enabled; }
+
+CSplashWindow* CSplashWindow::Current() { return s_current; }
+
+void CSplashWindow::OpenSplash(QWidget* parent, const QString& picture) {
+  if (!s_enabled || s_current != nullptr) return;
+  const QPixmap pixmap(picture);
+  if (pixmap.isNull()) return;
+  s_current = new CSplashWindow(parent, pixmap);
+  s_current->MoveToCentre();
+  s_current->show();
+  s_current->repaint();
+  s_current->m_timer->start();
+}
+
+void CSplashWindow::MoveToCentre() {
+  QRect area;
+  if (m_owner != nullptr && m_owner->isVisible() && !m_owner->isMinimized()) {
+    area = m_owner->frameGeometry();
+  } else {
+    // At start-up the main window is not shown yet: the middle of the screen.
+    QScreen* screen = m_owner != nullptr ? m_owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    area = screen->availableGeometry();
+  }
+  QRect frame(QPoint(0, 0), size());
+  frame.moveCenter(area.center());
+  move(frame.topLeft());
+}
+
+void CSplashWindow::CloseSplash() {
+  CSplashWindow* splash = std::exchange(s_current, nullptr);
+  if (splash == nullptr) return;
+  const QPointer<QWidget> owner = splash->m_owner;
+  splash->m_timer->stop();
+  // Some window systems give the picture the keyboard when it is shown; hand it back, or the
+  // main window would take no key and no shortcut until the person clicks it.
+  const bool hadKeyboard = splash->isActiveWindow();
+  splash->hide();
+  if (hadKeyboard && owner != nullptr && owner->isVisible()) owner->activateWindow();
+  // Deleted later: the press that closes it may be on its way to this very window.
+  splash->deleteLater();
+  if (owner != nullptr) owner->repaint();
+}
+
+bool CSplashWindow::FilterSplashInput(QObject*, QEvent* event) {
+  if (s_current == nullptr) return false;
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      // Claimed, so that no shortcut fires: the key press that follows closes the splash
+      // and is used up with it.
+      event->accept();
+      return true;
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+      CloseSplash();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CSplashWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, m_picture);
+}
+
+bool SplashInputFilter::eventFilter(QObject* watched, QEvent* event) {
+  return CSplashWindow::FilterSplashInput(watched, event);
+}
+
+bool SplashWantedFor(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    QStringView argument(arguments[i]);
+    if (argument.startsWith(QStringLiteral("--"))) {
+      argument = argument.sliced(2);
+    } else if (argument.startsWith(u'-') || argument.startsWith(u'/')) {
+      argument = argument.sliced(1);
+    } else {
+      continue;  // a file name
+    }
+    if (argument.compare(QStringLiteral("Embedding"), Qt::CaseInsensitive) == 0 ||
+        argument.compare(QStringLiteral("Automation"), Qt::CaseInsensitive) == 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace vesmira

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QEvent;
+class QTimer;
+
+namespace vesmira {
+
+// The title picture shown while the program starts. At most one exists; it closes after
+// kShowMilliseconds or at the first key or mouse button press anywhere in the program, and
+// that press does nothing else.
+class CSplashWindow final : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kShowMilliseconds = 1900;
+
+  static QString DefaultPicture() { return QStringLiteral(":/splash.png"); }
+
+  // Set once at start-up from the command line (SplashWantedFor).
+  static void EnableSplash(bool enable);
+  static bool SplashEnabled();
+  // Called by the main frame just after it is made. Does nothing when the splash is not
+  // enabled, one is open already or the picture cannot be loaded.
+  static void OpenSplash(QWidget* parent, const QString& picture = DefaultPicture());
+  // Offered every event of the program before its receiver sees it; true means used up.
+  static bool FilterSplashInput(QObject* watched, QEvent* event);
+  // Closes the splash and repaints its owner, the main window, at once.
+  static void CloseSplash();
+  // The open splash, or none.
+  static CSplashWindow* Current();
+
+  ~CSplashWindow() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  CSplashWindow(QWidget* parent, const QPixmap& picture);
+  void MoveToCentre();
+
+  QPixmap m_picture;
+  QPointer<QWidget> m_owner;
+  QTimer* m_timer;
+
+  static inline bool s_enabled = false;
+  static inline CSplashWindow* s_current = nullptr;
+};
+
+// The application-wide event filter that hands every event to FilterSplashInput; the
+// application installs one on itself.
+class SplashInputFilter final : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// False when the command line (program name first) carries the switch "Embedding" or
+// "Automation", written -Embedding, --Embedding or /Embedding, in any case. Every other
+// argument, a file name included, is left alone.
+bool SplashWantedFor(const QStringList& arguments);
+
+}  // namespace vesmira

@@ -1,0 +1,118 @@
+#include "app/tips_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "support/ui/scripted_prompts.h"
+
+using vesmira::CTipsDialog;
+using vesmira::testing::RecordingUrlOpener;
+
+namespace {
+
+const QUrl kHomePage(QStringLiteral("https://vesmira.example.org/"));
+const QUrl kTipPage(QStringLiteral("https://vesmira.example.org/software/vesmira/tip.html"));
+
+QPushButton* Button(const QDialog& dialog, const char* name) {
+  return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class TipsDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void showsQuestionAndAddress();
+  void yesOpensTipPageAndCloses();
+  void enterActsAsYes();
+  void linkOpensHomePageAndStaysOpen();
+  void noEscapeAndCloseBoxOpenNothing_data();
+  void noEscapeAndCloseBoxOpenNothing();
+};
+
+void TipsDialogTest::showsQuestionAndAddress() {
+  RecordingUrlOpener opener;
+  CTipsDialog dialog(opener);
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("Tip of the Day"));
+  auto* question = dialog.findChild<QLabel*>(QStringLiteral("questionLabel"));
+  QCOMPARE(question->text(), QStringLiteral("Do you want to visit the Vesmira site for a"));
+  QVERIFY(question->alignment() & Qt::AlignHCenter);
+  auto* dietTip = dialog.findChild<QLabel*>(QStringLiteral("dietTipLabel"));
+  QCOMPARE(dietTip->text(), QStringLiteral("diet tip?"));
+  QVERIFY(dietTip->alignment() & Qt::AlignHCenter);
+  QCOMPARE(Button(dialog, "linkButton")->text(), QStringLiteral("www.vesmira.example.org"));
+  QVERIFY(Button(dialog, "linkButton")->isFlat());
+  QVERIFY(Button(dialog, "yesButton")->isDefault());
+  QVERIFY(!Button(dialog, "noButton")->isDefault());
+  QCOMPARE(Button(dialog, "noButton")->text(), QStringLiteral("No"));
+}
+
+void TipsDialogTest::yesOpensTipPageAndCloses() {
+  RecordingUrlOpener opener;
+  CTipsDialog dialog(opener);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QTest::mouseClick(Button(dialog, "yesButton"), Qt::LeftButton);
+  QCOMPARE(opener.opened, QList<QUrl>({kTipPage}));
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(!dialog.isVisible());
+}
+
+void TipsDialogTest::enterActsAsYes() {
+  RecordingUrlOpener opener;
+  CTipsDialog dialog(opener);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QTest::keyClick(&dialog, Qt::Key_Return);
+  QCOMPARE(opener.opened, QList<QUrl>({kTipPage}));
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(!dialog.isVisible());
+}
+
+void TipsDialogTest::linkOpensHomePageAndStaysOpen() {
+  RecordingUrlOpener opener;
+  CTipsDialog dialog(opener);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QSignalSpy finished(&dialog, &QDialog::finished);
+  for (int i = 0; i < 3; ++i) QTest::mouseClick(Button(dialog, "linkButton"), Qt::LeftButton);
+  QCOMPARE(opener.opened, QList<QUrl>({kHomePage, kHomePage, kHomePage}));
+  QVERIFY(dialog.isVisible());
+  QCOMPARE(finished.count(), 0);
+  // Yes still works afterwards and adds the tip page.
+  QTest::mouseClick(Button(dialog, "yesButton"), Qt::LeftButton);
+  QCOMPARE(opener.opened.size(), 4);
+  QCOMPARE(opener.opened.last(), kTipPage);
+}
+
+void TipsDialogTest::noEscapeAndCloseBoxOpenNothing_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("No") << QStringLiteral("no");
+  QTest::newRow("Escape") << QStringLiteral("escape");
+  QTest::newRow("close box") << QStringLiteral("close");
+}
+
+void TipsDialogTest::noEscapeAndCloseBoxOpenNothing() {
+  QFETCH(QString, how);
+  RecordingUrlOpener opener;
+  CTipsDialog dialog(opener);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QSignalSpy finished(&dialog, &QDialog::finished);
+  if (how == QStringLiteral("no")) {
+    QTest::mouseClick(Button(dialog, "noButton"), Qt::LeftButton);
+  } else if (how == QStringLiteral("escape")) {
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+  } else {
+    QVERIFY(dialog.close());
+  }
+  QCOMPARE(finished.count(), 1);
+  QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  QVERIFY(opener.opened.isEmpty());
+}
+
+QTEST_MAIN(TipsDialogTest)
+#include "tips_dialog_test.moc"
