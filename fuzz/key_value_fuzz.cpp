@@ -1,6 +1,8 @@
 // ReadKeyValue over arbitrary bytes, keys and buffer capacities, asked several keys in a row
-// of one stream as every reader does.
+// of one stream as every reader does; read a character at a time from any stream and a line at
+// a time from a TextBuffer, with the same results.
 #include <cstdlib>
+#include <istream>
 #include <sstream>
 #include <string>
 
@@ -25,11 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     keys[i] = (input.Byte() % 4 == 0) ? std::string(vesmira::kNoteKey) : std::string(input.Text(48));
   }
   std::istringstream in{std::string(input.Rest())};
+  vesmira::TextBuffer buffer{std::string(input.Rest())};
+  std::istream memory(&buffer);
 
   const std::size_t limit = capacity > 1 ? capacity - 1 : 1;
   bool atEnd = false;
   for (std::size_t i = 0; i < keyCount; ++i) {
     const vesmira::KeyValue result = vesmira::ReadKeyValue(in, keys[i], capacity);
+    const vesmira::KeyValue fromMemory = vesmira::ReadKeyValue(memory, keys[i], capacity);
+    Check(result.found == fromMemory.found && result.value == fromMemory.value);
+    Check(in.rdstate() == memory.rdstate());
+    Check(buffer.Unread().size() == static_cast<std::size_t>(in.rdbuf()->in_avail()));
     if (atEnd) Check(!result.found && result.value.empty());
     if (!result.found) {
       // The last piece the search read, a piece never longer than the buffer.

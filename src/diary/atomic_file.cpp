@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace vesmira {
@@ -73,9 +71,24 @@ std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
 }
 
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  std::string bytes;
+  char chunk[8192];
+  for (;;) {
+    const ssize_t got = ::read(fd, chunk, sizeof chunk);
+    if (got > 0) {
+      bytes.append(chunk, static_cast<std::size_t>(got));
+    } else if (got == 0) {
+      break;
+    } else if (errno != EINTR) {
+      // A folder opens but does not read: it is no file.
+      ::close(fd);
+      return std::nullopt;
+    }
+  }
+  ::close(fd);
+  return bytes;
 }
 
 }  // namespace vesmira

@@ -15,7 +15,7 @@ namespace vesmira {
 [[nodiscard]] std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
                                                        std::string_view bytes);
 
-// Reads a whole file's bytes; empty when it cannot be opened.
+// Reads a whole file's bytes; empty when it cannot be opened or read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 }  // namespace vesmira

@@ -1,7 +1,8 @@
 #include "diary/day_file.h"
 
-#include <fstream>
+#include <istream>
 #include <sstream>
+#include <utility>
 #include <system_error>
 
 #include "diary/atomic_file.h"
@@ -22,10 +23,16 @@ std::string ReadValue(std::istream& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
 }
 
-// Day files are read in binary and their line ends handled by the key reader, so a file
-// written on any platform reads alike.
-std::ifstream OpenForReading(const std::filesystem::path& path) {
-  return std::ifstream(path, std::ios::binary);
+// A day file is read whole into memory and its line ends handled by the key reader, so a file
+// written on any platform reads alike and a year of days reads at the file system's pace.
+template <typename Reader>
+auto ReadFromFile(const std::filesystem::path& path, Reader read)
+    -> std::optional<decltype(read(std::declval<std::istream&>()))> {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  TextBuffer buffer(std::move(*bytes));
+  std::istream in(&buffer);
+  return read(in);
 }
 
 }  // namespace
@@ -101,9 +108,7 @@ DayEntries ReadDayFile(std::istream& in) {
 }
 
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
-  std::ifstream in = OpenForReading(path);
-  if (!in) return std::nullopt;
-  return ReadDayFile(in);
+  return ReadFromFile(path, [](std::istream& in) { return ReadDayFile(in); });
 }
 
 void ReadDayRecord(std::istream& in, DayRecord& record) {
@@ -118,10 +123,10 @@ void ReadDayRecord(std::istream& in, DayRecord& record) {
 }
 
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
-  std::ifstream in = OpenForReading(path);
-  if (!in) return false;
-  ReadDayRecord(in, record);
-  return true;
+  return ReadFromFile(path, [&record](std::istream& in) {
+           ReadDayRecord(in, record);
+           return true;
+         }).has_value();
 }
 
 DayTotals ReadDayTotals(std::istream& in) {
@@ -132,9 +137,7 @@ DayTotals ReadDayTotals(std::istream& in) {
 }
 
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path) {
-  std::ifstream in = OpenForReading(path);
-  if (!in) return std::nullopt;
-  return ReadDayTotals(in);
+  return ReadFromFile(path, [](std::istream& in) { return ReadDayTotals(in); });
 }
 
 }  // namespace vesmira

@@ -1,7 +1,10 @@
 #include "diary/key_value.h"
 
+#include <algorithm>
+#include <ios>
 #include <istream>
 #include <ostream>
+#include <streambuf>
 #include <utility>
 
 namespace vesmira {
@@ -19,34 +22,153 @@ void WriteText(std::ostream& out, std::string_view text) {
   out.write(text.data() + start, static_cast<std::streamsize>(text.size() - start));
 }
 
-// One piece of at most capacity - 1 characters, ending after a line end when one comes
-// first: how a C stream reads a line into a fixed buffer.
-bool ReadPiece(std::istream& in, std::size_t capacity, std::string& piece) {
-  piece.clear();
-  const std::size_t limit = capacity > 1 ? capacity - 1 : 1;
-  char c;
-  while (piece.size() < limit && ReadTextChar(in, c)) {
-    piece.push_back(c);
-    if (c == '\n') break;
-  }
-  return !piece.empty();
-}
+constexpr auto kAtEnd = std::ios::eofbit | std::ios::failbit;
 
-std::string ReadRest(std::istream& in) {
-  std::string rest;
-  char c;
-  while (ReadTextChar(in, c)) rest.push_back(c);
-  return rest;
+std::size_t PieceLimit(std::size_t capacity) { return capacity > 1 ? capacity - 1 : 1; }
+
+// One piece of at most capacity - 1 characters, ending after a line end when one comes
+// first: how a C stream reads a line into a fixed buffer. The text leaves the line end out.
+struct Piece {
+  std::string_view text;
+  bool lineEnd = false;
+
+  std::string Whole() const {
+    std::string whole(text);
+    if (lineEnd) whole.push_back('\n');
+    return whole;
+  }
+  // Compared like a line: the key against the piece's first characters, its line end included.
+  bool StartsWith(std::string_view key) const {
+    if (text.starts_with(key)) return true;
+    return lineEnd && key.size() == text.size() + 1 && key.starts_with(text) && key.back() == '\n';
+  }
+};
+
+// Any stream, a character at a time. A piece stays valid until the next but one is read.
+class StreamText {
+ public:
+  explicit StreamText(std::istream& in) : m_in(in) {}
+
+  bool Next(std::size_t limit, Piece& piece) {
+    // Two pieces in turn, so the one before stays where it is.
+    m_turn ^= 1;
+    std::string& current = m_pieces[m_turn];
+    current.clear();
+    char c;
+    while (current.size() < limit && ReadTextChar(m_in, c)) {
+      current.push_back(c);
+      if (c == '\n') break;
+    }
+    piece.lineEnd = !current.empty() && current.back() == '\n';
+    piece.text = std::string_view(current).substr(0, current.size() - (piece.lineEnd ? 1 : 0));
+    return !current.empty();
+  }
+
+  std::string Rest() {
+    std::string rest;
+    char c;
+    while (ReadTextChar(m_in, c)) rest.push_back(c);
+    return rest;
+  }
+
+ private:
+  std::istream& m_in;
+  std::string m_pieces[2];
+  int m_turn = 0;
+};
+
+// A TextBuffer, a line at a time and without copying: the same pieces, and the stream left in
+// the same state. A piece stays valid as long as the buffer.
+class MemoryText {
+ public:
+  MemoryText(std::istream& in, TextBuffer& buffer) : m_in(in), m_buffer(buffer) {}
+
+  bool Next(std::size_t limit, Piece& piece) {
+    piece = Piece{};
+    if (!m_in.good()) return false;
+    const std::string_view rest = m_buffer.Unread();
+    const std::size_t lineEnd = rest.substr(0, limit + 1).find('\n');
+    if (lineEnd != rest.npos) {
+      // A CR LF pair is one character of the piece.
+      const bool crLf = lineEnd > 0 && rest[lineEnd - 1] == '\r';
+      const std::size_t length = crLf ? lineEnd : lineEnd + 1;
+      if (length <= limit) {
+        piece = {rest.substr(0, length - 1), true};
+        m_buffer.Skip(lineEnd + 1);
+        return true;
+      }
+    }
+    const std::size_t length = std::min(limit, rest.size());
+    piece.text = rest.substr(0, length);
+    m_buffer.Skip(length);
+    if (length < limit) m_in.setstate(kAtEnd);
+    return length > 0;
+  }
+
+  std::string Rest() {
+    std::string rest;
+    if (!m_in.good()) return rest;
+    const std::string_view unread = m_buffer.Unread();
+    rest.reserve(unread.size());
+    std::size_t start = 0;
+    for (std::size_t at = unread.find("\r\n"); at != unread.npos;
+         at = unread.find("\r\n", start)) {
+      rest.append(unread.substr(start, at - start));
+      start = at + 1;
+    }
+    rest.append(unread.substr(start));
+    m_buffer.Skip(unread.size());
+    m_in.setstate(kAtEnd);
+    return rest;
+  }
+
+ private:
+  std::istream& m_in;
+  TextBuffer& m_buffer;
+};
+
+template <typename Text>
+KeyValue Search(Text& text, std::string_view key, std::size_t capacity) {
+  const std::size_t limit = PieceLimit(capacity);
+  KeyValue result;
+  Piece piece;
+  Piece last;
+  while (text.Next(limit, piece)) {
+    if (!piece.StartsWith(key)) {
+      last = piece;
+      continue;
+    }
+    result.found = true;
+    if (key == kNoteKey) {
+      // The whole rest of the file; the line end and empty line that close the entry go.
+      result.value = text.Rest();
+      if (result.value.ends_with("\n\n")) result.value.resize(result.value.size() - 2);
+    } else if (text.Next(limit, piece)) {
+      // A longer value line stays partly unread; the next search passes over its rest.
+      result.value = piece.text;
+    }
+    return result;
+  }
+  result.value = last.Whole();
+  return result;
 }
 
 }  // namespace
 
 bool ReadTextChar(std::istream& in, char& c) {
-  const auto next = in.get();
-  if (next == std::istream::traits_type::eof()) return false;
-  c = static_cast<char>(next);
-  if (c == '\r' && in.peek() == '\n') {
-    in.get();
+  // Straight from the stream's buffer: get() and peek() build a sentry for every character,
+  // which made reading a year of days several times slower than the file system.
+  using Traits = std::istream::traits_type;
+  if (!in.good()) return false;
+  std::streambuf& buffer = *in.rdbuf();
+  const auto next = buffer.sbumpc();
+  if (Traits::eq_int_type(next, Traits::eof())) {
+    in.setstate(std::ios::eofbit | std::ios::failbit);
+    return false;
+  }
+  c = Traits::to_char_type(next);
+  if (c == '\r' && Traits::eq_int_type(buffer.sgetc(), Traits::to_int_type('\n'))) {
+    buffer.sbumpc();
     c = '\n';
   }
   return true;
@@ -64,29 +186,24 @@ void WriteKeyValue(std::ostream& out, std::string_view key, std::string_view val
   out << kLineEnd << kLineEnd;
 }
 
+TextBuffer::TextBuffer(std::string bytes) : m_bytes(std::move(bytes)) {
+  char* begin = m_bytes.data();
+  setg(begin, begin, begin + m_bytes.size());
+}
+
+std::string_view TextBuffer::Unread() const {
+  return {gptr(), static_cast<std::size_t>(egptr() - gptr())};
+}
+
+void TextBuffer::Skip(std::size_t count) { setg(eback(), gptr() + count, egptr()); }
+
 KeyValue ReadKeyValue(std::istream& in, std::string_view key, std::size_t capacity) {
-  KeyValue result;
-  std::string piece;
-  std::string last;
-  while (ReadPiece(in, capacity, piece)) {
-    if (piece.size() < key.size() || piece.compare(0, key.size(), key) != 0) {
-      last.swap(piece);
-      continue;
-    }
-    result.found = true;
-    if (key == kNoteKey) {
-      // The whole rest of the file; the line end and empty line that close the entry go.
-      result.value = ReadRest(in);
-      if (result.value.ends_with("\n\n")) result.value.resize(result.value.size() - 2);
-    } else if (ReadPiece(in, capacity, piece)) {
-      // A longer value line stays partly unread; the next search passes over its rest.
-      if (piece.ends_with('\n')) piece.pop_back();
-      result.value = piece;
-    }
-    return result;
+  if (auto* buffer = dynamic_cast<TextBuffer*>(in.rdbuf())) {
+    MemoryText text(in, *buffer);
+    return Search(text, key, capacity);
   }
-  result.value = std::move(last);
-  return result;
+  StreamText text(in);
+  return Search(text, key, capacity);
 }
 
 }  // namespace vesmira
