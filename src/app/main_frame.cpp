@@ -1,0 +1,84 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <utility>
+
+#include "app/stored_text.h"
+
+namespace vesmira {
+
+CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
+                       CVesmiraView::TodayFunction today, QWidget* parent)
+    : QMainWindow(parent) {
+  setObjectName(QStringLiteral("mainFrame"));
+  // No resizing border and no maximise box: the window is the form's size.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  m_view = new CVesmiraView(std::move(dataFolder), prompts, urlOpener, std::move(today), this);
+  setCentralWidget(m_view);
+  // The form has taken its first user during its start; later changes come by signal.
+  SetDocumentTitle(FromStoredBytes(m_view->CurrentUserName()));
+  connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
+  CreateMenus();
+  setFixedSize(sizeHint());
+}
+
+void CMainFrame::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->setObjectName(QStringLiteral("fileMenu"));
+  file->addSeparator();
+  AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"), false);
+  QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"), true);
+  connect(exit, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  tools->setObjectName(QStringLiteral("toolsMenu"));
+  // The window has no status bar, so the entry has nothing to show or hide.
+  AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"), true);
+  AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"), false);
+  QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
+  exportMenu->setObjectName(QStringLiteral("exportMenu"));
+  AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"), false);
+  AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"),
+            false);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("helpMenu"));
+  AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"), false);
+  AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"), false);
+
+  // Ctrl+S stores the day shown; the document itself has nothing to save.
+  auto* saveDay = new QAction(QStringLiteral("Save Day"), this);
+  saveDay->setObjectName(QStringLiteral("saveDayAction"));
+  saveDay->setShortcut(QKeySequence::Save);
+  connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
+  addAction(saveDay);
+}
+
+QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text,
+                               bool enabled) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(name);
+  action->setEnabled(enabled);
+  return action;
+}
+
+void CMainFrame::SetDocumentTitle(const QString& title) {
+  m_document.SetTitle(title);
+  setWindowTitle(MainTitle() + QStringLiteral(" - ") + m_document.Title());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!m_view->FinalSave()) {
+    event->ignore();
+    return;
+  }
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace vesmira

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+#include <filesystem>
+
+#include "app/vesmira_doc.h"
+#include "diary/ui/vesmira_view.h"
+
+class QAction;
+
+namespace vesmira {
+
+class Prompts;
+class UrlOpener;
+
+// The main window: the diary form at a fixed size, the menu, and the caption
+// "Vesmira 6.0 - <user>". It cannot be resized or maximised.
+//
+// Actions by objectName: propertiesAction, exitAction (File); statusBarAction, usersAction,
+// exportHtmlAction, exportSheetAction (Tools, the last two under "exportMenu"); helpAction,
+// aboutAction (Help); saveDayAction (Ctrl+S, in no menu). Actions whose window is not part
+// of the program yet are disabled until it connects to triggered() and enables them.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static QString MainTitle() { return QStringLiteral("Vesmira 6.0"); }
+
+  CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
+             CVesmiraView::TodayFunction today = LocalToday, QWidget* parent = nullptr);
+
+  CVesmiraView& View() { return *m_view; }
+  CVesmiraDoc& Document() { return m_document; }
+
+ protected:
+  // Every way of closing the window saves the day shown.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  QAction* AddAction(QMenu* menu, const QString& name, const QString& text, bool enabled);
+  void SetDocumentTitle(const QString& title);
+
+  CVesmiraDoc m_document;
+  CVesmiraView* m_view = nullptr;
+};
+
+}  // namespace vesmira

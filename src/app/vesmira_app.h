@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "app/prompts.h"
+#include "app/url_opener.h"
+
+namespace vesmira {
+
+class CMainFrame;
+
+// The application object: its name and maker (the framework's settings key), the real
+// message boxes and browser, and the one main window.
+class CVesmiraApp : public QApplication {
+  Q_OBJECT
+
+ public:
+  CVesmiraApp(int& argc, char** argv);
+  ~CVesmiraApp() override;
+
+  // Opens the main window on the diary below dataFolder. Returns false when the program
+  // cannot start.
+  bool InitInstance(const std::filesystem::path& dataFolder);
+
+  CMainFrame* MainFrame() { return m_mainFrame.get(); }
+
+ private:
+  QtPrompts m_prompts;
+  DesktopUrlOpener m_urlOpener;
+  std::unique_ptr<CMainFrame> m_mainFrame;
+};
+
+}  // namespace vesmira
