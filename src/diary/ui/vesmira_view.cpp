@@ -31,6 +31,10 @@
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 
+// The pictures live in the desktop library; a static library's resources are registered by
+// hand, which also keeps the linker from dropping them.
+static void InitResources() { Q_INIT_RESOURCE(vesmira); }
+
 namespace vesmira {
 
 namespace {
@@ -68,13 +72,14 @@ constexpr int kUserBytesRole = Qt::UserRole;
 
 }  // namespace
 
-CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts,
-                           UrlOpener& urlOpener, TodayFunction today, QWidget* parent)
+CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
+                           TodayFunction today, QWidget* parent)
     : QWidget(parent),
       m_dataFolder(std::move(dataFolder)),
       m_prompts(prompts),
       m_urlOpener(urlOpener),
       m_today(today ? std::move(today) : TodayFunction(LocalToday)) {
+  InitResources();
   setObjectName(QStringLiteral("vesmiraView"));
   BuildForm();
   SetTabOrder();
@@ -179,9 +184,8 @@ void CVesmiraView::BuildForm() {
     theoryLayout->addWidget(makeLabel(period), 0, column, Qt::AlignHCenter);
     m_kcalChangeEdits[p] = makeResult(QStringLiteral("kcalChange%1Edit").arg(period),
                                       QStringLiteral("kcal change %1").arg(period), resultWidth);
-    m_weightChangeEdits[p] =
-        makeEdit(QStringLiteral("weightChange%1Edit").arg(period),
-                 QStringLiteral("Weight change %1").arg(period), resultWidth);
+    m_weightChangeEdits[p] = makeEdit(QStringLiteral("weightChange%1Edit").arg(period),
+                                      QStringLiteral("Weight change %1").arg(period), resultWidth);
     m_weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(TheoreticalPeriod::kYear));
     m_trainingKcalEdits[p] =
         makeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
@@ -223,10 +227,10 @@ void CVesmiraView::BuildForm() {
   auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), this);
   resultGroup->setObjectName(QStringLiteral("resultGroup"));
   auto* resultLayout = new QGridLayout(resultGroup);
-  m_energyInEdit = makeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"),
-                              digitWidth);
-  m_trainingEdit = makeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"),
-                              digitWidth);
+  m_energyInEdit =
+      makeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"), digitWidth);
+  m_trainingEdit =
+      makeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"), digitWidth);
   m_sumEdit = makeResult(QStringLiteral("sumEdit"), QStringLiteral("Sum"), digitWidth);
   m_targetEdit = makeResult(QStringLiteral("targetEdit"), QStringLiteral("Target"), digitWidth);
   m_kcalLeftEdit =
@@ -270,7 +274,8 @@ void CVesmiraView::BuildForm() {
   m_userCombo->setEditable(false);
   m_userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   m_userCombo->setMinimumContentsLength(10);
-  m_saveCloseButton = makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"));
+  m_saveCloseButton =
+      makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"));
   m_saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
   auto* sideColumn = new QVBoxLayout;
   sideColumn->addWidget(m_propertiesButton);
@@ -548,9 +553,8 @@ void CVesmiraView::ClearTheoreticalResult() {
 }
 
 std::optional<FileError> CVesmiraView::WriteShownDay() const {
-  return WriteDayFile(DayFilePath(m_dataFolder, m_currentUser, m_currentDateText),
-                      CurrentEntries(), ToStoredBytes(EnergyInText()),
-                      ToStoredBytes(TrainingText()));
+  return WriteDayFile(DayFilePath(m_dataFolder, m_currentUser, m_currentDateText), CurrentEntries(),
+                      ToStoredBytes(EnergyInText()), ToStoredBytes(TrainingText()));
 }
 
 std::string CVesmiraView::ListedUserName() const {

@@ -1,0 +1,560 @@
+#include "diary/ui/vesmira_view.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+#include "diary/file_error.h"
+#include "settings/users_folder.h"
+#include "support/ui/diary_folder.h"
+#include "support/ui/scripted_prompts.h"
+
+using namespace vesmira;
+using vesmira::testing::DiaryFolder;
+using vesmira::testing::Meals;
+using vesmira::testing::ReadBytes;
+using vesmira::testing::RecordingUrlOpener;
+using vesmira::testing::ScriptedPrompts;
+using vesmira::testing::WriteBytes;
+
+namespace {
+
+constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
+constexpr CalendarDate kSeventhOfDecember{2026, 12, 7};
+
+QColor Background(const QLineEdit* field) { return field->palette().color(QPalette::Base); }
+QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+
+}  // namespace
+
+class VesmiraViewTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void firstStartWithoutUsersFolder();
+  void usersListedInReverseWithTheLastOneCurrent();
+  void dateChangeStoresTheDayLeftAndShowsTheNext();
+  void dateChangeShowsAStoredDay();
+  void visitedDaysWithoutFilesAreStoredAsZero();
+  void userChangeStoresTheDayUnderThePreviousUser();
+  void kcalLeftTurnsRedBelowZeroAndGreenAgain();
+  void missingPropertiesFileKeepsThePreviousSettings();
+  void userListRebuildKeepsWhatWasTyped();
+  void noSaveBeforeTheFirstDayIsLoaded();
+  void failingSaveIsReportedAndKeepsTheForm();
+  void failingFinalSaveAsksBeforeClosing();
+  void legacyRenameFailureLeavesTheListEmpty();
+  void weightCaptionFollowsTheUnit_data();
+  void weightCaptionFollowsTheUnit();
+  void storedTextFromOlderInstallsIsKept();
+  void graphPeriodFollowsTheRadioPair();
+  void theoreticalResultShowsAndClears();
+  void dateFieldShowsEnglishShortMonth();
+  void everyFieldHasItsAccessibleName();
+  void tabOrderRunsRowsThenGroups();
+
+ private:
+  std::unique_ptr<CVesmiraView> MakeView(CalendarDate today = kSixthOfDecember);
+  QLineEdit* Field(const char* name) const {
+    return m_view->findChild<QLineEdit*>(QString::fromLatin1(name));
+  }
+  void Type(const char* field, const QString& text);
+  void SelectUser(int index);
+
+  std::unique_ptr<DiaryFolder> m_folder;
+  std::unique_ptr<ScriptedPrompts> m_prompts;
+  RecordingUrlOpener m_opener;
+  std::unique_ptr<CVesmiraView> m_view;
+};
+
+void VesmiraViewTest::init() {
+  m_folder = std::make_unique<DiaryFolder>();
+  QVERIFY(m_folder->IsValid());
+  m_prompts = std::make_unique<ScriptedPrompts>();
+}
+
+void VesmiraViewTest::cleanup() {
+  m_view.reset();
+  m_folder.reset();
+}
+
+std::unique_ptr<CVesmiraView> VesmiraViewTest::MakeView(CalendarDate today) {
+  return std::make_unique<CVesmiraView>(m_folder->Path(), *m_prompts, m_opener,
+                                        [today] { return today; });
+}
+
+void VesmiraViewTest::Type(const char* field, const QString& text) {
+  QLineEdit* edit = Field(field);
+  QVERIFY2(edit, field);
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+}
+
+// As the person does it: the arrow keys move the closed list, which counts as a choice.
+void VesmiraViewTest::SelectUser(int index) {
+  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  QVERIFY(combo);
+  // One key per step: a refused change puts the list back, and no key is pressed twice.
+  const int steps = index - combo->currentIndex();
+  for (int i = 0; i < steps; ++i) QTest::keyClick(combo, Qt::Key_Down);
+  for (int i = 0; i < -steps; ++i) QTest::keyClick(combo, Qt::Key_Up);
+}
+
+void VesmiraViewTest::firstStartWithoutUsersFolder() {
+  m_view = MakeView();
+  QVERIFY(std::filesystem::is_directory(m_folder->UsersPath()));
+  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  QCOMPARE(combo->count(), 0);
+  QVERIFY(m_view->CurrentUserName().empty());
+  QCOMPARE(Field("breakfastEdit")->text(), QString());
+  QCOMPARE(Field("cyclingMinutesEdit")->text(), QString());
+  QCOMPARE(m_view->Settings(), UserSettings{});
+
+  Type("cyclingMinutesEdit", QStringLiteral("30"));
+  QCOMPARE(Field("cyclingKcalEdit")->text(), QStringLiteral("316"));
+  QCOMPARE(Field("normalConsumptionEdit")->text(), QStringLiteral("18000"));
+  QCOMPARE(Field("targetEdit")->text(), QStringLiteral("15000"));
+  QCOMPARE(Field("kcalLeftEdit")->text(), QStringLiteral("15316"));
+  QVERIFY(m_prompts->messages.isEmpty());
+
+  // With no user there is no day to keep: closing leaves the users folder empty.
+  m_view.reset();
+  QVERIFY(std::filesystem::is_empty(m_folder->UsersPath()));
+}
+
+void VesmiraViewTest::usersListedInReverseWithTheLastOneCurrent() {
+  m_folder->AddUser("Anna", 2200, 1800);
+  m_folder->AddUser("Bo", 2300, 1900);
+  m_folder->AddUser("Cia", 2400, 2000);
+  m_view = MakeView();
+  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  QCOMPARE(combo->count(), 3);
+  QCOMPARE(combo->itemText(0), QStringLiteral("Cia"));
+  QCOMPARE(combo->itemText(1), QStringLiteral("Bo"));
+  QCOMPARE(combo->itemText(2), QStringLiteral("Anna"));
+  QCOMPARE(combo->currentText(), QStringLiteral("Cia"));
+  QCOMPARE(m_view->CurrentUserName(), std::string("Cia"));
+  QCOMPARE(m_view->Settings().mal, 2000);
+  QCOMPARE(Field("targetEdit")->text(), QStringLiteral("2000"));
+  QCOMPARE(Field("normalConsumptionEdit")->text(), QStringLiteral("2400"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
+  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
+           QStringLiteral("Diet Diary Notes"));
+}
+
+void VesmiraViewTest::dateChangeStoresTheDayLeftAndShowsTheNext() {
+  m_folder->AddUser("Anna");
+  m_view = MakeView();
+  Type("breakfastEdit", QStringLiteral("500"));
+  Type("lunchEdit", QStringLiteral("700"));
+  Type("cyclingMinutesEdit", QStringLiteral("45"));
+  Type("otherKcalEdit", QStringLiteral("100"));
+  m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))
+      ->setPlainText(QStringLiteral("Pasta day\nSmörgås på kvällen"));
+  QCOMPARE(Field("cyclingKcalEdit")->text(), QStringLiteral("474"));
+  QCOMPARE(Field("trainingEdit")->text(), QStringLiteral("574"));
+
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  date->setDate(QDate(2026, 12, 7));
+
+  const std::string golden =
+      ReadBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "diary" / "Anna.06-12-2026");
+  QVERIFY(!golden.empty());
+  QCOMPARE(ReadBytes(m_folder->DayPath("Anna", "06-12-2026")), golden);
+  QCOMPARE(m_view->CurrentDateText(), std::string("07-12-2026"));
+  for (const char* name : {"breakfastEdit", "lunchEdit", "cyclingMinutesEdit", "otherKcalEdit"}) {
+    QCOMPARE(Field(name)->text(), QStringLiteral("0"));
+  }
+  QCOMPARE(Field("trainingEdit")->text(), QStringLiteral("0"));
+  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
+           QStringLiteral("Diet Diary Notes"));
+  QVERIFY(!std::filesystem::exists(m_folder->DayPath("Anna", "07-12-2026")));
+}
+
+void VesmiraViewTest::dateChangeShowsAStoredDay() {
+  m_folder->AddUser("Anna");
+  DayEntries seventh = Meals({"250", "50"}, "Rest day\nslept well");
+  seventh.minutes[2] = "30";
+  m_folder->WriteDay("Anna", "07-12-2026", seventh);
+  m_view = MakeView();
+  // The up arrow steps the day section, where the cursor starts.
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  QTest::keyClick(date, Qt::Key_Up);
+  QCOMPARE(date->date(), QDate(2026, 12, 7));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("250"));
+  QCOMPARE(Field("snackEdit")->text(), QStringLiteral("50"));
+  QCOMPARE(Field("walkingMinutesEdit")->text(), QStringLiteral("30"));
+  QCOMPARE(Field("walkingKcalEdit")->text(), QStringLiteral("196"));
+  QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("300"));
+  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
+           QStringLiteral("Rest day\nslept well"));
+}
+
+void VesmiraViewTest::visitedDaysWithoutFilesAreStoredAsZero() {
+  m_folder->AddUser("Anna");
+  m_view = MakeView();
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  date->setDate(QDate(2026, 12, 7));
+  date->setDate(QDate(2026, 12, 6));
+  for (const char* day : {"06-12-2026", "07-12-2026"}) {
+    const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", day));
+    QVERIFY2(stored, day);
+    QCOMPARE(*stored, DayEntries::Reset());
+  }
+  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+}
+
+void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
+  m_folder->AddUser("Anna", 2200, 1800);
+  m_folder->AddUser("Bo", 2500, 2100);
+  m_folder->WriteDay("Anna", "06-12-2026", Meals({"111"}, "Anna's day"));
+  m_view = MakeView();
+  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  TheoreticalColumn gain{QStringLiteral("200"), QStringLiteral("0.028571"), kWarningColour,
+                         QStringLiteral("300")};
+  m_view->ShowTheoreticalResult({gain, gain, gain, gain});
+  Type("breakfastEdit", QStringLiteral("300"));
+
+  SelectUser(1);
+  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
+  const std::optional<DayEntries> bo = ReadDayFile(m_folder->DayPath("Bo", "06-12-2026"));
+  QVERIFY(bo);
+  QCOMPARE(bo->meals[0], std::string("300"));
+  QVERIFY(!std::filesystem::exists(m_folder->UsersPath() / "Anna" / "Bo.06-12-2026"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("111"));
+  QCOMPARE(Field("targetEdit")->text(), QStringLiteral("1800"));
+  QCOMPARE(m_view->Settings().grundForbrukning, 2200);
+  for (const char* period : {"Day", "Week", "Month", "Year"}) {
+    for (const char* row : {"kcalChange%1Edit", "weightChange%1Edit", "trainingKcal%1Edit"}) {
+      const QString name = QString::fromLatin1(row).arg(QString::fromLatin1(period));
+      QVERIFY2(Field(name.toLatin1().constData())->text().isEmpty(), qPrintable(name));
+    }
+    const QString weight = QStringLiteral("weightChange%1Edit").arg(QString::fromLatin1(period));
+    QCOMPARE(Background(Field(weight.toLatin1().constData())), ToQColor(kWarningColour));
+  }
+}
+
+void VesmiraViewTest::kcalLeftTurnsRedBelowZeroAndGreenAgain() {
+  m_folder->AddUser("Anna", 2200, 1800);
+  m_folder->WriteDay("Anna", "06-12-2026", Meals({"500", "200", "700", "100", "600", "0"}));
+  m_folder->WriteDay("Anna", "07-12-2026", Meals({"1800"}));
+  m_view = MakeView();
+  QLineEdit* kcalLeft = Field("kcalLeftEdit");
+  QCOMPARE(kcalLeft->text(), QStringLiteral("-300"));
+  QCOMPARE(Background(kcalLeft), ToQColor(kWarningColour));
+
+  m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"))->setDate(QDate(2026, 12, 7));
+  QCOMPARE(kcalLeft->text(), QStringLiteral("0"));
+  QCOMPARE(Background(kcalLeft), ToQColor(kGoodColour));
+
+  Type("supperEdit", QStringLiteral("1"));
+  QCOMPARE(kcalLeft->text(), QStringLiteral("-1"));
+  QCOMPARE(Background(kcalLeft), ToQColor(kWarningColour));
+}
+
+void VesmiraViewTest::missingPropertiesFileKeepsThePreviousSettings() {
+  m_folder->AddUser("Anna", 2200, 1800);
+  m_folder->AddUser("Bo", 2500, 2100);
+  m_folder->WriteDay("Anna", "06-12-2026", Meals({"640"}));
+  m_view = MakeView();
+  QSignalSpy titles(m_view.get(), &CVesmiraView::currentUserChanged);
+  std::filesystem::remove(PropertiesFilePath(m_folder->Path(), "Anna"));
+
+  SelectUser(1);
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(m_prompts->messages[0].text, QStringLiteral("Could not open properties file."));
+  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kNone);
+  QCOMPARE(m_prompts->messages[0].buttons, Prompts::Buttons::kOk);
+  QCOMPARE(m_view->Settings().mal, 2100);
+  QCOMPARE(m_view->Settings().grundForbrukning, 2500);
+  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
+  QCOMPARE(titles.size(), 1);
+  QCOMPARE(titles[0][0].toString(), QStringLiteral("Anna"));
+  // The day is still loaded, and computed with the settings kept.
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("640"));
+  QCOMPARE(Field("kcalLeftEdit")->text(), QStringLiteral("1460"));
+}
+
+void VesmiraViewTest::userListRebuildKeepsWhatWasTyped() {
+  m_folder->AddUser("Anna");
+  m_view = MakeView();
+  Type("breakfastEdit", QStringLiteral("420"));
+  m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))
+      ->setPlainText(QStringLiteral("before the new user"));
+  m_folder->AddUser("Zed", 2000, 1500);
+
+  m_view->LoadUserList();
+  const std::optional<DayEntries> anna = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(anna);
+  QCOMPARE(anna->meals[0], std::string("420"));
+  QCOMPARE(anna->diaryNote, std::string("before the new user"));
+  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  QCOMPARE(combo->count(), 2);
+  QCOMPARE(combo->itemText(0), QStringLiteral("Zed"));
+  QCOMPARE(m_view->CurrentUserName(), std::string("Zed"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
+  QCOMPARE(Field("targetEdit")->text(), QStringLiteral("1500"));
+}
+
+void VesmiraViewTest::noSaveBeforeTheFirstDayIsLoaded() {
+  m_view = MakeView();
+  Type("breakfastEdit", QStringLiteral("99"));
+  m_folder->AddUser("Anna");
+  m_view->LoadUserList();
+  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
+  QVERIFY(!std::filesystem::exists(m_folder->UsersPath() / ".06-12-2026"));
+  QVERIFY(!std::filesystem::exists(m_folder->DayPath("Anna", "06-12-2026")));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
+}
+
+void VesmiraViewTest::failingSaveIsReportedAndKeepsTheForm() {
+  m_folder->AddUser("Anna");
+  m_folder->AddUser("Bo");
+  // Bo's day folder is a plain file: no day of his can be stored.
+  std::filesystem::remove_all(m_folder->UsersPath() / "Bo");
+  WriteBytes(m_folder->UsersPath() / "Bo", "not a folder");
+  m_view = MakeView();
+  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  Type("breakfastEdit", QStringLiteral("500"));
+
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  date->setDate(QDate(2026, 12, 7));
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
+  const QString dayPath = QString::fromStdString(m_folder->DayPath("Bo", "06-12-2026").string());
+  QVERIFY2(m_prompts->messages[0].text.contains(dayPath), qPrintable(m_prompts->messages[0].text));
+  QCOMPARE(date->date(), QDate(2026, 12, 6));
+  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
+
+  SelectUser(1);
+  QCOMPARE(m_prompts->messages.size(), 2);
+  QCOMPARE(m_prompts->messages[1].icon, Prompts::Icon::kStop);
+  QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("userCombo"))->currentText(),
+           QStringLiteral("Bo"));
+  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
+
+  QVERIFY(!m_view->SaveDay());
+  QCOMPARE(m_prompts->messages.size(), 3);
+}
+
+void VesmiraViewTest::failingFinalSaveAsksBeforeClosing() {
+  m_folder->AddUser("Anna");
+  std::filesystem::remove_all(m_folder->UsersPath() / "Anna");
+  WriteBytes(m_folder->UsersPath() / "Anna", "not a folder");
+  m_view = MakeView();
+  m_view->show();
+  Type("breakfastEdit", QStringLiteral("500"));
+
+  m_prompts->nextAnswers = {Prompts::Answer::kNo};
+  QVERIFY(!m_view->close());
+  QVERIFY(m_view->isVisible());
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
+  QCOMPARE(m_prompts->messages[0].buttons, Prompts::Buttons::kYesNo);
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
+
+  m_prompts->nextAnswers = {Prompts::Answer::kYes};
+  QVERIFY(m_view->close());
+  QVERIFY(!m_view->isVisible());
+  m_view.reset();
+  QCOMPARE(m_prompts->messages.size(), 2);
+}
+
+void VesmiraViewTest::legacyRenameFailureLeavesTheListEmpty() {
+  m_folder->AddUser("Anna");
+  m_folder->AddUser("Bo");
+  WriteBytes(m_folder->UsersPath() / "Anna.propertys", "old settings");
+  m_view = MakeView();
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
+  const std::filesystem::path legacy = m_folder->UsersPath() / "Anna.propertys";
+  QVERIFY2(m_prompts->messages[0].text.contains(QString::fromStdString(legacy.string())),
+           qPrintable(m_prompts->messages[0].text));
+  QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("userCombo"))->count(), 0);
+  QVERIFY(m_view->CurrentUserName().empty());
+  QCOMPARE(m_view->Settings(), UserSettings{});
+  QCOMPARE(ReadBytes(m_folder->UsersPath() / "Anna.propertys"), std::string("old settings"));
+}
+
+void VesmiraViewTest::weightCaptionFollowsTheUnit_data() {
+  QTest::addColumn<bool>("kilograms");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("kilograms") << true << QStringLiteral("Weight change (kg)");
+  QTest::newRow("pounds") << false << QStringLiteral("Weight change (lbs)");
+}
+
+void VesmiraViewTest::weightCaptionFollowsTheUnit() {
+  QFETCH(bool, kilograms);
+  QFETCH(QString, caption);
+  m_folder->AddUser("Anna", 2200, 1800, kilograms);
+  m_view = MakeView();
+  QCOMPARE(m_view->findChild<QLabel*>(QStringLiteral("weightCaptionLabel"))->text(), caption);
+}
+
+void VesmiraViewTest::storedTextFromOlderInstallsIsKept() {
+  m_folder->AddUser("Anna");
+  // An older install wrote single-byte text: "Smörgås" in Windows-1252.
+  m_folder->WriteDay("Anna", "06-12-2026", Meals({"12abc"}, "Sm\xf6rg\xe5s \x80"));
+  m_view = MakeView();
+  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
+           QStringLiteral("Smörgås €"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("12abc"));
+  QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("12"));
+  QVERIFY(m_view->SaveDay());
+  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(stored);
+  QCOMPARE(stored->diaryNote, std::string("Sm\xc3\xb6rg\xc3\xa5s \xe2\x82\xac"));
+  QCOMPARE(stored->meals[0], std::string("12abc"));
+}
+
+void VesmiraViewTest::graphPeriodFollowsTheRadioPair() {
+  m_view = MakeView();
+  auto* monthly = m_view->findChild<QRadioButton*>(QStringLiteral("monthlyRadio"));
+  auto* yearly = m_view->findChild<QRadioButton*>(QStringLiteral("yearlyRadio"));
+  QVERIFY(monthly->isChecked());
+  QCOMPARE(m_view->Series().span, kMonthSpan);
+  QTest::mouseClick(yearly, Qt::LeftButton);
+  QCOMPARE(m_view->Series().span, kYearSpan);
+  QTest::mouseClick(monthly, Qt::LeftButton);
+  QCOMPARE(m_view->Series().span, kMonthSpan);
+}
+
+void VesmiraViewTest::theoreticalResultShowsAndClears() {
+  m_view = MakeView();
+  for (const char* period : {"Day", "Week", "Month", "Year"}) {
+    const QString name = QStringLiteral("weightChange%1Edit").arg(QString::fromLatin1(period));
+    QCOMPARE(Background(Field(name.toLatin1().constData())), ToQColor(kGoodColour));
+  }
+  m_view->ShowTheoreticalColumn(
+      TheoreticalPeriod::kWeek,
+      {QStringLiteral("-700"), QStringLiteral("-0.100000"), kGoodColour, QStringLiteral("1200")});
+  m_view->ShowTheoreticalColumn(
+      TheoreticalPeriod::kYear,
+      {QStringLiteral("7000"), QStringLiteral("1.000000"), kWarningColour, QStringLiteral("50")});
+  QCOMPARE(Field("kcalChangeWeekEdit")->text(), QStringLiteral("-700"));
+  QCOMPARE(Field("weightChangeWeekEdit")->text(), QStringLiteral("-0.100000"));
+  QCOMPARE(Field("trainingKcalWeekEdit")->text(), QStringLiteral("1200"));
+  QCOMPARE(Background(Field("weightChangeYearEdit")), ToQColor(kWarningColour));
+  QVERIFY(Field("kcalChangeDayEdit")->text().isEmpty());
+  // The Year weight alone takes typing; the other results only show.
+  QVERIFY(!Field("weightChangeYearEdit")->isReadOnly());
+  QVERIFY(Field("weightChangeDayEdit")->isReadOnly());
+  QVERIFY(!Field("kcalChangeYearEdit")->isEnabled());
+  QVERIFY(!Field("energyInEdit")->isEnabled());
+  QVERIFY(Field("kcalLeftEdit")->isReadOnly());
+
+  m_view->ClearTheoreticalResult();
+  QVERIFY(Field("weightChangeYearEdit")->text().isEmpty());
+  QCOMPARE(Background(Field("weightChangeYearEdit")), ToQColor(kWarningColour));
+}
+
+void VesmiraViewTest::dateFieldShowsEnglishShortMonth() {
+  QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+  m_view = MakeView(kSeventhOfDecember);
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  QLocale::setDefault(QLocale::c());
+  QCOMPARE(date->text(), QStringLiteral("07-Dec-2026"));
+  QVERIFY(!date->calendarPopup());
+  QCOMPARE(m_view->CurrentDateText(), std::string("07-12-2026"));
+}
+
+void VesmiraViewTest::everyFieldHasItsAccessibleName() {
+  m_view = MakeView();
+  const std::vector<std::pair<const char*, const char*>> names{
+      {"breakfastEdit", "Breakfast"},
+      {"snackEdit", "Snack"},
+      {"secondSnackEdit", "Second snack"},
+      {"supperEdit", "Supper"},
+      {"cyclingMinutesEdit", "Cycling minutes"},
+      {"ballGameMinutesEdit", "Ball game minutes"},
+      {"climbStairsMinutesEdit", "Climb stairs minutes"},
+      {"cyclingKcalEdit", "Cycling kcal"},
+      {"climbStairsKcalEdit", "Climb stairs kcal"},
+      {"otherKcalEdit", "Other kcal consumption"},
+      {"energyInEdit", "Energy In"},
+      {"trainingEdit", "Training"},
+      {"sumEdit", "Sum"},
+      {"targetEdit", "Target"},
+      {"kcalLeftEdit", "kcal left to use"},
+      {"normalConsumptionEdit", "Normal energy consumption"},
+      {"kcalChangeDayEdit", "kcal change Day"},
+      {"kcalChangeYearEdit", "kcal change Year"},
+      {"weightChangeWeekEdit", "Weight change Week"},
+      {"trainingKcalMonthEdit", "kcal consumed by training Month"},
+      {"dateEdit", "Date"},
+      {"userCombo", "User"},
+      {"noteEdit", "Diary note"},
+  };
+  for (const auto& [object, accessible] : names) {
+    auto* widget = m_view->findChild<QWidget*>(QString::fromLatin1(object));
+    QVERIFY2(widget, object);
+    QCOMPARE(widget->accessibleName(), QString::fromLatin1(accessible));
+  }
+  QCOMPARE(m_view->findChild<QPushButton*>(QStringLiteral("saveCloseButton"))->text(),
+           QStringLiteral("Save && Close"));
+  QCOMPARE(m_view->findChild<QToolButton*>(QStringLiteral("homepageButton"))->accessibleName(),
+           QStringLiteral("Homepage"));
+}
+
+void VesmiraViewTest::tabOrderRunsRowsThenGroups() {
+  m_view = MakeView();
+  QStringList order;
+  QWidget* widget = Field("breakfastEdit");
+  do {
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
+        widget->isVisibleTo(m_view.get()) && !widget->objectName().isEmpty() &&
+        !widget->objectName().startsWith(QStringLiteral("qt_"))) {
+      order.append(widget->objectName());
+    }
+    widget = widget->nextInFocusChain();
+  } while (widget != Field("breakfastEdit"));
+  const QStringList expected{
+      QStringLiteral("breakfastEdit"),
+      QStringLiteral("snackEdit"),
+      QStringLiteral("lunchEdit"),
+      QStringLiteral("secondSnackEdit"),
+      QStringLiteral("dinnerEdit"),
+      QStringLiteral("supperEdit"),
+      QStringLiteral("cyclingMinutesEdit"),
+      QStringLiteral("runningMinutesEdit"),
+      QStringLiteral("walkingMinutesEdit"),
+      QStringLiteral("bodybuildingMinutesEdit"),
+      QStringLiteral("rowingMinutesEdit"),
+      QStringLiteral("swimmingMinutesEdit"),
+      QStringLiteral("skiingMinutesEdit"),
+      QStringLiteral("skatingMinutesEdit"),
+      QStringLiteral("ballGameMinutesEdit"),
+      QStringLiteral("slalomMinutesEdit"),
+      QStringLiteral("cleaningMinutesEdit"),
+      QStringLiteral("climbStairsMinutesEdit"),
+      QStringLiteral("otherKcalEdit"),
+      QStringLiteral("weightChangeDayEdit"),
+      QStringLiteral("weightChangeWeekEdit"),
+      QStringLiteral("weightChangeMonthEdit"),
+      QStringLiteral("weightChangeYearEdit"),
+      QStringLiteral("monthlyRadio"),
+      QStringLiteral("yearlyRadio"),
+      QStringLiteral("kcalLeftEdit"),
+      QStringLiteral("dateEdit"),
+      QStringLiteral("userCombo"),
+      QStringLiteral("saveCloseButton"),
+      QStringLiteral("noteEdit"),
+  };
+  QCOMPARE(order, expected);
+}
+
+QTEST_MAIN(VesmiraViewTest)
+#include "vesmira_view_test.moc"
