@@ -31,10 +31,6 @@
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 
-// The pictures live in the desktop library; a static library's resources are registered by
-// hand, which also keeps the linker from dropping them.
-static void InitResources() { Q_INIT_RESOURCE(vesmira); }
-
 namespace vesmira {
 
 namespace {
@@ -79,7 +75,6 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, U
       m_prompts(prompts),
       m_urlOpener(urlOpener),
       m_today(today ? std::move(today) : TodayFunction(LocalToday)) {
-  InitResources();
   setObjectName(QStringLiteral("vesmiraView"));
   BuildForm();
   SetTabOrder();
@@ -105,6 +100,11 @@ void CVesmiraView::BuildForm() {
   const auto makeResult = [&](const QString& name, const QString& accessibleName, int width) {
     QLineEdit* edit = makeEdit(name, accessibleName, width);
     edit->setEnabled(false);
+    // Greyed like every disabled field, yet the figures stay as legible as typed ones.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
     return edit;
   };
   const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr) {
@@ -267,6 +267,9 @@ void CVesmiraView::BuildForm() {
   m_dateEdit->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
   m_dateEdit->setCalendarPopup(false);
   m_dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
+  // digits pass through on the way are not visited, saved and left as files.
+  m_dateEdit->setKeyboardTracking(false);
   m_dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
   m_userCombo = new QComboBox(this);
   m_userCombo->setObjectName(QStringLiteral("userCombo"));

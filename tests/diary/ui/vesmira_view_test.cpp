@@ -47,6 +47,7 @@ class VesmiraViewTest : public QObject {
   void dateChangeStoresTheDayLeftAndShowsTheNext();
   void dateChangeShowsAStoredDay();
   void visitedDaysWithoutFilesAreStoredAsZero();
+  void typedDateVisitsOnlyTheDayTyped();
   void userChangeStoresTheDayUnderThePreviousUser();
   void kcalLeftTurnsRedBelowZeroAndGreenAgain();
   void missingPropertiesFileKeepsThePreviousSettings();
@@ -213,6 +214,25 @@ void VesmiraViewTest::visitedDaysWithoutFilesAreStoredAsZero() {
     QCOMPARE(*stored, DayEntries::Reset());
   }
   QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+}
+
+void VesmiraViewTest::typedDateVisitsOnlyTheDayTyped() {
+  m_folder->AddUser("Anna");
+  m_view = MakeView();
+  m_view->show();
+  QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  date->setFocus();
+  date->setSelectedSection(QDateTimeEdit::DaySection);
+  QTest::keyClicks(date, QStringLiteral("15"));
+  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+  QTest::keyClick(date, Qt::Key_Return);
+  QCOMPARE(date->date(), QDate(2026, 12, 15));
+  QCOMPARE(m_view->CurrentDateText(), std::string("15-12-2026"));
+  const std::vector<std::filesystem::path> stored{
+      std::filesystem::directory_iterator(m_folder->UsersPath() / "Anna"), {}};
+  QCOMPARE(stored.size(), std::size_t{1});
+  QCOMPARE(stored[0].filename().string(), std::string("Anna.06-12-2026"));
 }
 
 void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
