@@ -5,9 +5,11 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <utility>
 
 #include "app/stored_text.h"
+#include "settings/ui/settings_commands.h"
 
 namespace vesmira {
 
@@ -32,7 +34,14 @@ void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("fileMenu"));
   file->addSeparator();
-  AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"), false);
+  QAction* properties =
+      AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"), true);
+  connect(properties, &QAction::triggered, this, [this] { RunPropertiesCommand(*m_view, this); });
+  // The form's own "Properties" button runs the same command.
+  auto* propertiesButton = m_view->findChild<QPushButton*>(QStringLiteral("propertiesButton"));
+  propertiesButton->setEnabled(true);
+  connect(propertiesButton, &QPushButton::clicked, this,
+          [this] { RunPropertiesCommand(*m_view, this); });
   QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"), true);
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -40,7 +49,8 @@ void CMainFrame::CreateMenus() {
   tools->setObjectName(QStringLiteral("toolsMenu"));
   // The window has no status bar, so the entry has nothing to show or hide.
   AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"), true);
-  AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"), false);
+  QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"), true);
+  connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
   AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"), false);
