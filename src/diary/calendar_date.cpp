@@ -14,10 +14,16 @@ int DaysInMonth(int year, int month) {
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
-std::string TwoDigits(int value) {
+// "%02d". The walks format two dates a day, so the usual case skips printf.
+void AppendTwoDigits(std::string& text, int value) {
+  if (value >= 0 && value <= 99) {
+    text += static_cast<char>('0' + value / 10);
+    text += static_cast<char>('0' + value % 10);
+    return;
+  }
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%02d", value);
-  return buffer;
+  text += buffer;
 }
 
 }  // namespace
@@ -64,11 +70,21 @@ CalendarDate LocalToday() {
 }
 
 std::string DateText(const CalendarDate& date) {
-  return TwoDigits(date.day) + "-" + TwoDigits(date.month) + "-" + std::to_string(date.year);
+  std::string text;
+  AppendTwoDigits(text, date.day);
+  text += '-';
+  AppendTwoDigits(text, date.month);
+  text += '-';
+  text += std::to_string(date.year);
+  return text;
 }
 
 std::string DayLabel(const CalendarDate& date) {
-  return TwoDigits(date.day) + "/" + TwoDigits(date.month);
+  std::string text;
+  AppendTwoDigits(text, date.day);
+  text += '/';
+  AppendTwoDigits(text, date.month);
+  return text;
 }
 
 }  // namespace vesmira

@@ -56,10 +56,18 @@ DayFigures DayEntries::Figures() const {
 
 std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
                                   std::string_view dateText) {
-  std::string fileName(user);
-  fileName += '.';
-  fileName += dateText;
-  return dataFolder / kUsersFolderName / std::string(user) / fileName;
+  // One path made from one string: a year's walk makes 365 of them.
+  std::string text = dataFolder.native();
+  if (!text.empty() && text.back() != '/') text += '/';
+  text += kUsersFolderName;
+  text += '/';
+  text += user;
+  // With no user name the day lies in the users folder itself.
+  if (!user.empty()) text += '/';
+  text += user;
+  text += '.';
+  text += dateText;
+  return std::filesystem::path(std::move(text));
 }
 
 void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,

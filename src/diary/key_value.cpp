@@ -1,10 +1,13 @@
 #include "diary/key_value.h"
 
+#include <string.h>
+
 #include <algorithm>
 #include <ios>
 #include <istream>
 #include <ostream>
 #include <streambuf>
+#include <typeinfo>
 #include <utility>
 
 namespace vesmira {
@@ -20,6 +23,13 @@ void WriteText(std::ostream& out, std::string_view text) {
     start = i + 1;
   }
   out.write(text.data() + start, static_cast<std::streamsize>(text.size() - start));
+}
+
+// memmem: std::string_view::find compares the whole key at every match of its first letter.
+std::size_t Find(std::string_view text, std::string_view key) {
+  if (key.empty()) return 0;
+  const void* at = ::memmem(text.data(), text.size(), key.data(), key.size());
+  return at == nullptr ? text.npos : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
 }
 
 constexpr auto kAtEnd = std::ios::eofbit | std::ios::failbit;
@@ -64,6 +74,17 @@ class StreamText {
     return !current.empty();
   }
 
+  // Reads up to and with the first piece that starts with key; false at the end, with last
+  // the last piece read.
+  bool Seek(std::string_view key, std::size_t limit, Piece& last) {
+    Piece piece;
+    while (Next(limit, piece)) {
+      if (piece.StartsWith(key)) return true;
+      last = piece;
+    }
+    return false;
+  }
+
   std::string Rest() {
     std::string rest;
     char c;
@@ -105,6 +126,43 @@ class MemoryText {
     return length > 0;
   }
 
+  // As StreamText::Seek, but the key is looked for in the bytes and only where it is found are
+  // the pieces worked out: every line end ends a piece, and a longer line is cut every limit
+  // characters from where its reading began.
+  bool Seek(std::string_view key, std::size_t limit, Piece& last) {
+    Piece piece;
+    if (key.find('\n') != key.npos) {
+      // A key with a line end may match where the bytes hold CR LF: piece by piece.
+      while (Next(limit, piece)) {
+        if (piece.StartsWith(key)) return true;
+        last = piece;
+      }
+      return false;
+    }
+    while (m_in.good()) {
+      const std::string_view rest = m_buffer.Unread();
+      const std::size_t at = Find(rest, key);
+      if (at == rest.npos) break;
+      const std::size_t lineStart = at == 0 ? 0 : rest.rfind('\n', at - 1) + 1;
+      // The piece the match lies in, read whole: it either starts with the key or is passed.
+      m_buffer.Skip(lineStart + (at - lineStart) / limit * limit);
+      if (!Next(limit, piece)) break;
+      if ((at - lineStart) % limit == 0 && piece.StartsWith(key)) return true;
+      last = piece;
+    }
+    if (!m_in.good()) return false;
+    // Not found: the last piece is one of the last line's.
+    const std::string_view rest = m_buffer.Unread();
+    std::size_t lastLine = 0;
+    if (rest.size() >= 2) {
+      const std::size_t before = rest.rfind('\n', rest.size() - 2);
+      if (before != rest.npos) lastLine = before + 1;
+    }
+    m_buffer.Skip(lastLine);
+    while (Next(limit, piece)) last = piece;
+    return false;
+  }
+
   std::string Rest() {
     std::string rest;
     if (!m_in.good()) return rest;
@@ -133,11 +191,7 @@ KeyValue Search(Text& text, std::string_view key, std::size_t capacity) {
   KeyValue result;
   Piece piece;
   Piece last;
-  while (text.Next(limit, piece)) {
-    if (!piece.StartsWith(key)) {
-      last = piece;
-      continue;
-    }
+  if (text.Seek(key, limit, last)) {
     result.found = true;
     if (key == kNoteKey) {
       // The whole rest of the file; the line end and empty line that close the entry go.
@@ -198,8 +252,9 @@ std::string_view TextBuffer::Unread() const {
 void TextBuffer::Skip(std::size_t count) { setg(eback(), gptr() + count, egptr()); }
 
 KeyValue ReadKeyValue(std::istream& in, std::string_view key, std::size_t capacity) {
-  if (auto* buffer = dynamic_cast<TextBuffer*>(in.rdbuf())) {
-    MemoryText text(in, *buffer);
+  // TextBuffer is final: comparing the type is enough, and cheaper than a dynamic_cast.
+  if (std::streambuf* buffer = in.rdbuf(); buffer != nullptr && typeid(*buffer) == typeid(TextBuffer)) {
+    MemoryText text(in, *static_cast<TextBuffer*>(buffer));
     return Search(text, key, capacity);
   }
   StreamText text(in);

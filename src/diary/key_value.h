@@ -39,7 +39,7 @@ KeyValue ReadKeyValue(std::istream& in, std::string_view key, std::size_t capaci
 // A stream buffer over a whole file's bytes in memory. ReadKeyValue reads an istream over it a
 // line at a time instead of a character at a time, which is what makes a year of days as
 // fast to read as the file system allows; what it reads is the same.
-class TextBuffer : public std::streambuf {
+class TextBuffer final : public std::streambuf {
  public:
   explicit TextBuffer(std::string bytes);
   TextBuffer(const TextBuffer&) = delete;

@@ -46,6 +46,12 @@ std::vector<Case> Cases() {
       {"key with its line end", "a\r\nb\n", {{"a\n", 40}, {"b\n", 40}}},
       {"capacities 0, 1 and 2", "abc\r\ndef\r\n", {{"a", 0}, {"b", 1}, {"\n", 2}, {"def", 2}}},
       {"empty bytes", "", {{"a", 40}, {"diaryNote", 200}}},
+      // Found by fuzzing: an empty key matched the end of the bytes.
+      {"empty key over empty bytes", "", {{"", 40}, {"\n\n", 40}}},
+      {"key found inside a piece is no match", "xkey\r\nkey", {{"key", 3}, {"key", 40}}},
+      {"key found in the rest of a cut line", std::string(45, 'z') + "key\r\nkey\r\n",
+       {{"key", 40}, {"", 40}}},
+      {"key found only where CR LF reads as a line end", "a\r\nb\r", {{"\r", 40}}},
   };
 }
 
