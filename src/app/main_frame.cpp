@@ -9,6 +9,9 @@
 #include <utility>
 
 #include "app/stored_text.h"
+#include "export/ui/export_commands.h"
+#include "graphs/ui/graph_commands.h"
+#include "periods/ui/calculate_command.h"
 #include "settings/ui/settings_commands.h"
 
 namespace vesmira {
@@ -27,7 +30,19 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   SetDocumentTitle(FromStoredBytes(m_view->CurrentUserName()));
   connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
   CreateMenus();
+  ServeResultButtons();
   setFixedSize(sizeHint());
+}
+
+void CMainFrame::ServeResultButtons() {
+  const auto serve = [this](const char* name, void (*command)(CVesmiraView&)) {
+    auto* button = m_view->findChild<QPushButton*>(QString::fromLatin1(name));
+    button->setEnabled(true);
+    connect(button, &QPushButton::clicked, m_view, [this, command] { command(*m_view); });
+  };
+  serve("calculateButton", RunCalculate);
+  serve("calorieGraphButton", ShowCalorieGraph);
+  serve("trainingGraphButton", ShowTrainingGraph);
 }
 
 void CMainFrame::CreateMenus() {
@@ -53,9 +68,12 @@ void CMainFrame::CreateMenus() {
   connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
-  AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"), false);
-  AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"),
-            false);
+  QAction* exportHtml =
+      AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"), true);
+  connect(exportHtml, &QAction::triggered, m_view, [this] { ExportToHtml(*m_view); });
+  QAction* exportSheet = AddAction(exportMenu, QStringLiteral("exportSheetAction"),
+                                   QStringLiteral("To &Data Sheet"), true);
+  connect(exportSheet, &QAction::triggered, m_view, [this] { ExportToDataSheet(*m_view); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));

@@ -38,6 +38,8 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateMenus();
+  // The form's Calculate and graph buttons.
+  void ServeResultButtons();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text, bool enabled);
   void SetDocumentTitle(const QString& title);
 

@@ -17,6 +17,10 @@ class CGraphDialog : public QDialog {
   CGraphDialog(QWidget* owner, GraphPoints points, const QString& timeAxisName,
                const QString& valueAxisName, const QString& title);
 
+  // What the window was opened with.
+  const GraphPoints& Points() const { return m_points; }
+  const QString& Title() const { return m_title; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace vesmira {
+
+class CVesmiraView;
+
+// Shown when the save dialog fails and when the chosen file cannot be written.
+inline QString ProblemSavingFileText() {
+  return QStringLiteral("Problem saving file. Try a new file name.");
+}
+
+// Tools > Export > "To &HTML": asks for a file name ("Diet.html"), stores the day shown and
+// writes the page of the diary notes of today and the 364 days before it.
+void ExportToHtml(CVesmiraView& view);
+
+// Tools > Export > "To &Data Sheet": asks for a file name ("diet.xls"), stores the day shown
+// and writes the comma-separated sheet of the same 365 days.
+void ExportToDataSheet(CVesmiraView& view);
+
+}  // namespace vesmira

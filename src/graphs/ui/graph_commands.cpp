@@ -1,0 +1,38 @@
+#include "graphs/ui/graph_commands.h"
+
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+#include "diary/ui/vesmira_view.h"
+#include "graphs/graph_points.h"
+#include "graphs/ui/graph_dialog.h"
+#include "periods/ui/calculate_command.h"
+
+namespace vesmira {
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ShowGraph(CVesmiraView& view, std::int32_t trainingGraph, std::string_view title) {
+  GraphSeries& series = view.Series();
+  series.trainingGraph = trainingGraph;
+  // The walks set the stored days only, so every other day keeps this value and no value
+  // of the other graph survives.
+  series.dayValues.fill(trainingGraph != 0 ? 0 : view.Settings().grundForbrukning);
+  RunCalculate(view);
+  CGraphDialog dialog(&view, PointsFromSeries(series), FromView(kGraphTimeAxisName),
+                      FromView(kGraphValueAxisName), FromView(title));
+  dialog.exec();
+}
+
+}  // namespace
+
+void ShowCalorieGraph(CVesmiraView& view) { ShowGraph(view, 0, kCalorieGraphTitle); }
+
+void ShowTrainingGraph(CVesmiraView& view) { ShowGraph(view, 1, kTrainingGraphTitle); }
+
+}  // namespace vesmira

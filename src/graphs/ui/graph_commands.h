@@ -1,0 +1,18 @@
+#pragma once
+
+namespace vesmira {
+
+class CVesmiraView;
+
+// The form's graph buttons: each runs Calculate over a series pre-filled with the value of a
+// day without a file, then shows the last 31 or 365 days (the form's span), oldest first, in
+// a modal graph window over the form.
+
+// "Calorie Graph": the stored energy sum of each day; a missing day is the normal
+// consumption.
+void ShowCalorieGraph(CVesmiraView& view);
+
+// "Training Graph": the size of each day's stored training energy; a missing day is 0.
+void ShowTrainingGraph(CVesmiraView& view);
+
+}  // namespace vesmira

@@ -1,0 +1,35 @@
+#include "periods/ui/calculate_command.h"
+
+#include <array>
+
+#include "app/stored_text.h"
+#include "diary/ui/vesmira_view.h"
+#include "periods/theoretical_result.h"
+
+namespace vesmira {
+
+namespace {
+
+TheoreticalColumn ToColumn(const ResultColumn& column) {
+  return {FromStoredBytes(column.kcalChange), FromStoredBytes(column.weightChange),
+          column.weightColour, FromStoredBytes(column.training)};
+}
+
+}  // namespace
+
+RangeWalkInput FormWalkInput(const CVesmiraView& view) {
+  return {view.DataFolder(), view.CurrentUserName(), view.Settings(), view.Today()};
+}
+
+void RunCalculate(CVesmiraView& view) {
+  // A day that cannot be stored has been reported; the periods are still shown from the
+  // days that are stored, and the Day column from the form as it stands.
+  static_cast<void>(view.SaveDay());
+  const TheoreticalResult result =
+      CalculateTheoreticalResult(FormWalkInput(view), ToStoredBytes(view.EnergyInText()),
+                                 ToStoredBytes(view.TrainingText()), view.Series());
+  view.ShowTheoreticalResult(
+      {ToColumn(result.day), ToColumn(result.week), ToColumn(result.month), ToColumn(result.year)});
+}
+
+}  // namespace vesmira
