@@ -2,13 +2,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 #include <utility>
 
+#include "app/about_dialog.h"
+#include "app/help_page.h"
+#include "app/splash_window.h"
 #include "app/stored_text.h"
+#include "app/tips_dialog.h"
 #include "export/ui/export_commands.h"
 #include "graphs/ui/graph_commands.h"
 #include "periods/ui/calculate_command.h"
@@ -31,7 +37,19 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
   CreateMenus();
   ServeResultButtons();
+  ConnectTipsButton();
   setFixedSize(sizeHint());
+  CSplashWindow::OpenSplash(this);
+}
+
+void CMainFrame::ConnectTipsButton() {
+  auto* homepage = m_view->findChild<QToolButton*>(QStringLiteral("homepageButton"));
+  if (homepage == nullptr) return;
+  connect(homepage, &QToolButton::clicked, m_view, [this] {
+    CTipsDialog dialog(m_view->GetUrlOpener(), m_view);
+    dialog.exec();
+  });
+  homepage->setEnabled(true);
 }
 
 void CMainFrame::ServeResultButtons() {
@@ -77,8 +95,16 @@ void CMainFrame::CreateMenus() {
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
-  AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"), false);
-  AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"), false);
+  QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"), true);
+  connect(showHelp, &QAction::triggered, m_view, [this] {
+    ShowHelp(QFile::decodeName(m_view->DataFolder().c_str()), m_view->GetUrlOpener(),
+             m_view->GetPrompts(), this);
+  });
+  QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"), true);
+  connect(about, &QAction::triggered, this, [this] {
+    CAboutDialog dialog(m_view->GetUrlOpener(), this);
+    dialog.exec();
+  });
 
   // Ctrl+S stores the day shown; the document itself has nothing to save.
   auto* saveDay = new QAction(QStringLiteral("Save Day"), this);

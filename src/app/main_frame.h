@@ -20,6 +20,8 @@ class UrlOpener;
 // exportHtmlAction, exportSheetAction (Tools, the last two under "exportMenu"); helpAction,
 // aboutAction (Help); saveDayAction (Ctrl+S, in no menu). Actions whose window is not part
 // of the program yet are disabled until it connects to triggered() and enables them.
+//
+// Made while the program starts, it shows the splash picture (CSplashWindow) over itself.
 class CMainFrame : public QMainWindow {
   Q_OBJECT
 
@@ -40,6 +42,8 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   // The form's Calculate and graph buttons.
   void ServeResultButtons();
+  // The form's "Homepage" picture button opens the tip dialog.
+  void ConnectTipsButton();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text, bool enabled);
   void SetDocumentTitle(const QString& title);
 

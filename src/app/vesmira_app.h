@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/prompts.h"
+#include "app/splash_window.h"
 #include "app/url_opener.h"
 
 namespace vesmira {
@@ -12,7 +13,8 @@ namespace vesmira {
 class CMainFrame;
 
 // The application object: its name and maker (the framework's settings key), the real
-// message boxes and browser, and the one main window.
+// message boxes and browser, and the one main window. Every event of the program passes the
+// splash picture's input filter first.
 class CVesmiraApp : public QApplication {
   Q_OBJECT
 
@@ -20,8 +22,9 @@ class CVesmiraApp : public QApplication {
   CVesmiraApp(int& argc, char** argv);
   ~CVesmiraApp() override;
 
-  // Opens the main window on the diary below dataFolder. Returns false when the program
-  // cannot start.
+  // Opens the main window on the diary below dataFolder, with the splash picture unless the
+  // command line says "Embedding" or "Automation". Returns false when the program cannot
+  // start.
   bool InitInstance(const std::filesystem::path& dataFolder);
 
   CMainFrame* MainFrame() { return m_mainFrame.get(); }
@@ -29,6 +32,7 @@ class CVesmiraApp : public QApplication {
  private:
   QtPrompts m_prompts;
   DesktopUrlOpener m_urlOpener;
+  SplashInputFilter m_splashFilter;
   std::unique_ptr<CMainFrame> m_mainFrame;
 };
 
