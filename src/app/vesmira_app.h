@@ -11,6 +11,7 @@
 namespace vesmira {
 
 class CMainFrame;
+class TerminationSignals;
 
 // The application object: its name and maker (the framework's settings key), the real
 // message boxes and browser, and the one main window. Every event of the program passes the
@@ -34,6 +35,8 @@ class CVesmiraApp : public QApplication {
   DesktopUrlOpener m_urlOpener;
   SplashInputFilter m_splashFilter;
   std::unique_ptr<CMainFrame> m_mainFrame;
+  // SIGTERM, SIGINT and SIGHUP close the main window, which saves the day.
+  std::unique_ptr<TerminationSignals> m_terminationSignals;
 };
 
 }  // namespace vesmira
