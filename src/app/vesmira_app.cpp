@@ -1,5 +1,6 @@
 #include "app/vesmira_app.h"
 
+#include <QIcon>
 #include <QSessionManager>
 
 #include "app/main_frame.h"
@@ -14,6 +15,13 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName(QStringLiteral("Halvorik"));
   setApplicationName(QStringLiteral("Vesmira"));
   setApplicationVersion(QString::fromUtf8(build::kVersion));
+  // Lets the desktop match the window to its menu entry and show the program's icon.
+  setDesktopFileName(QStringLiteral("org.example.Vesmira"));
+  QIcon icon;
+  for (const int size : {16, 32, 48}) {
+    icon.addFile(QStringLiteral(":/icons/vesmira-%1.png").arg(size), QSize(size, size));
+  }
+  setWindowIcon(icon);
   installEventFilter(&m_splashFilter);
   // A session that logs out or shuts down asks first: the day shown is saved then, as a
   // close saves it, whether or not the session then ends.

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -50,6 +51,7 @@ class MainFrameTest : public QObject {
   void everyWayOfClosingSavesTheDay();
   void saveShortcutStoresTheDayShown();
   void settingsKeyIsTheMakersAndTheProgramsName();
+  void windowsCarryTheProgramIcon();
 
  private:
   void MakeFrame();
@@ -216,6 +218,13 @@ void MainFrameTest::saveShortcutStoresTheDayShown() {
 void MainFrameTest::settingsKeyIsTheMakersAndTheProgramsName() {
   QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Halvorik"));
   QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Vesmira"));
+}
+
+void MainFrameTest::windowsCarryTheProgramIcon() {
+  MakeFrame();
+  const QIcon icon = m_frame->windowIcon();
+  QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
+  QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Vesmira"));
 }
 
 // The application object itself names the settings key, so the test runs inside one.
