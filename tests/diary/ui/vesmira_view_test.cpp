@@ -59,6 +59,7 @@ class VesmiraViewTest : public QObject {
   void weightCaptionFollowsTheUnit_data();
   void weightCaptionFollowsTheUnit();
   void storedTextFromOlderInstallsIsKept();
+  void valueCutInsideALetterKeepsTheOtherLetters();
   void graphPeriodFollowsTheRadioPair();
   void theoreticalResultShowsAndClears();
   void dateFieldShowsEnglishShortMonth();
@@ -438,6 +439,21 @@ void VesmiraViewTest::storedTextFromOlderInstallsIsKept() {
   QVERIFY(stored);
   QCOMPARE(stored->diaryNote, std::string("Sm\xc3\xb6rg\xc3\xa5s \xe2\x82\xac"));
   QCOMPARE(stored->meals[0], std::string("12abc"));
+}
+
+void VesmiraViewTest::valueCutInsideALetterKeepsTheOtherLetters() {
+  m_folder->AddUser("Anna");
+  // A value reads back cut to 39 bytes: here between the two bytes of the "å" of "rågbröd".
+  m_folder->WriteDay("Anna", "06-12-2026", Meals({"450 smörgås med ost och skinka på rågbröd"}));
+  m_view = MakeView();
+  const QString shown = Field("breakfastEdit")->text();
+  QVERIFY2(shown.startsWith(QStringLiteral("450 smörgås med ost och skinka på r")),
+           qPrintable(shown));
+  QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("450"));
+  QVERIFY(m_view->SaveDay());
+  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(stored);
+  QVERIFY(stored->meals[0].starts_with("450 smörgås med ost och skinka på r"));
 }
 
 void VesmiraViewTest::graphPeriodFollowsTheRadioPair() {
