@@ -442,9 +442,10 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
 }
 
 void CVesmiraView::LoadUserList() {
-  // What was typed is stored before another day replaces it. A failed save has been
-  // reported; the list is still rebuilt, as it must show the users folder as it now is.
-  SaveDay();
+  // What was typed is stored before another day replaces it. The list is rebuilt even when
+  // that fails, as it must show the users folder as it now is, but a day that could not be
+  // stored (reported) stays on the form with its user chosen in the list.
+  const bool saved = SaveDay();
   m_userCombo->clear();
   const UserListScan scan = ScanUserList(m_dataFolder);
   if (scan.renameError) {
@@ -456,6 +457,10 @@ void CVesmiraView::LoadUserList() {
                          QByteArray(name.data(), static_cast<qsizetype>(name.size())));
   }
   if (m_userCombo->count() == 0) return;
+  if (!saved) {
+    ShowCurrentUserInList();
+    return;
+  }
   m_userCombo->setCurrentIndex(0);
   m_currentUser = ListedUserName();
   LoadProperties();
@@ -514,16 +519,19 @@ void CVesmiraView::OnUserActivated(int index) {
       m_userCombo->itemData(index, kUserBytesRole).toByteArray().toStdString();
   if (m_dayLoaded && chosen == m_currentUser) return;
   if (!SaveDay()) {
-    const QSignalBlocker blocker(m_userCombo);
-    const int previous = m_userCombo->findData(
-        QByteArray(m_currentUser.data(), static_cast<qsizetype>(m_currentUser.size())),
-        kUserBytesRole);
-    m_userCombo->setCurrentIndex(previous);
+    ShowCurrentUserInList();
     return;
   }
   ClearTheoreticalResult();
   LoadProperties();
   LoadDay();
+}
+
+void CVesmiraView::ShowCurrentUserInList() {
+  const QSignalBlocker blocker(m_userCombo);
+  m_userCombo->setCurrentIndex(m_userCombo->findData(
+      QByteArray(m_currentUser.data(), static_cast<qsizetype>(m_currentUser.size())),
+      kUserBytesRole));
 }
 
 void CVesmiraView::OnSaveAndClose() {

@@ -94,7 +94,8 @@ class CVesmiraView : public QWidget {
   void LoadDay();
   void ResetDayFields();
   // Saves the day shown (once a day has been loaded), then rebuilds the user list from the
-  // users folder and shows the first user's day for the date shown.
+  // users folder and shows the first user's day for the date shown; a day that cannot be
+  // stored stays shown.
   void LoadUserList();
   void LoadProperties();
 
@@ -148,6 +149,8 @@ class CVesmiraView : public QWidget {
   void OnDateChanged();
   void OnUserActivated(int index);
   void OnSaveAndClose();
+  // Chooses the user of the day shown in the list, or nothing when the list no longer holds it.
+  void ShowCurrentUserInList();
 
   void ShowDayEntries(const DayEntries& entries);
   [[nodiscard]] std::optional<FileError> WriteShownDay() const;

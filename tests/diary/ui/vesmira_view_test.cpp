@@ -54,6 +54,7 @@ class VesmiraViewTest : public QObject {
   void userListRebuildKeepsWhatWasTyped();
   void noSaveBeforeTheFirstDayIsLoaded();
   void failingSaveIsReportedAndKeepsTheForm();
+  void userListRebuildAfterAFailedSaveKeepsTheDay();
   void failingFinalSaveAsksBeforeClosing();
   void legacyRenameFailureLeavesTheListEmpty();
   void weightCaptionFollowsTheUnit_data();
@@ -369,6 +370,32 @@ void VesmiraViewTest::failingSaveIsReportedAndKeepsTheForm() {
 
   QVERIFY(!m_view->SaveDay());
   QCOMPARE(m_prompts->messages.size(), 3);
+}
+
+void VesmiraViewTest::userListRebuildAfterAFailedSaveKeepsTheDay() {
+  m_folder->AddUser("Anna");
+  m_folder->AddUser("Bo");
+  std::filesystem::remove_all(m_folder->UsersPath() / "Bo");
+  WriteBytes(m_folder->UsersPath() / "Bo", "not a folder");
+  m_view = MakeView();
+  Type("breakfastEdit", QStringLiteral("500"));
+  m_folder->AddUser("Cia");
+
+  m_view->LoadUserList();
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
+  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  QCOMPARE(combo->count(), 3);
+  QCOMPARE(combo->currentText(), QStringLiteral("Bo"));
+  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
+
+  // Once the day can be stored, the next rebuild goes on to the first user as usual.
+  std::filesystem::remove(m_folder->UsersPath() / "Bo");
+  m_view->LoadUserList();
+  QCOMPARE(m_prompts->messages.size(), 1);
+  QCOMPARE(ReadDayFile(m_folder->DayPath("Bo", "06-12-2026"))->meals[0], std::string("500"));
+  QCOMPARE(m_view->CurrentUserName(), std::string("Cia"));
 }
 
 void VesmiraViewTest::failingFinalSaveAsksBeforeClosing() {
