@@ -122,8 +122,13 @@ void CUsersDialog::AddUser() {
     return;
   }
   // The folder decides, not this list: a user added or removed elsewhere counts as it is.
+  // A name from an older install counts as the name it is shown as, or two users would be
+  // listed alike.
   const std::vector<std::string> existing = ScanUserNames(m_dataFolder);
-  if (std::find(existing.begin(), existing.end(), name) != existing.end()) {
+  const QString typed = m_nameEdit->text();
+  if (std::any_of(existing.begin(), existing.end(), [&](const std::string& user) {
+        return user == name || FromStoredBytes(user) == typed;
+      })) {
     m_prompts.ShowMessage(this, ExistingUserMessage(), Prompts::Icon::kExclamation);
     return;
   }

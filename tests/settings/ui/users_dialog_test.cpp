@@ -75,6 +75,7 @@ class UsersDialogTest : public QObject {
   void addThatIsRefused_data();
   void addThatIsRefused();
   void duplicateTestLooksAtTheFolder();
+  void nameFromAnOlderInstallIsTheSameName();
   void addThatCannotWriteLeavesNoName_data();
   void addThatCannotWriteLeavesNoName();
   void enterClosesWithoutAdding_data();
@@ -256,6 +257,19 @@ void UsersDialogTest::duplicateTestLooksAtTheFolder() {
   QCOMPARE(ReadFile(Users() / "Bo.properties"), std::string("x"));
   QCOMPARE(ListTexts(List(*dialog)), Names({"Anna", "Anna"}));
   QCOMPARE(m_loadUserListCalls, 1);
+}
+
+void UsersDialogTest::nameFromAnOlderInstallIsTheSameName() {
+  // An older install named its files in Windows-1252: "Björn" is listed as the person types it.
+  AddUsers({"Bj\xf6rn"});
+  auto dialog = OpenDialog();
+  QCOMPARE(ListTexts(List(*dialog)), Names({"Björn"}));
+  TypeAndAdd(*dialog, QStringLiteral("Björn"));
+  QCOMPARE(m_prompts.messages.size(), 1);
+  QCOMPARE(m_prompts.messages[0].text, QStringLiteral("User already exists!"));
+  QVERIFY(!fs::exists(Users() / "Bj\xc3\xb6rn.properties"));
+  QCOMPARE(ListTexts(List(*dialog)), Names({"Björn"}));
+  QCOMPARE(m_loadUserListCalls, 0);
 }
 
 void UsersDialogTest::addThatCannotWriteLeavesNoName_data() {
