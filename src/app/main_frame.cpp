@@ -68,39 +68,39 @@ void CMainFrame::CreateMenus() {
   file->setObjectName(QStringLiteral("fileMenu"));
   file->addSeparator();
   QAction* properties =
-      AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"), true);
+      AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"));
   connect(properties, &QAction::triggered, this, [this] { RunPropertiesCommand(*m_view, this); });
   // The form's own "Properties" button runs the same command.
   auto* propertiesButton = m_view->findChild<QPushButton*>(QStringLiteral("propertiesButton"));
   propertiesButton->setEnabled(true);
   connect(propertiesButton, &QPushButton::clicked, this,
           [this] { RunPropertiesCommand(*m_view, this); });
-  QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"), true);
+  QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
   tools->setObjectName(QStringLiteral("toolsMenu"));
   // The window has no status bar, so the entry has nothing to show or hide.
-  AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"), true);
-  QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"), true);
+  AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"));
+  QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"));
   connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
   QAction* exportHtml =
-      AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"), true);
+      AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"));
   connect(exportHtml, &QAction::triggered, m_view, [this] { ExportToHtml(*m_view); });
-  QAction* exportSheet = AddAction(exportMenu, QStringLiteral("exportSheetAction"),
-                                   QStringLiteral("To &Data Sheet"), true);
+  QAction* exportSheet =
+      AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
   connect(exportSheet, &QAction::triggered, m_view, [this] { ExportToDataSheet(*m_view); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
-  QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"), true);
+  QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"));
   connect(showHelp, &QAction::triggered, m_view, [this] {
     ShowHelp(QFile::decodeName(m_view->DataFolder().c_str()), m_view->GetUrlOpener(),
              m_view->GetPrompts(), this);
   });
-  QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"), true);
+  QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
   connect(about, &QAction::triggered, this, [this] {
     CAboutDialog dialog(m_view->GetUrlOpener(), this);
     dialog.exec();
@@ -114,11 +114,9 @@ void CMainFrame::CreateMenus() {
   addAction(saveDay);
 }
 
-QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text,
-                               bool enabled) {
+QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text) {
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
-  action->setEnabled(enabled);
   return action;
 }
 

@@ -18,8 +18,7 @@ class UrlOpener;
 //
 // Actions by objectName: propertiesAction, exitAction (File); statusBarAction, usersAction,
 // exportHtmlAction, exportSheetAction (Tools, the last two under "exportMenu"); helpAction,
-// aboutAction (Help); saveDayAction (Ctrl+S, in no menu). Actions whose window is not part
-// of the program yet are disabled until it connects to triggered() and enables them.
+// aboutAction (Help); saveDayAction (Ctrl+S, in no menu).
 //
 // Made while the program starts, it shows the splash picture (CSplashWindow) over itself.
 class CMainFrame : public QMainWindow {
@@ -44,7 +43,7 @@ class CMainFrame : public QMainWindow {
   void ServeResultButtons();
   // The form's "Homepage" picture button opens the tip dialog.
   void ConnectTipsButton();
-  QAction* AddAction(QMenu* menu, const QString& name, const QString& text, bool enabled);
+  QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
   void SetDocumentTitle(const QString& title);
 
   CVesmiraDoc m_document;

@@ -31,8 +31,6 @@ CSplashWindow::~CSplashWindow() {
 
 void CSplashWindow::EnableSplash(bool enable) { s_enabled = enable; }
 
-bool CSplashWindow::SplashEnabled() { return s_enabled; }
-
 CSplashWindow* CSplashWindow::Current() { return s_current; }
 
 void CSplashWindow::OpenSplash(QWidget* parent, const QString& picture) {

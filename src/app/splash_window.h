@@ -25,7 +25,6 @@ class CSplashWindow final : public QWidget {
 
   // Set once at start-up from the command line (SplashWantedFor).
   static void EnableSplash(bool enable);
-  static bool SplashEnabled();
   // Called by the main frame just after it is made. Does nothing when the splash is not
   // enabled, one is open already or the picture cannot be loaded.
   static void OpenSplash(QWidget* parent, const QString& picture = DefaultPicture());
