@@ -1,5 +1,8 @@
 #include "app/stored_text.h"
 
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <array>
 
 namespace vesmira {
@@ -73,5 +76,10 @@ QString FromStoredBytes(std::string_view bytes) {
 }
 
 std::string ToStoredBytes(const QString& text) { return text.toStdString(); }
+
+void KeepOnOneLine(QLineEdit* edit) {
+  edit->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), edit));
+}
 
 }  // namespace vesmira

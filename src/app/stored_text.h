@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+
+class QLineEdit;
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,9 @@ QString FromStoredBytes(std::string_view bytes);
 
 // Everything is written back as UTF-8.
 std::string ToStoredBytes(const QString& text);
+
+// Each value of a file is one line: a box whose text is stored as one takes no line break,
+// not even a pasted one, which would add lines of its own.
+void KeepOnOneLine(QLineEdit* edit);
 
 }  // namespace vesmira

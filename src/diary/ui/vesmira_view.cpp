@@ -353,6 +353,7 @@ void CVesmiraView::ConnectEvents() {
   inputs.insert(inputs.end(), m_minutesEdits.begin(), m_minutesEdits.end());
   inputs.push_back(m_otherKcalEdit);
   for (QLineEdit* input : inputs) {
+    KeepOnOneLine(input);
     connect(input, &QLineEdit::textChanged, this, [this] { UpdateBalance(); });
   }
   connect(m_dateEdit, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <optional>
 #include <utility>
@@ -34,9 +32,7 @@ QLineEdit* AddLabelledEdit(QWidget* parent, std::string_view label, std::string_
   name += "Edit";
   edit->setObjectName(FromStoredBytes(name));
   edit->setAccessibleName(FromStoredBytes(label));
-  // Each value is one line of the file: a pasted line break would add lines of its own.
-  edit->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\r\\n]*")), edit));
+  KeepOnOneLine(edit);
   auto* caption = new QLabel(FromStoredBytes(label), parent);
   caption->setBuddy(edit);
   *labelOut = caption;

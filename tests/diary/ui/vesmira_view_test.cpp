@@ -1,7 +1,9 @@
 #include "diary/ui/vesmira_view.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -60,6 +62,7 @@ class VesmiraViewTest : public QObject {
   void weightCaptionFollowsTheUnit_data();
   void weightCaptionFollowsTheUnit();
   void storedTextFromOlderInstallsIsKept();
+  void pastedLineBreaksStayOutOfTheDayFile();
   void valueCutInsideALetterKeepsTheOtherLetters();
   void graphPeriodFollowsTheRadioPair();
   void theoreticalResultShowsAndClears();
@@ -481,6 +484,29 @@ void VesmiraViewTest::valueCutInsideALetterKeepsTheOtherLetters() {
   const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QVERIFY(stored->meals[0].starts_with("450 smörgås med ost och skinka på r"));
+}
+
+void VesmiraViewTest::pastedLineBreaksStayOutOfTheDayFile() {
+  m_folder->AddUser("Anna");
+  m_view = MakeView();
+  // Each value is one line of the day file: a pasted line break would add lines of its own,
+  // here a line that the reader would take for the lunch key.
+  for (const char* field : {"breakfastEdit", "cyclingMinutesEdit", "otherKcalEdit"}) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("500\nlunch\r\n900"));
+    Field(field)->selectAll();
+    Field(field)->paste();
+    QCOMPARE(Field(field)->text(), QStringLiteral("0"));
+  }
+  QGuiApplication::clipboard()->setText(QStringLiteral("500 kcal"));
+  Field("breakfastEdit")->selectAll();
+  Field("breakfastEdit")->paste();
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500 kcal"));
+
+  QVERIFY(m_view->SaveDay());
+  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(stored);
+  QCOMPARE(stored->meals[0], std::string("500 kcal"));
+  QCOMPARE(stored->meals[2], std::string("0"));
 }
 
 void VesmiraViewTest::graphPeriodFollowsTheRadioPair() {
