@@ -1,6 +1,7 @@
 #include "bench_data.h"
 
 #include <fcntl.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -113,6 +114,27 @@ const fs::path& UsersFolderWith(int users) {
   return it->second;
 }
 
+void MakeStartupDiary(const fs::path& dataFolder, int users, int years) {
+  fs::create_directories(UsersFolder(dataFolder));
+  std::ostringstream properties;
+  WriteDefaultProperties(properties);
+  std::string first;
+  for (int i = 0; i < users; ++i) {
+    first = "User " + std::to_string(100000 + i);
+    std::ofstream(PropertiesFilePath(dataFolder, first), std::ios::binary) << properties.str();
+    fs::create_directories(UserFolderPath(dataFolder, first));
+  }
+  const UserSettings settings;
+  const CalendarDate today = LocalToday();
+  for (int t = 0; t < years * kYearLength; ++t) {
+    const DayEntries entries = TypicalDay(t);
+    const DayBalance balance = ComputeDayBalance(entries.Figures(), settings);
+    std::ofstream out(DayFilePath(dataFolder, first, DateText(SpanDay(today, t))),
+                      std::ios::binary);
+    WriteDayFile(out, entries, FormatNumber(balance.energyIn), FormatNumber(balance.training));
+  }
+}
+
 fs::path ScratchFolder(std::string_view name) {
   const fs::path folder = Root() / name;
   fs::create_directories(folder);
@@ -133,13 +155,30 @@ std::size_t ReadFilesBare(const std::vector<fs::path>& files) {
   return total;
 }
 
-void WriteFileBare(const fs::path& path, std::string_view bytes) {
+double Now() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+double ThreadProcessorTime() {
+  timespec now{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void WriteFileBare(const fs::path& path, std::string_view bytes, bool syncFolder) {
   const fs::path temporary = path.parent_path() / ("." + path.filename().string() + ".tmp");
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) throw std::runtime_error("open failed");
   if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
       ::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
     throw std::runtime_error("bare write failed");
+  }
+  if (syncFolder) {
+    const int folder = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0 || ::fsync(folder) != 0) throw std::runtime_error("folder sync failed");
+    ::close(folder);
   }
 }
 

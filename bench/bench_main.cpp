@@ -10,28 +10,32 @@
 #include <string_view>
 #include <vector>
 
+#include "bench_data.h"
+
 namespace {
 
+// Each figure is timed beside its baseline inside one benchmark (see Paired in bench_data.h).
 struct Ratio {
   std::string_view figure;
-  std::string_view measured;
-  std::string_view baseline;
+  std::string_view benchmark;
   double goal;  // at most this many times the baseline
 };
 
 constexpr Ratio kRatios[] = {
-    {"year walk (year mode), 365 stored days", "BM_YearWalk", "BM_BareReadYear", 1.5},
-    {"  of which reading the totals", "BM_ReadYearTotals", "BM_BareReadYear", 1.5},
-    {"Calculate (theoretical result)", "BM_Calculate", "BM_BareReadYear", 1.5},
-    {"HTML export to a file, 365 days", "ExportToFile/Page", "BareToFile/Page", 2.0},
-    {"sheet export to a file, 365 days", "ExportToFile/Sheet", "BareToFile/Sheet", 2.0},
-    {"HTML page walk into memory", "WalkIntoMemory/Page", "BareIntoMemory/Page", 2.0},
-    {"sheet walk into memory", "WalkIntoMemory/Sheet", "BareIntoMemory/Sheet", 2.0},
-    {"one day save (atomic)", "BM_WriteDayFile", "BM_BareAtomicWrite", 1.2},
+    {"year walk (year mode), 365 stored days [cpu]", "BM_YearWalk", 1.5},
+    {"  of which reading the totals [cpu]", "BM_ReadYearTotals", 1.5},
+    {"Calculate (theoretical result) [cpu]", "BM_Calculate", 1.5},
+    {"HTML page walk into memory [cpu]", "WalkIntoMemory/Page", 2.0},
+    {"sheet walk into memory [cpu]", "WalkIntoMemory/Sheet", 2.0},
+    {"HTML export to a file, 365 days [wall]", "Export/Page", 2.0},
+    {"sheet export to a file, 365 days [wall]", "Export/Sheet", 2.0},
+    {"one day save (atomic) [wall]", "DaySave/BareWrite", 1.2},
+    {"one day save, bare write syncing the folder too [wall]", "DaySave/BareWriteAndFolderSync",
+     1.2},
 };
 
-// Keeps the median real time of every benchmark in nanoseconds (the single run's time when
-// there are no repetitions) while the console shows the runs as usual.
+// Keeps the medians of every benchmark's repetitions (the single run's figures when there are
+// no repetitions), in nanoseconds, while the console shows the runs as usual.
 class FigureReporter : public benchmark::ConsoleReporter {
  public:
   FigureReporter() : ConsoleReporter(OO_Tabular) {}
@@ -40,59 +44,68 @@ class FigureReporter : public benchmark::ConsoleReporter {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
       if (run.error_occurred) continue;
-      const double ns = run.GetAdjustedRealTime() * 1e9 /
-                        benchmark::GetTimeUnitMultiplier(run.time_unit);
-      const std::string name = run.run_name.str();
-      if (run.run_type == Run::RT_Aggregate) {
-        if (run.aggregate_name == "median") m_medians[name] = ns;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Aggregate && !median) continue;
+      const double perUnit = 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      Figures figures{run.GetAdjustedRealTime() * perUnit, run.GetAdjustedCPUTime() * perUnit, {}};
+      for (const auto& [name, counter] : run.counters) figures.counters[name] = counter.value * 1e3;
+      if (median) {
+        m_medians[run.run_name.str()] = figures;
       } else {
-        m_single.try_emplace(name, ns);
+        m_single.try_emplace(run.run_name.str(), figures);
       }
     }
   }
 
-  // Nanoseconds, or a negative number when the benchmark did not run.
-  double Time(const std::string& name) const {
-    if (auto it = m_medians.find(name); it != m_medians.end()) return it->second;
-    if (auto it = m_single.find(name); it != m_single.end()) return it->second;
-    return -1;
+  struct Figures {
+    double real = -1;
+    double processor = -1;
+    std::map<std::string, double> counters;  // microsecond counters, in nanoseconds
+  };
+
+  const Figures* Find(std::string_view name) const {
+    if (auto it = m_medians.find(std::string(name)); it != m_medians.end()) return &it->second;
+    if (auto it = m_single.find(std::string(name)); it != m_single.end()) return &it->second;
+    return nullptr;
   }
 
  private:
-  std::map<std::string, double> m_medians;
-  std::map<std::string, double> m_single;
+  std::map<std::string, Figures> m_medians;
+  std::map<std::string, Figures> m_single;
 };
 
 void PrintFigures(const FigureReporter& reporter) {
-  std::printf("\n%-42s %14s %14s %7s %6s\n", "figure", "measured", "bare", "ratio", "goal");
+  std::printf("\n%-62s %13s %13s %7s %6s\n", "figure", "measured", "bare", "ratio", "goal");
   for (const Ratio& ratio : kRatios) {
-    const double measured = reporter.Time(std::string(ratio.measured));
-    const double bare = reporter.Time(std::string(ratio.baseline));
-    if (measured < 0 || bare < 0) continue;
+    const auto* figures = reporter.Find(ratio.benchmark);
+    if (figures == nullptr || figures->counters.count("bare_us") == 0) continue;
+    const double measured = figures->counters.at("measured_us");
+    const double bare = figures->counters.at("bare_us");
     const double times = measured / bare;
-    std::printf("%-42s %11.1f us %11.1f us %6.2fx %5.2fx %s\n", std::string(ratio.figure).c_str(),
+    std::printf("%-62s %10.1f us %10.1f us %6.2fx %5.2fx %s\n", std::string(ratio.figure).c_str(),
                 measured / 1e3, bare / 1e3, times, ratio.goal,
                 times <= ratio.goal ? "met" : "MISSED");
   }
 
-  if (const double balance = reporter.Time("BM_ComputeDayBalance"); balance >= 0) {
-    std::printf("%-42s %11.1f ns %14s %7s %6s %s\n", "ComputeDayBalance", balance, "", "",
-                "<100ns", balance < 100 ? "met" : "MISSED");
+  if (const auto* balance = reporter.Find("BM_ComputeDayBalance")) {
+    std::printf("%-62s %10.1f ns %13s %7s %6s %s\n", "ComputeDayBalance (processor time)",
+                balance->processor, "", "", "<100ns", balance->processor < 100 ? "met" : "MISSED");
   }
 
   double previous = -1;
   int previousUsers = 0;
   for (const int users : {10, 100, 1000}) {
-    const double scan = reporter.Time("BM_UsersScan/" + std::to_string(users));
-    if (scan < 0) continue;
-    std::printf("%-42s %11.1f us %11.1f ns/user", ("users scan, " + std::to_string(users) +
-                                                    " users").c_str(),
-                scan / 1e3, scan / users);
+    const auto* scan = reporter.Find("BM_UsersScan/" + std::to_string(users));
+    if (scan == nullptr) continue;
+    const double time = scan->processor;
+    std::printf("%-62s %10.1f us %10.1f ns/user",
+                ("users scan (processor time), " + std::to_string(users) + " users").c_str(),
+                time / 1e3, time / users);
     if (previous > 0) {
-      std::printf("  %.1fx the time for %dx the users", scan / previous, users / previousUsers);
+      std::printf("  %.1fx the time for %dx the users", time / previous, users / previousUsers);
     }
     std::printf("\n");
-    previous = scan;
+    previous = time;
     previousUsers = users;
   }
 }
@@ -100,6 +113,13 @@ void PrintFigures(const FigureReporter& reporter) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // --make-diary=FOLDER writes the start-up measurement's diary and does nothing else.
+  constexpr std::string_view kMakeDiary = "--make-diary=";
+  if (argc == 2 && std::string_view(argv[1]).starts_with(kMakeDiary)) {
+    vesmira::bench::MakeStartupDiary(std::string_view(argv[1]).substr(kMakeDiary.size()), 100,
+                                     10);
+    return 0;
+  }
   std::vector<char*> args(argv, argv + argc);
   std::string repetitions = "--benchmark_repetitions=5";
   std::string interleave = "--benchmark_enable_random_interleaving=true";

@@ -22,27 +22,27 @@ void BM_ComputeDayBalance(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeDayBalance);
 
-void BM_WriteDayFile(benchmark::State& state) {
-  const std::filesystem::path path =
-      DayFilePath(ScratchFolder("save"), kUser, DateText(kToday));
-  const DayEntries entries = TypicalDay(0);
-  for (auto _ : state) {
-    if (WriteDayFile(path, entries, "1970", "574")) state.SkipWithError("save failed");
-  }
-}
-BENCHMARK(BM_WriteDayFile)->Unit(benchmark::kMicrosecond);
-
-// The same bytes, written to a temporary file, synced and renamed over the day file.
-void BM_BareAtomicWrite(benchmark::State& state) {
-  const std::filesystem::path path =
-      DayFilePath(ScratchFolder("save"), kUser, DateText(AddDays(kToday, 1)));
+// The save against a bare write of the same bytes (temporary file, sync, rename), both
+// waiting for the disk; and against the same bare write with the folder synced after the
+// rename, as the save does so that the new name survives a power cut.
+void DaySave(benchmark::State& state, bool syncFolder) {
+  const std::filesystem::path folder = ScratchFolder("save");
+  const std::filesystem::path path = DayFilePath(folder, kUser, DateText(kToday));
+  const std::filesystem::path barePath = DayFilePath(folder, kUser, DateText(AddDays(kToday, 1)));
   std::filesystem::create_directories(path.parent_path());
+  const DayEntries entries = TypicalDay(0);
   std::ostringstream bytes;
-  WriteDayFile(bytes, TypicalDay(0), "1970", "574");
+  WriteDayFile(bytes, entries, "1970", "574");
   const std::string day = bytes.str();
-  for (auto _ : state) WriteFileBare(path, day);
+  Paired(
+      state, PairClock::kWall,
+      [&] {
+        if (WriteDayFile(path, entries, "1970", "574")) state.SkipWithError("save failed");
+      },
+      [&] { WriteFileBare(barePath, day, syncFolder); });
 }
-BENCHMARK(BM_BareAtomicWrite)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DaySave, BareWrite, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(DaySave, BareWriteAndFolderSync, true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vesmira::bench

@@ -1,6 +1,7 @@
 #include "export/data_sheet.h"
 
 #include <ostream>
+#include <string>
 
 #include "diary/diary_tables.h"
 #include "diary/key_value.h"
@@ -22,10 +23,13 @@ void WriteSheetHeader(std::ostream& out) {
 }
 
 void WriteSheetRow(std::ostream& out, const CalendarDate& date, const DayRecord& record) {
-  out << DateText(date);
-  for (const std::int32_t kcal : record.meals) out << ',' << FormatNumber(kcal);
-  for (const std::int32_t minutes : record.minutes) out << ',' << FormatNumber(minutes);
-  out << ',' << FormatNumber(record.ovrigForbrukning) << kLineEnd;
+  // Made whole first and written at once, as a year of rows is.
+  std::string row = DateText(date);
+  for (const std::int32_t kcal : record.meals) (row += ',') += FormatNumber(kcal);
+  for (const std::int32_t minutes : record.minutes) (row += ',') += FormatNumber(minutes);
+  (row += ',') += FormatNumber(record.ovrigForbrukning);
+  row += kLineEnd;
+  out << row;
 }
 
 void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date) {
