@@ -31,6 +31,14 @@ std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDat
   return DayFilePath(input.dataFolder, input.user, DateText(date));
 }
 
+SpanDayPaths::SpanDayPaths(const RangeWalkInput& input)
+    : m_path(DayFilePath(input.dataFolder, input.user, "")), m_namePrefix(input.user + ".") {}
+
+const std::filesystem::path& SpanDayPaths::For(const CalendarDate& date) {
+  m_path.replace_filename(m_namePrefix + DateText(date));
+  return m_path;
+}
+
 void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out) {
   if (mode == RangeWalkMode::kYearResult) return;
   const bool page = mode == RangeWalkMode::kHtmlPage;
@@ -39,12 +47,13 @@ void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostrea
   } else {
     WriteSheetHeader(out);
   }
+  SpanDayPaths paths(input);
   for (int t = 0; t < kYearLength; ++t) {
     // A failed stream takes no more bytes: no point in reading the rest.
     if (!out) break;
     const CalendarDate date = SpanDay(input.today, t);
     DayRecord record;
-    const bool stored = ReadDayRecord(SpanDayPath(input, date), record);
+    const bool stored = ReadDayRecord(paths.For(date), record);
     if (page) {
       if (stored) WriteHtmlRow(out, date, record.diaryNote);
     } else if (stored) {
@@ -62,10 +71,11 @@ void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostrea
 
 PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series) {
   PeriodAccumulator year;
+  SpanDayPaths paths(input);
   for (int t = 0; t < kYearLength; ++t) {
     const CalendarDate date = SpanDay(input.today, t);
     series.dayLabels[t] = DayLabel(date);
-    const std::optional<DayTotals> totals = ReadDayTotals(SpanDayPath(input, date));
+    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
     if (!totals) continue;
     year.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
     series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);

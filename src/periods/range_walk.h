@@ -59,6 +59,18 @@ class PeriodAccumulator {
 // The day file of the walk's user for date.
 std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date);
 
+// The day files of one walk, the same paths as SpanDayPath: the user's folder is made once
+// and each day's file name put in its place, which a year of days notices.
+class SpanDayPaths {
+ public:
+  explicit SpanDayPaths(const RangeWalkInput& input);
+  const std::filesystem::path& For(const CalendarDate& date);
+
+ private:
+  std::filesystem::path m_path;
+  std::string m_namePrefix;  // "<user>."
+};
+
 // What the graphs draw for a stored day: its energy sum, or for the training graph the
 // size of its training energy.
 std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph);

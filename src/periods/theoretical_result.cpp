@@ -43,10 +43,11 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
 
   // One pass over the month: the week is shown on the way, so the month includes it.
   PeriodAccumulator month;
+  SpanDayPaths paths(input);
   for (int t = 0; t < kMonthLength; ++t) {
     const CalendarDate date = SpanDay(input.today, t);
     series.dayLabels[t] = DayLabel(date);
-    const std::optional<DayTotals> totals = ReadDayTotals(SpanDayPath(input, date));
+    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
     if (totals) {
       month.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
       series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);

@@ -147,7 +147,7 @@ TEST(DayFileFaults, SigkillDuringSavesLeavesEveryFileOldOrNewAndNothingListed) {
   WriteBytes(PropertiesFilePath(data, kUser), GenerationPropertiesBytes(0));
 
   std::mt19937 random(20270301);
-  constexpr int kKills = 240;
+  constexpr int kKills = 210;
   int nextGeneration = 1;
   int killsMidSave = 0;
   std::set<std::string> staleTemporaries;
