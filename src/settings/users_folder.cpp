@@ -106,6 +106,9 @@ UserListScan ScanUserList(const fs::path& dataFolder) {
 
 bool IsUsableUserName(std::string_view name) {
   if (name.empty() || name == "." || name == "..") return false;
+  // The folder scan takes every ".properties" out of a file name, so such a user would be
+  // listed under a name whose file does not exist.
+  if (name.find(kPropertiesExtension) != std::string_view::npos) return false;
   return std::none_of(name.begin(), name.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;

@@ -40,7 +40,7 @@ struct UserListScan {
 UserListScan ScanUserList(const std::filesystem::path& dataFolder);
 
 // A user name that can be used as a file name inside the users folder: not empty, not "."
-// or "..", and no "/", "\", NUL or other control character.
+// or "..", no "/", "\", NUL or other control character, and no ".properties".
 bool IsUsableUserName(std::string_view name);
 
 // Adds a user: creates users/N (a folder that exists already is kept, with its day files) and

@@ -90,7 +90,7 @@ TEST(UsersFolder, UsableNamesStayInsideTheUsersFolder) {
   for (const std::string& name :
        {std::string(""), std::string("."), std::string(".."), std::string("../x"),
         std::string("a/b"), std::string("a\\b"), std::string("a\tb"), std::string("a\x7f"),
-        std::string("a\0b", 3)}) {
+        std::string("a\0b", 3), std::string("x.properties"), std::string("a.propertiesb")}) {
     EXPECT_FALSE(IsUsableUserName(name)) << name;
   }
 }

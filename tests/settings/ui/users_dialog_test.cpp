@@ -219,6 +219,8 @@ void UsersDialogTest::addThatIsRefused_data() {
   QTest::newRow("holds a backslash") << QStringLiteral("a\\b") << unusable;
   QTest::newRow("holds a tab") << QStringLiteral("a\tb") << unusable;
   QTest::newRow("holds a line break") << QStringLiteral("a\nb") << unusable;
+  // Listed without it, such a user could never be opened or removed again.
+  QTest::newRow("holds the file extension") << QStringLiteral("x.properties") << unusable;
 }
 
 void UsersDialogTest::addThatIsRefused() {
