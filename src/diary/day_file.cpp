@@ -2,7 +2,6 @@
 
 #include <istream>
 #include <sstream>
-#include <utility>
 #include <system_error>
 
 #include "diary/atomic_file.h"
@@ -21,18 +20,6 @@ constexpr std::string_view kTrainingKey = "dagBortTrandade";
 
 std::string ReadValue(std::istream& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
-}
-
-// A day file is read whole into memory and its line ends handled by the key reader, so a file
-// written on any platform reads alike and a year of days reads at the file system's pace.
-template <typename Reader>
-auto ReadFromFile(const std::filesystem::path& path, Reader read)
-    -> std::optional<decltype(read(std::declval<std::istream&>()))> {
-  std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  TextBuffer buffer(std::move(*bytes));
-  std::istream in(&buffer);
-  return read(in);
 }
 
 }  // namespace
@@ -116,7 +103,7 @@ DayEntries ReadDayFile(std::istream& in) {
 }
 
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
-  return ReadFromFile(path, [](std::istream& in) { return ReadDayFile(in); });
+  return ReadTextFile(path, [](std::istream& in) { return ReadDayFile(in); });
 }
 
 void ReadDayRecord(std::istream& in, DayRecord& record) {
@@ -131,7 +118,7 @@ void ReadDayRecord(std::istream& in, DayRecord& record) {
 }
 
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
-  return ReadFromFile(path, [&record](std::istream& in) {
+  return ReadTextFile(path, [&record](std::istream& in) {
            ReadDayRecord(in, record);
            return true;
          }).has_value();
@@ -145,7 +132,7 @@ DayTotals ReadDayTotals(std::istream& in) {
 }
 
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path) {
-  return ReadFromFile(path, [](std::istream& in) { return ReadDayTotals(in); });
+  return ReadTextFile(path, [](std::istream& in) { return ReadDayTotals(in); });
 }
 
 }  // namespace vesmira

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <cstddef>
-#include <iosfwd>
+#include <filesystem>
+#include <istream>
+#include <optional>
 #include <streambuf>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "diary/atomic_file.h"
 
 // The text syntax of every data file: section lines ("***Title") and entries of three
 // lines (key, value, empty line). Files hold CR LF line ends; in memory a line end is "\n".
@@ -51,6 +56,18 @@ class TextBuffer final : public std::streambuf {
  private:
   std::string m_bytes;
 };
+
+// Reads the file at path whole into a TextBuffer and hands read a stream over it; empty when
+// the file cannot be opened or read, a folder in its place included.
+template <typename Reader>
+auto ReadTextFile(const std::filesystem::path& path, Reader read)
+    -> std::optional<decltype(read(std::declval<std::istream&>()))> {
+  std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  TextBuffer buffer(std::move(*bytes));
+  std::istream in(&buffer);
+  return read(in);
+}
 
 // Reads one line end as text mode does: CR LF and a bare LF alike. Returns false at the end.
 bool ReadTextChar(std::istream& in, char& c);

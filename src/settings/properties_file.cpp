@@ -1,6 +1,5 @@
 #include "settings/properties_file.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "diary/atomic_file.h"
@@ -49,9 +48,7 @@ UserSettings ReadProperties(std::istream& in) {
 }
 
 std::optional<UserSettings> ReadProperties(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return ReadProperties(in);
+  return ReadTextFile(path, [](std::istream& in) { return ReadProperties(in); });
 }
 
 void WriteDefaultProperties(std::ostream& out) {

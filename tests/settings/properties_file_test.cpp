@@ -117,5 +117,12 @@ TEST(PropertiesFile, FilesOnDisk) {
   EXPECT_EQ(ReadBytes(path), WithCrLf(kNewUserFile));
 }
 
+TEST(PropertiesFile, AFolderInPlaceOfTheFileCannotBeOpened) {
+  TempFolder folder;
+  const auto path = folder.path() / "Anna.properties";
+  std::filesystem::create_directory(path);
+  EXPECT_EQ(ReadProperties(path), std::nullopt);
+}
+
 }  // namespace
 }  // namespace vesmira
