@@ -1,6 +1,7 @@
 #include "periods/range_walk.h"
 
 #include <cstdlib>
+#include <optional>
 #include <ostream>
 
 #include "diary/day_file.h"
@@ -22,11 +23,6 @@ PeriodSums PeriodAccumulator::Sums() const {
   return {SaturateToInt32(m_kcalChange), SaturateToInt32(m_training)};
 }
 
-std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph) {
-  if (trainingGraph == 0) return totals.energySum;
-  return SaturateToInt32(std::llabs(std::int64_t{totals.training}));
-}
-
 std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date) {
   return DayFilePath(input.dataFolder, input.user, DateText(date));
 }
@@ -37,6 +33,19 @@ SpanDayPaths::SpanDayPaths(const RangeWalkInput& input)
 const std::filesystem::path& SpanDayPaths::For(const CalendarDate& date) {
   m_path.replace_filename(m_namePrefix + DateText(date));
   return m_path;
+}
+
+bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
+                    PeriodAccumulator& period) {
+  const CalendarDate date = SpanDay(input.today, t);
+  series.dayLabels[t] = DayLabel(date);
+  const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
+  if (!totals) return false;
+  period.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
+  series.dayValues[t] = series.trainingGraph == 0
+                            ? totals->energySum
+                            : SaturateToInt32(std::llabs(std::int64_t{totals->training}));
+  return true;
 }
 
 void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out) {
@@ -72,14 +81,7 @@ void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostrea
 PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series) {
   PeriodAccumulator year;
   SpanDayPaths paths(input);
-  for (int t = 0; t < kYearLength; ++t) {
-    const CalendarDate date = SpanDay(input.today, t);
-    series.dayLabels[t] = DayLabel(date);
-    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
-    if (!totals) continue;
-    year.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
-    series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);
-  }
+  for (int t = 0; t < kYearLength; ++t) VisitSeriesDay(input, paths, t, series, year);
   return year.Sums();
 }
 

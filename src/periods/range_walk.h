@@ -71,9 +71,11 @@ class SpanDayPaths {
   std::string m_namePrefix;  // "<user>."
 };
 
-// What the graphs draw for a stored day: its energy sum, or for the training graph the
-// size of its training energy.
-std::int32_t StoredDayGraphValue(const DayTotals& totals, std::int32_t trainingGraph);
+// Labels day t of series and, when that day is stored, adds it to period and sets its value
+// to what the graphs draw: its energy sum, or for the training graph the size of its
+// training energy. Returns whether the day is stored.
+bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
+                    PeriodAccumulator& period);
 
 // The walks store nothing themselves: the caller saves the day shown on the form (SaveDay)
 // first, so that the day being edited is visited with its current values.

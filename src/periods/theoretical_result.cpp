@@ -1,9 +1,7 @@
 #include "periods/theoretical_result.h"
 
-#include <optional>
 #include <utility>
 
-#include "diary/day_file.h"
 #include "diary/number_text.h"
 
 namespace vesmira {
@@ -45,13 +43,7 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   PeriodAccumulator month;
   SpanDayPaths paths(input);
   for (int t = 0; t < kMonthLength; ++t) {
-    const CalendarDate date = SpanDay(input.today, t);
-    series.dayLabels[t] = DayLabel(date);
-    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
-    if (totals) {
-      month.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
-      series.dayValues[t] = StoredDayGraphValue(*totals, series.trainingGraph);
-    } else {
+    if (!VisitSeriesDay(input, paths, t, series, month)) {
       // The graphs draw a day without a record as a day of normal consumption and no
       // training.
       series.dayValues[t] = series.trainingGraph != 0 ? 0 : input.settings.grundForbrukning;
