@@ -64,6 +64,18 @@ struct Piece {
   }
 };
 
+// Reads up to and with the first piece that starts with key; false at the end, with last the
+// last piece read.
+template <typename Text>
+bool SeekPieceByPiece(Text& text, std::string_view key, std::size_t limit, Piece& last) {
+  Piece piece;
+  while (text.Next(limit, piece)) {
+    if (piece.StartsWith(key)) return true;
+    last = piece;
+  }
+  return false;
+}
+
 // Any stream, a character at a time. A piece stays valid until the next but one is read.
 class StreamText {
  public:
@@ -84,15 +96,8 @@ class StreamText {
     return !current.empty();
   }
 
-  // Reads up to and with the first piece that starts with key; false at the end, with last
-  // the last piece read.
   bool Seek(std::string_view key, std::size_t limit, Piece& last) {
-    Piece piece;
-    while (Next(limit, piece)) {
-      if (piece.StartsWith(key)) return true;
-      last = piece;
-    }
-    return false;
+    return SeekPieceByPiece(*this, key, limit, last);
   }
 
   std::string Rest() {
@@ -140,15 +145,9 @@ class MemoryText {
   // the pieces worked out: every line end ends a piece, and a longer line is cut every limit
   // characters from where its reading began.
   bool Seek(std::string_view key, std::size_t limit, Piece& last) {
+    // A key with a line end may match where the bytes hold CR LF: piece by piece.
+    if (key.find('\n') != key.npos) return SeekPieceByPiece(*this, key, limit, last);
     Piece piece;
-    if (key.find('\n') != key.npos) {
-      // A key with a line end may match where the bytes hold CR LF: piece by piece.
-      while (Next(limit, piece)) {
-        if (piece.StartsWith(key)) return true;
-        last = piece;
-      }
-      return false;
-    }
     // Readers ask for keys in file order, so the key is most often a line or two ahead: those
     // are tried first, piece by piece, before the bytes are searched.
     for (int i = 0; i < 3; ++i) {
