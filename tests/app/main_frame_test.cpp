@@ -1,8 +1,8 @@
 #include "app/main_frame.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QComboBox>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,18 +12,14 @@
 #include <memory>
 
 #include "app/vesmira_app.h"
-#include "support/ui/diary_folder.h"
-#include "support/ui/scripted_prompts.h"
+#include "support/ui/form_fixture.h"
+#include "support/ui/test_main.h"
 
 using namespace vesmira;
-using vesmira::testing::DiaryFolder;
+using vesmira::testing::FrameFixture;
 using vesmira::testing::ReadBytes;
-using vesmira::testing::RecordingUrlOpener;
-using vesmira::testing::ScriptedPrompts;
 
 namespace {
-
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 
 QStringList MenuTexts(const QMenu* menu) {
   QStringList texts;
@@ -39,8 +35,8 @@ class MainFrameTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { m_form = std::make_unique<FrameFixture>(); }
+  void cleanup() { m_form.reset(); }
 
   void titleIsUntitledWithoutUsers();
   void titleFollowsTheCurrentUser();
@@ -54,71 +50,44 @@ class MainFrameTest : public QObject {
   void windowsCarryTheProgramIcon();
 
  private:
-  void MakeFrame();
-  QAction* Action(const char* name) const {
-    return m_frame->findChild<QAction*>(QString::fromLatin1(name));
-  }
-  QLineEdit* Field(const char* name) const {
-    return m_frame->findChild<QLineEdit*>(QString::fromLatin1(name));
-  }
+  QAction* Action(const char* name) const { return m_form->Find<QAction>(name); }
 
-  std::unique_ptr<DiaryFolder> m_folder;
-  std::unique_ptr<ScriptedPrompts> m_prompts;
-  RecordingUrlOpener m_opener;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<FrameFixture> m_form;
 };
 
-void MainFrameTest::init() {
-  m_folder = std::make_unique<DiaryFolder>();
-  QVERIFY(m_folder->IsValid());
-  m_prompts = std::make_unique<ScriptedPrompts>();
-}
-
-void MainFrameTest::cleanup() {
-  m_frame.reset();
-  m_folder.reset();
-}
-
-void MainFrameTest::MakeFrame() {
-  m_frame = std::make_unique<CMainFrame>(m_folder->Path(), *m_prompts, m_opener,
-                                         [] { return kSixthOfDecember; });
-}
-
 void MainFrameTest::titleIsUntitledWithoutUsers() {
-  MakeFrame();
-  QVERIFY(std::filesystem::is_directory(m_folder->UsersPath()));
-  QCOMPARE(m_frame->windowTitle(), QStringLiteral("Vesmira 6.0 - Untitled"));
-  QCOMPARE(m_frame->Document().Title(), QStringLiteral("Untitled"));
+  m_form->Start();
+  QVERIFY(std::filesystem::is_directory(m_form->folder.UsersPath()));
+  QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Untitled"));
+  QCOMPARE(m_form->Frame().Document().Title(), QStringLiteral("Untitled"));
 }
 
 void MainFrameTest::titleFollowsTheCurrentUser() {
-  m_folder->AddUser("Anna");
-  m_folder->AddUser("Bo");
-  m_folder->AddUser("Cia");
-  MakeFrame();
-  QCOMPARE(m_frame->windowTitle(), QStringLiteral("Vesmira 6.0 - Cia"));
-  auto* combo = m_frame->findChild<QComboBox*>(QStringLiteral("userCombo"));
-  QTest::keyClick(combo, Qt::Key_Down);
-  QCOMPARE(m_frame->windowTitle(), QStringLiteral("Vesmira 6.0 - Bo"));
-  QCOMPARE(m_frame->Document().Title(), QStringLiteral("Bo"));
+  m_form->folder.AddUser("Anna");
+  m_form->folder.AddUser("Bo");
+  m_form->folder.AddUser("Cia");
+  m_form->Start();
+  QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Cia"));
+  QTest::keyClick(m_form->Find<QComboBox>("userCombo"), Qt::Key_Down);
+  QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Bo"));
+  QCOMPARE(m_form->Frame().Document().Title(), QStringLiteral("Bo"));
 }
 
 void MainFrameTest::windowCannotBeResizedOrMaximised() {
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-  QCOMPARE(m_frame->minimumSize(), m_frame->maximumSize());
-  QCOMPARE(m_frame->size(), m_frame->minimumSize());
-  QVERIFY(!(m_frame->windowFlags() & Qt::WindowMaximizeButtonHint));
-  QCOMPARE(m_frame->View().size(), m_frame->View().sizeHint());
-  const QSize before = m_frame->size();
-  m_frame->resize(before + QSize(200, 200));
-  QCOMPARE(m_frame->size(), before);
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  QCOMPARE(m_form->Frame().minimumSize(), m_form->Frame().maximumSize());
+  QCOMPARE(m_form->Frame().size(), m_form->Frame().minimumSize());
+  QVERIFY(!(m_form->Frame().windowFlags() & Qt::WindowMaximizeButtonHint));
+  QCOMPARE(m_form->Frame().View().size(), m_form->Frame().View().sizeHint());
+  const QSize before = m_form->Frame().size();
+  m_form->Frame().resize(before + QSize(200, 200));
+  QCOMPARE(m_form->Frame().size(), before);
 }
 
 void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
-  MakeFrame();
-  const QList<QAction*> menus = m_frame->menuBar()->actions();
+  m_form->Start();
+  const QList<QAction*> menus = m_form->Frame().menuBar()->actions();
   QCOMPARE(menus.size(), 3);
   QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
   QCOMPARE(menus[1]->text(), QStringLiteral("&Tools"));
@@ -128,7 +97,7 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
   QCOMPARE(MenuTexts(menus[1]->menu()),
            (QStringList{QStringLiteral("&Status Bar"), QStringLiteral("&Users"),
                         QStringLiteral("&Export")}));
-  QCOMPARE(MenuTexts(m_frame->findChild<QMenu*>(QStringLiteral("exportMenu"))),
+  QCOMPARE(MenuTexts(m_form->Frame().findChild<QMenu*>(QStringLiteral("exportMenu"))),
            (QStringList{QStringLiteral("To &HTML"), QStringLiteral("To &Data Sheet")}));
   QCOMPARE(MenuTexts(menus[2]->menu()),
            (QStringList{QStringLiteral("&Help"), QStringLiteral("&About")}));
@@ -139,7 +108,7 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
   }
   QVERIFY(Action("exitAction")->isEnabled());
   QVERIFY(Action("statusBarAction")->isEnabled());
-  for (QAction* action : m_frame->findChildren<QAction*>()) {
+  for (QAction* action : m_form->Frame().findChildren<QAction*>()) {
     for (const QKeySequence& keys :
          {QKeySequence(QKeySequence::New), QKeySequence(QKeySequence::Open),
           QKeySequence(QKeySequence::Print)}) {
@@ -149,18 +118,17 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
 }
 
 void MainFrameTest::statusBarEntryHasNoEffect() {
-  m_folder->AddUser("Anna");
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-  const QSize size = m_frame->size();
-  const QString title = m_frame->windowTitle();
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  const QSize size = m_form->Frame().size();
+  const QString title = m_form->Frame().windowTitle();
   Action("statusBarAction")->trigger();
-  QVERIFY(!m_frame->findChild<QStatusBar*>());
-  QCOMPARE(m_frame->size(), size);
-  QCOMPARE(m_frame->windowTitle(), title);
-  QVERIFY(m_frame->isVisible());
-  QVERIFY(!std::filesystem::exists(m_folder->DayPath("Anna", "06-12-2026")));
+  QVERIFY(!m_form->Frame().findChild<QStatusBar*>());
+  QCOMPARE(m_form->Frame().size(), size);
+  QCOMPARE(m_form->Frame().windowTitle(), title);
+  QVERIFY(m_form->Frame().isVisible());
+  QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "06-12-2026")));
 }
 
 void MainFrameTest::everyWayOfClosingSavesTheDay_data() {
@@ -172,45 +140,41 @@ void MainFrameTest::everyWayOfClosingSavesTheDay_data() {
 
 void MainFrameTest::everyWayOfClosingSavesTheDay() {
   QFETCH(QString, way);
-  m_folder->AddUser("Anna");
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-  QLineEdit* breakfast = Field("breakfastEdit");
-  breakfast->selectAll();
-  QTest::keyClicks(breakfast, QStringLiteral("730"));
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  m_form->Type("breakfastEdit", QStringLiteral("730"));
 
   if (way == QStringLiteral("exit")) {
     Action("exitAction")->trigger();
   } else if (way == QStringLiteral("close")) {
-    QVERIFY(m_frame->close());
+    QVERIFY(m_form->Frame().close());
   } else {
-    QTest::mouseClick(m_frame->findChild<QPushButton*>(QStringLiteral("saveCloseButton")),
-                      Qt::LeftButton);
+    m_form->Click("saveCloseButton");
   }
-  QVERIFY(!m_frame->isVisible());
-  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(!m_form->Frame().isVisible());
+  const std::optional<DayEntries> stored =
+      ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QCOMPARE(stored->meals[0], std::string("730"));
-  const std::string bytes = ReadBytes(m_folder->DayPath("Anna", "06-12-2026"));
+  const std::string bytes = ReadBytes(m_form->folder.DayPath("Anna", "06-12-2026"));
   // Closing has saved: typing after it and destroying the window store nothing more.
-  breakfast->setText(QStringLiteral("1"));
-  m_frame.reset();
-  QCOMPARE(ReadBytes(m_folder->DayPath("Anna", "06-12-2026")), bytes);
-  QVERIFY(m_prompts->messages.isEmpty());
+  m_form->Field("breakfastEdit")->setText(QStringLiteral("1"));
+  m_form->Stop();
+  QCOMPARE(ReadBytes(m_form->folder.DayPath("Anna", "06-12-2026")), bytes);
+  QVERIFY(m_form->prompts.messages.isEmpty());
 }
 
 void MainFrameTest::saveShortcutStoresTheDayShown() {
-  m_folder->AddUser("Anna");
-  MakeFrame();
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
   QAction* save = Action("saveDayAction");
   QVERIFY(save);
   QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
-  QLineEdit* dinner = Field("dinnerEdit");
-  dinner->selectAll();
-  QTest::keyClicks(dinner, QStringLiteral("880"));
+  m_form->Type("dinnerEdit", QStringLiteral("880"));
   save->trigger();
-  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  const std::optional<DayEntries> stored =
+      ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QCOMPARE(stored->meals[4], std::string("880"));
 }
@@ -221,17 +185,13 @@ void MainFrameTest::settingsKeyIsTheMakersAndTheProgramsName() {
 }
 
 void MainFrameTest::windowsCarryTheProgramIcon() {
-  MakeFrame();
-  const QIcon icon = m_frame->windowIcon();
+  m_form->Start();
+  const QIcon icon = m_form->Frame().windowIcon();
   QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
   QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Vesmira"));
 }
 
 // The application object itself names the settings key, so the test runs inside one.
-int main(int argc, char** argv) {
-  CVesmiraApp app(argc, argv);
-  MainFrameTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+VESMIRA_APP_TEST_MAIN(MainFrameTest)
 
 #include "main_frame_test.moc"

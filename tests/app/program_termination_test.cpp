@@ -14,7 +14,7 @@
 #include "diary/day_file.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
-#include "support/ui/diary_folder.h"
+#include "support/diary_folder.h"
 
 using namespace vesmira;
 

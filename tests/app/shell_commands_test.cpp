@@ -7,9 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <memory>
 
 #include "app/about_dialog.h"
@@ -17,31 +15,19 @@
 #include "app/splash_window.h"
 #include "app/tips_dialog.h"
 #include "app/vesmira_app.h"
-#include "support/ui/diary_folder.h"
-#include "support/ui/scripted_prompts.h"
+#include "support/ui/form_fixture.h"
+#include "support/ui/test_main.h"
 
 using namespace vesmira;
-using vesmira::testing::DiaryFolder;
-using vesmira::testing::RecordingUrlOpener;
-using vesmira::testing::ScriptedPrompts;
+using vesmira::testing::Click;
+using vesmira::testing::FrameFixture;
+using vesmira::testing::WithNextModal;
 using vesmira::testing::WriteBytes;
 
 namespace {
 
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 const QUrl kHomePage(QStringLiteral("https://vesmira.example.org/"));
 const QUrl kTipPage(QStringLiteral("https://vesmira.example.org/software/vesmira/tip.html"));
-
-// Runs answer on the modal dialog of type T as soon as it is shown; false when none came.
-template <typename T>
-void AnswerModal(bool& seen, std::function<void(T&)> answer) {
-  QTimer::singleShot(0, [&seen, answer] {
-    auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
-    seen = true;
-    answer(*dialog);
-  });
-}
 
 }  // namespace
 
@@ -60,117 +46,93 @@ class ShellCommandsTest : public QObject {
   void splashAtStartUpClosedByFirstKeyThatTypesNothing();
 
  private:
-  void MakeFrame();
-  QAction* Action(const char* name) const {
-    return m_frame->findChild<QAction*>(QString::fromLatin1(name));
-  }
+  QAction* Action(const char* name) const { return m_form->Find<QAction>(name); }
 
-  std::unique_ptr<DiaryFolder> m_folder;
-  std::unique_ptr<ScriptedPrompts> m_prompts;
-  std::unique_ptr<RecordingUrlOpener> m_opener;
-  std::unique_ptr<CMainFrame> m_frame;
+  std::unique_ptr<FrameFixture> m_form;
 };
 
 void ShellCommandsTest::init() {
   CSplashWindow::EnableSplash(false);
-  m_folder = std::make_unique<DiaryFolder>();
-  QVERIFY(m_folder->IsValid());
-  m_prompts = std::make_unique<ScriptedPrompts>();
-  m_opener = std::make_unique<RecordingUrlOpener>();
+  m_form = std::make_unique<FrameFixture>();
 }
 
 void ShellCommandsTest::cleanup() {
-  m_frame.reset();
-  m_folder.reset();
+  m_form.reset();
   CSplashWindow::EnableSplash(false);
 }
 
-void ShellCommandsTest::MakeFrame() {
-  m_frame = std::make_unique<CMainFrame>(m_folder->Path(), *m_prompts, *m_opener,
-                                         [] { return kSixthOfDecember; });
-}
-
 void ShellCommandsTest::helpWithoutPageInDataFolderShowsMessage() {
-  MakeFrame();
+  m_form->Start();
   QAction* help = Action("helpAction");
   QVERIFY(help->isEnabled());
   help->trigger();
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].text,
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].text,
            QStringLiteral("File Not Found - help.html\nTry on line help."));
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kWarning);
-  QCOMPARE(m_prompts->messages[0].buttons, Prompts::Buttons::kOk);
-  QVERIFY(m_opener->opened.isEmpty());
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kWarning);
+  QCOMPARE(m_form->prompts.messages[0].buttons, Prompts::Buttons::kOk);
+  QVERIFY(m_form->opener.opened.isEmpty());
 }
 
 void ShellCommandsTest::helpOpensPageOfDataFolder() {
-  WriteBytes(m_folder->Path() / "help.html", "<html><body>Help</body></html>");
-  MakeFrame();
+  WriteBytes(m_form->folder.Path() / "help.html", "<html><body>Help</body></html>");
+  m_form->Start();
   Action("helpAction")->trigger();
-  QVERIFY(m_prompts->messages.isEmpty());
-  QCOMPARE(m_opener->opened, QList<QUrl>({QUrl::fromLocalFile(
-                                 QFile::decodeName((m_folder->Path() / "help.html").c_str()))}));
+  QVERIFY(m_form->prompts.messages.isEmpty());
+  QCOMPARE(m_form->opener.opened, QList<QUrl>({QUrl::fromLocalFile(QFile::decodeName(
+                                      (m_form->folder.Path() / "help.html").c_str()))}));
 }
 
 void ShellCommandsTest::homepageButtonShowsPictureAndOpensTipDialog() {
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-  auto* homepage = m_frame->findChild<QToolButton*>(QStringLiteral("homepageButton"));
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  auto* homepage = m_form->Find<QToolButton>("homepageButton");
   QVERIFY(homepage->isEnabled());
   QVERIFY(!homepage->icon().isNull());
 
-  bool seen = false;
   QWidget* owner = nullptr;
-  AnswerModal<CTipsDialog>(seen, [&owner](CTipsDialog& dialog) {
-    owner = dialog.parentWidget();
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("linkButton")), Qt::LeftButton);
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("yesButton")), Qt::LeftButton);
-  });
-  QTest::mouseClick(homepage, Qt::LeftButton);
-  QVERIFY(seen);
-  QCOMPARE(owner, static_cast<QWidget*>(&m_frame->View()));
-  QCOMPARE(m_opener->opened, QList<QUrl>({kHomePage, kTipPage}));
+  QVERIFY(WithNextModal<CTipsDialog>([&] { Click(homepage); },
+                                     [&owner](CTipsDialog& dialog) {
+                                       owner = dialog.parentWidget();
+                                       Click(dialog, "linkButton");
+                                       Click(dialog, "yesButton");
+                                     }));
+  QCOMPARE(owner, static_cast<QWidget*>(&m_form->Frame().View()));
+  QCOMPARE(m_form->opener.opened, QList<QUrl>({kHomePage, kTipPage}));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
   // The dialog lived for its one run.
-  QVERIFY(m_frame->findChild<CTipsDialog*>() == nullptr);
+  QVERIFY(m_form->Frame().findChild<CTipsDialog*>() == nullptr);
 }
 
 void ShellCommandsTest::homepageTipDialogNoOpensNothing() {
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-  bool seen = false;
-  AnswerModal<CTipsDialog>(seen,
-                           [](CTipsDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-  QTest::mouseClick(m_frame->findChild<QToolButton*>(QStringLiteral("homepageButton")),
-                    Qt::LeftButton);
-  QVERIFY(seen);
-  QVERIFY(m_opener->opened.isEmpty());
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  QVERIFY(WithNextModal<CTipsDialog>(
+      [&] { m_form->Click("homepageButton"); },
+      [](CTipsDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); }));
+  QVERIFY(m_form->opener.opened.isEmpty());
 }
 
 void ShellCommandsTest::aboutEntryShowsAboutBoxOverWindow() {
-  MakeFrame();
-  m_frame->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+  m_form->Start();
+  QVERIFY(m_form->Show());
   QAction* about = Action("aboutAction");
   QVERIFY(about->isEnabled());
-  bool seen = false;
   QWidget* owner = nullptr;
   QString title;
-  AnswerModal<CAboutDialog>(seen, [&owner, &title](CAboutDialog& dialog) {
-    owner = dialog.parentWidget();
-    title = dialog.windowTitle();
-    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("homePageButton")),
-                      Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
-    QTest::keyClick(&dialog, Qt::Key_Return);
-  });
-  about->trigger();
-  QVERIFY(seen);
-  QCOMPARE(owner, static_cast<QWidget*>(m_frame.get()));
+  bool stayedOpen = false;
+  QVERIFY(WithNextModal<CAboutDialog>([&] { about->trigger(); },
+                                      [&](CAboutDialog& dialog) {
+                                        owner = dialog.parentWidget();
+                                        title = dialog.windowTitle();
+                                        Click(dialog, "homePageButton");
+                                        stayedOpen = dialog.isVisible();
+                                        QTest::keyClick(&dialog, Qt::Key_Return);
+                                      }));
+  QVERIFY(stayedOpen);
+  QCOMPARE(owner, static_cast<QWidget*>(&m_form->Frame()));
   QCOMPARE(title, QStringLiteral("About Vesmira"));
-  QCOMPARE(m_opener->opened, QList<QUrl>({kHomePage}));
+  QCOMPARE(m_form->opener.opened, QList<QUrl>({kHomePage}));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 
@@ -178,7 +140,7 @@ void ShellCommandsTest::splashAtStartUpClosedByFirstKeyThatTypesNothing() {
   // The start-up of the program itself: the command line of this test has no switch.
   auto* app = qobject_cast<CVesmiraApp*>(qApp);
   QVERIFY(app != nullptr);
-  QVERIFY(app->InitInstance(m_folder->Path()));
+  QVERIFY(app->InitInstance(m_form->folder.Path()));
   CMainFrame* frame = app->MainFrame();
   QVERIFY(frame != nullptr);
   QPointer<CSplashWindow> splash = CSplashWindow::Current();
@@ -209,12 +171,6 @@ void ShellCommandsTest::splashAtStartUpClosedByFirstKeyThatTypesNothing() {
   QVERIFY(frame->close());
 }
 
-int main(int argc, char* argv[]) {
-  CVesmiraApp app(argc, argv);
-  app.setAttribute(Qt::AA_Use96Dpi, true);
-  ShellCommandsTest test;
-  QTEST_SET_MAIN_SOURCE_PATH
-  return QTest::qExec(&test, argc, argv);
-}
+VESMIRA_APP_TEST_MAIN(ShellCommandsTest)
 
 #include "shell_commands_test.moc"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "export/export_file.h"
-#include "export/export_test_support.h"
-#include "periods/stored_days.h"
+#include "support/export_golden.h"
+#include "support/stored_days.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {
@@ -48,9 +48,9 @@ DayEntries Entries(const std::vector<const char*>& numbers) {
 TEST(DataSheetExport, StoredDaysBesideMissingDaysMatchTheGoldenFile) {
   const TempFolder folder;
   testing::StoreDay(folder.path(), "Anna", {2027, 1, 2},
-                 Entries({"500", "0", "700", "120", "650", "80", "45", "0", "30", "0", "0", "20",
-                          "0", "0", "60", "0", "15", "5", "-100"}),
-                 "2050", "900");
+                    Entries({"500", "0", "700", "120", "650", "80", "45", "0", "30", "0", "0", "20",
+                             "0", "0", "60", "0", "15", "5", "-100"}),
+                    "2050", "900");
   // Every field 0: told apart from the missing day before it by the missing final comma.
   testing::StoreDay(folder.path(), "Anna", {2026, 12, 31}, DayEntries::Reset(), "0", "0");
   const RangeWalkInput input{folder.path(), "Anna", UserSettings{}, {2027, 1, 2}};

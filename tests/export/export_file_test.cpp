@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "diary/atomic_file.h"
-#include "periods/stored_days.h"
+#include "support/stored_days.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {

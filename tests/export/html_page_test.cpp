@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "export/export_file.h"
-#include "export/export_test_support.h"
-#include "periods/stored_days.h"
+#include "support/export_golden.h"
+#include "support/stored_days.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {
@@ -61,7 +61,7 @@ TEST(HtmlExport, PageOfTwoStoredDaysMatchesTheGoldenFileAndIsWellFormed) {
   const std::string user = "Anna & Bo";
   testing::StoreTotals(folder.path(), user, {2027, 3, 10}, 2300, 0, "a<b & c");
   testing::StoreTotals(folder.path(), user, {2027, 3, 5}, 1800, 200,
-                    "Ran 5 km\nFelt \"great\" > yesterday");
+                       "Ran 5 km\nFelt \"great\" > yesterday");
   testing::StoreTotals(folder.path(), user, {2027, 3, 11}, 1800, 200, "tomorrow");
   testing::StoreTotals(folder.path(), user, {2026, 3, 10}, 1800, 200, "a year ago");
   const RangeWalkInput input{folder.path(), user, UserSettings{}, {2027, 3, 10}};

@@ -12,14 +12,14 @@
 #include <string>
 #include <vector>
 
-#include "periods/stored_days.h"
+#include "support/stored_days.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using testing::TempFolder;
 using testing::StoreTotals;
+using testing::TempFolder;
 
 constexpr std::int32_t kPrefill = -777;
 

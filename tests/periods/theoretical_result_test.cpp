@@ -4,14 +4,14 @@
 
 #include <limits>
 
-#include "periods/stored_days.h"
+#include "support/stored_days.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
-using testing::TempFolder;
 using testing::StoreTotals;
+using testing::TempFolder;
 
 constexpr CalendarDate kToday{2027, 3, 10};
 constexpr std::int32_t kPrefill = -777;

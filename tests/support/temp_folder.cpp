@@ -1,5 +1,7 @@
 #include "support/temp_folder.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -8,8 +10,14 @@
 
 namespace vesmira::testing {
 
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "vesmira-test-XXXXXX").string();
+TempFolder::TempFolder(bool preferMemory) {
+  std::filesystem::path base = std::filesystem::temp_directory_path();
+  std::error_code error;
+  if (preferMemory && std::filesystem::is_directory("/dev/shm", error) &&
+      ::access("/dev/shm", W_OK) == 0) {
+    base = "/dev/shm";
+  }
+  std::string pattern = (base / "vesmira-test-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   m_path = pattern;
 }

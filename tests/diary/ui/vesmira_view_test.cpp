@@ -16,20 +16,16 @@
 
 #include "diary/file_error.h"
 #include "settings/users_folder.h"
-#include "support/ui/diary_folder.h"
-#include "support/ui/scripted_prompts.h"
+#include "support/ui/form_fixture.h"
 
 using namespace vesmira;
-using vesmira::testing::DiaryFolder;
 using vesmira::testing::Meals;
 using vesmira::testing::ReadBytes;
-using vesmira::testing::RecordingUrlOpener;
-using vesmira::testing::ScriptedPrompts;
+using vesmira::testing::ViewFixture;
 using vesmira::testing::WriteBytes;
 
 namespace {
 
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 constexpr CalendarDate kSeventhOfDecember{2026, 12, 7};
 
 QColor Background(const QLineEdit* field) { return field->palette().color(QPalette::Base); }
@@ -41,8 +37,8 @@ class VesmiraViewTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { m_form = std::make_unique<ViewFixture>(); }
+  void cleanup() { m_form.reset(); }
 
   void firstStartWithoutUsersFolder();
   void usersListedInReverseWithTheLastOneCurrent();
@@ -71,46 +67,17 @@ class VesmiraViewTest : public QObject {
   void tabOrderRunsRowsThenGroups();
 
  private:
-  std::unique_ptr<CVesmiraView> MakeView(CalendarDate today = kSixthOfDecember);
-  QLineEdit* Field(const char* name) const {
-    return m_view->findChild<QLineEdit*>(QString::fromLatin1(name));
-  }
-  void Type(const char* field, const QString& text);
+  QLineEdit* Field(const char* name) const { return m_form->Field(name); }
+  void Type(const char* field, const QString& text) { m_form->Type(field, text); }
+  QString Note() const { return m_form->Find<QPlainTextEdit>("noteEdit")->toPlainText(); }
   void SelectUser(int index);
 
-  std::unique_ptr<DiaryFolder> m_folder;
-  std::unique_ptr<ScriptedPrompts> m_prompts;
-  RecordingUrlOpener m_opener;
-  std::unique_ptr<CVesmiraView> m_view;
+  std::unique_ptr<ViewFixture> m_form;
 };
-
-void VesmiraViewTest::init() {
-  m_folder = std::make_unique<DiaryFolder>();
-  QVERIFY(m_folder->IsValid());
-  m_prompts = std::make_unique<ScriptedPrompts>();
-}
-
-void VesmiraViewTest::cleanup() {
-  m_view.reset();
-  m_folder.reset();
-}
-
-std::unique_ptr<CVesmiraView> VesmiraViewTest::MakeView(CalendarDate today) {
-  return std::make_unique<CVesmiraView>(m_folder->Path(), *m_prompts, m_opener,
-                                        [today] { return today; });
-}
-
-void VesmiraViewTest::Type(const char* field, const QString& text) {
-  QLineEdit* edit = Field(field);
-  QVERIFY2(edit, field);
-  edit->selectAll();
-  QTest::keyClicks(edit, text);
-}
 
 // As the person does it: the arrow keys move the closed list, which counts as a choice.
 void VesmiraViewTest::SelectUser(int index) {
-  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
-  QVERIFY(combo);
+  auto* combo = m_form->Find<QComboBox>("userCombo");
   // One key per step: a refused change puts the list back, and no key is pressed twice.
   const int steps = index - combo->currentIndex();
   for (int i = 0; i < steps; ++i) QTest::keyClick(combo, Qt::Key_Down);
@@ -118,84 +85,82 @@ void VesmiraViewTest::SelectUser(int index) {
 }
 
 void VesmiraViewTest::firstStartWithoutUsersFolder() {
-  m_view = MakeView();
-  QVERIFY(std::filesystem::is_directory(m_folder->UsersPath()));
-  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  m_form->Start();
+  QVERIFY(std::filesystem::is_directory(m_form->folder.UsersPath()));
+  auto* combo = m_form->Find<QComboBox>("userCombo");
   QCOMPARE(combo->count(), 0);
-  QVERIFY(m_view->CurrentUserName().empty());
+  QVERIFY(m_form->View().CurrentUserName().empty());
   QCOMPARE(Field("breakfastEdit")->text(), QString());
   QCOMPARE(Field("cyclingMinutesEdit")->text(), QString());
-  QCOMPARE(m_view->Settings(), UserSettings{});
+  QCOMPARE(m_form->View().Settings(), UserSettings{});
 
   Type("cyclingMinutesEdit", QStringLiteral("30"));
   QCOMPARE(Field("cyclingKcalEdit")->text(), QStringLiteral("316"));
   QCOMPARE(Field("normalConsumptionEdit")->text(), QStringLiteral("18000"));
   QCOMPARE(Field("targetEdit")->text(), QStringLiteral("15000"));
   QCOMPARE(Field("kcalLeftEdit")->text(), QStringLiteral("15316"));
-  QVERIFY(m_prompts->messages.isEmpty());
+  QVERIFY(m_form->prompts.messages.isEmpty());
 
   // With no user there is no day to keep: closing leaves the users folder empty.
-  m_view.reset();
-  QVERIFY(std::filesystem::is_empty(m_folder->UsersPath()));
+  m_form->Stop();
+  QVERIFY(std::filesystem::is_empty(m_form->folder.UsersPath()));
 }
 
 void VesmiraViewTest::usersListedInReverseWithTheLastOneCurrent() {
-  m_folder->AddUser("Anna", 2200, 1800);
-  m_folder->AddUser("Bo", 2300, 1900);
-  m_folder->AddUser("Cia", 2400, 2000);
-  m_view = MakeView();
-  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  m_form->folder.AddUser("Anna", 2200, 1800);
+  m_form->folder.AddUser("Bo", 2300, 1900);
+  m_form->folder.AddUser("Cia", 2400, 2000);
+  m_form->Start();
+  auto* combo = m_form->Find<QComboBox>("userCombo");
   QCOMPARE(combo->count(), 3);
   QCOMPARE(combo->itemText(0), QStringLiteral("Cia"));
   QCOMPARE(combo->itemText(1), QStringLiteral("Bo"));
   QCOMPARE(combo->itemText(2), QStringLiteral("Anna"));
   QCOMPARE(combo->currentText(), QStringLiteral("Cia"));
-  QCOMPARE(m_view->CurrentUserName(), std::string("Cia"));
-  QCOMPARE(m_view->Settings().mal, 2000);
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Cia"));
+  QCOMPARE(m_form->View().Settings().mal, 2000);
   QCOMPARE(Field("targetEdit")->text(), QStringLiteral("2000"));
   QCOMPARE(Field("normalConsumptionEdit")->text(), QStringLiteral("2400"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
-  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
-           QStringLiteral("Diet Diary Notes"));
+  QCOMPARE(Note(), QStringLiteral("Diet Diary Notes"));
 }
 
 void VesmiraViewTest::dateChangeStoresTheDayLeftAndShowsTheNext() {
-  m_folder->AddUser("Anna");
-  m_view = MakeView();
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
   Type("breakfastEdit", QStringLiteral("500"));
   Type("lunchEdit", QStringLiteral("700"));
   Type("cyclingMinutesEdit", QStringLiteral("45"));
   Type("otherKcalEdit", QStringLiteral("100"));
-  m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))
+  m_form->Find<QPlainTextEdit>("noteEdit")
       ->setPlainText(QStringLiteral("Pasta day\nSmörgås på kvällen"));
   QCOMPARE(Field("cyclingKcalEdit")->text(), QStringLiteral("474"));
   QCOMPARE(Field("trainingEdit")->text(), QStringLiteral("574"));
 
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   date->setDate(QDate(2026, 12, 7));
 
   const std::string golden =
       ReadBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "diary" / "Anna.06-12-2026");
   QVERIFY(!golden.empty());
-  QCOMPARE(ReadBytes(m_folder->DayPath("Anna", "06-12-2026")), golden);
-  QCOMPARE(m_view->CurrentDateText(), std::string("07-12-2026"));
+  QCOMPARE(ReadBytes(m_form->folder.DayPath("Anna", "06-12-2026")), golden);
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("07-12-2026"));
   for (const char* name : {"breakfastEdit", "lunchEdit", "cyclingMinutesEdit", "otherKcalEdit"}) {
     QCOMPARE(Field(name)->text(), QStringLiteral("0"));
   }
   QCOMPARE(Field("trainingEdit")->text(), QStringLiteral("0"));
-  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
-           QStringLiteral("Diet Diary Notes"));
-  QVERIFY(!std::filesystem::exists(m_folder->DayPath("Anna", "07-12-2026")));
+  QCOMPARE(Note(), QStringLiteral("Diet Diary Notes"));
+  QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "07-12-2026")));
 }
 
 void VesmiraViewTest::dateChangeShowsAStoredDay() {
-  m_folder->AddUser("Anna");
+  m_form->folder.AddUser("Anna");
   DayEntries seventh = Meals({"250", "50"}, "Rest day\nslept well");
   seventh.minutes[2] = "30";
-  m_folder->WriteDay("Anna", "07-12-2026", seventh);
-  m_view = MakeView();
+  m_form->folder.WriteDay("Anna", "07-12-2026", seventh);
+  m_form->Start();
   // The up arrow steps the day section, where the cursor starts.
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   QTest::keyClick(date, Qt::Key_Up);
   QCOMPARE(date->date(), QDate(2026, 12, 7));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("250"));
@@ -203,63 +168,62 @@ void VesmiraViewTest::dateChangeShowsAStoredDay() {
   QCOMPARE(Field("walkingMinutesEdit")->text(), QStringLiteral("30"));
   QCOMPARE(Field("walkingKcalEdit")->text(), QStringLiteral("196"));
   QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("300"));
-  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
-           QStringLiteral("Rest day\nslept well"));
+  QCOMPARE(Note(), QStringLiteral("Rest day\nslept well"));
 }
 
 void VesmiraViewTest::visitedDaysWithoutFilesAreStoredAsZero() {
-  m_folder->AddUser("Anna");
-  m_view = MakeView();
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   date->setDate(QDate(2026, 12, 7));
   date->setDate(QDate(2026, 12, 6));
   for (const char* day : {"06-12-2026", "07-12-2026"}) {
-    const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", day));
+    const std::optional<DayEntries> stored = ReadDayFile(m_form->folder.DayPath("Anna", day));
     QVERIFY2(stored, day);
     QCOMPARE(*stored, DayEntries::Reset());
   }
-  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("06-12-2026"));
 }
 
 void VesmiraViewTest::typedDateVisitsOnlyTheDayTyped() {
-  m_folder->AddUser("Anna");
-  m_view = MakeView();
-  m_view->show();
-  QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  m_form->View().show();
+  QVERIFY(QTest::qWaitForWindowExposed(&m_form->View()));
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   date->setFocus();
   date->setSelectedSection(QDateTimeEdit::DaySection);
   QTest::keyClicks(date, QStringLiteral("15"));
-  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("06-12-2026"));
   QTest::keyClick(date, Qt::Key_Return);
   QCOMPARE(date->date(), QDate(2026, 12, 15));
-  QCOMPARE(m_view->CurrentDateText(), std::string("15-12-2026"));
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("15-12-2026"));
   const std::vector<std::filesystem::path> stored{
-      std::filesystem::directory_iterator(m_folder->UsersPath() / "Anna"), {}};
+      std::filesystem::directory_iterator(m_form->folder.UsersPath() / "Anna"), {}};
   QCOMPARE(stored.size(), std::size_t{1});
   QCOMPARE(stored[0].filename().string(), std::string("Anna.06-12-2026"));
 }
 
 void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
-  m_folder->AddUser("Anna", 2200, 1800);
-  m_folder->AddUser("Bo", 2500, 2100);
-  m_folder->WriteDay("Anna", "06-12-2026", Meals({"111"}, "Anna's day"));
-  m_view = MakeView();
-  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  m_form->folder.AddUser("Anna", 2200, 1800);
+  m_form->folder.AddUser("Bo", 2500, 2100);
+  m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"111"}, "Anna's day"));
+  m_form->Start();
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   TheoreticalColumn gain{QStringLiteral("200"), QStringLiteral("0.028571"), kWarningColour,
                          QStringLiteral("300")};
-  m_view->ShowTheoreticalResult({gain, gain, gain, gain});
+  m_form->View().ShowTheoreticalResult({gain, gain, gain, gain});
   Type("breakfastEdit", QStringLiteral("300"));
 
   SelectUser(1);
-  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
-  const std::optional<DayEntries> bo = ReadDayFile(m_folder->DayPath("Bo", "06-12-2026"));
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Anna"));
+  const std::optional<DayEntries> bo = ReadDayFile(m_form->folder.DayPath("Bo", "06-12-2026"));
   QVERIFY(bo);
   QCOMPARE(bo->meals[0], std::string("300"));
-  QVERIFY(!std::filesystem::exists(m_folder->UsersPath() / "Anna" / "Bo.06-12-2026"));
+  QVERIFY(!std::filesystem::exists(m_form->folder.UsersPath() / "Anna" / "Bo.06-12-2026"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("111"));
   QCOMPARE(Field("targetEdit")->text(), QStringLiteral("1800"));
-  QCOMPARE(m_view->Settings().grundForbrukning, 2200);
+  QCOMPARE(m_form->View().Settings().grundForbrukning, 2200);
   for (const char* period : {"Day", "Week", "Month", "Year"}) {
     for (const char* row : {"kcalChange%1Edit", "weightChange%1Edit", "trainingKcal%1Edit"}) {
       const QString name = QString::fromLatin1(row).arg(QString::fromLatin1(period));
@@ -271,15 +235,15 @@ void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
 }
 
 void VesmiraViewTest::kcalLeftTurnsRedBelowZeroAndGreenAgain() {
-  m_folder->AddUser("Anna", 2200, 1800);
-  m_folder->WriteDay("Anna", "06-12-2026", Meals({"500", "200", "700", "100", "600", "0"}));
-  m_folder->WriteDay("Anna", "07-12-2026", Meals({"1800"}));
-  m_view = MakeView();
+  m_form->folder.AddUser("Anna", 2200, 1800);
+  m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"500", "200", "700", "100", "600", "0"}));
+  m_form->folder.WriteDay("Anna", "07-12-2026", Meals({"1800"}));
+  m_form->Start();
   QLineEdit* kcalLeft = Field("kcalLeftEdit");
   QCOMPARE(kcalLeft->text(), QStringLiteral("-300"));
   QCOMPARE(Background(kcalLeft), ToQColor(kWarningColour));
 
-  m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"))->setDate(QDate(2026, 12, 7));
+  m_form->Find<QDateEdit>("dateEdit")->setDate(QDate(2026, 12, 7));
   QCOMPARE(kcalLeft->text(), QStringLiteral("0"));
   QCOMPARE(Background(kcalLeft), ToQColor(kGoodColour));
 
@@ -289,21 +253,21 @@ void VesmiraViewTest::kcalLeftTurnsRedBelowZeroAndGreenAgain() {
 }
 
 void VesmiraViewTest::missingPropertiesFileKeepsThePreviousSettings() {
-  m_folder->AddUser("Anna", 2200, 1800);
-  m_folder->AddUser("Bo", 2500, 2100);
-  m_folder->WriteDay("Anna", "06-12-2026", Meals({"640"}));
-  m_view = MakeView();
-  QSignalSpy titles(m_view.get(), &CVesmiraView::currentUserChanged);
-  std::filesystem::remove(PropertiesFilePath(m_folder->Path(), "Anna"));
+  m_form->folder.AddUser("Anna", 2200, 1800);
+  m_form->folder.AddUser("Bo", 2500, 2100);
+  m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"640"}));
+  m_form->Start();
+  QSignalSpy titles(&m_form->View(), &CVesmiraView::currentUserChanged);
+  std::filesystem::remove(PropertiesFilePath(m_form->folder.Path(), "Anna"));
 
   SelectUser(1);
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].text, QStringLiteral("Could not open properties file."));
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kNone);
-  QCOMPARE(m_prompts->messages[0].buttons, Prompts::Buttons::kOk);
-  QCOMPARE(m_view->Settings().mal, 2100);
-  QCOMPARE(m_view->Settings().grundForbrukning, 2500);
-  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].text, QStringLiteral("Could not open properties file."));
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kNone);
+  QCOMPARE(m_form->prompts.messages[0].buttons, Prompts::Buttons::kOk);
+  QCOMPARE(m_form->View().Settings().mal, 2100);
+  QCOMPARE(m_form->View().Settings().grundForbrukning, 2500);
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Anna"));
   QCOMPARE(titles.size(), 1);
   QCOMPARE(titles[0][0].toString(), QStringLiteral("Anna"));
   // The day is still loaded, and computed with the settings kept.
@@ -312,132 +276,132 @@ void VesmiraViewTest::missingPropertiesFileKeepsThePreviousSettings() {
 }
 
 void VesmiraViewTest::userListRebuildKeepsWhatWasTyped() {
-  m_folder->AddUser("Anna");
-  m_view = MakeView();
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
   Type("breakfastEdit", QStringLiteral("420"));
-  m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))
-      ->setPlainText(QStringLiteral("before the new user"));
-  m_folder->AddUser("Zed", 2000, 1500);
+  m_form->Find<QPlainTextEdit>("noteEdit")->setPlainText(QStringLiteral("before the new user"));
+  m_form->folder.AddUser("Zed", 2000, 1500);
 
-  m_view->LoadUserList();
-  const std::optional<DayEntries> anna = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  m_form->View().LoadUserList();
+  const std::optional<DayEntries> anna = ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(anna);
   QCOMPARE(anna->meals[0], std::string("420"));
   QCOMPARE(anna->diaryNote, std::string("before the new user"));
-  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  auto* combo = m_form->Find<QComboBox>("userCombo");
   QCOMPARE(combo->count(), 2);
   QCOMPARE(combo->itemText(0), QStringLiteral("Zed"));
-  QCOMPARE(m_view->CurrentUserName(), std::string("Zed"));
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Zed"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
   QCOMPARE(Field("targetEdit")->text(), QStringLiteral("1500"));
 }
 
 void VesmiraViewTest::noSaveBeforeTheFirstDayIsLoaded() {
-  m_view = MakeView();
+  m_form->Start();
   Type("breakfastEdit", QStringLiteral("99"));
-  m_folder->AddUser("Anna");
-  m_view->LoadUserList();
-  QCOMPARE(m_view->CurrentUserName(), std::string("Anna"));
-  QVERIFY(!std::filesystem::exists(m_folder->UsersPath() / ".06-12-2026"));
-  QVERIFY(!std::filesystem::exists(m_folder->DayPath("Anna", "06-12-2026")));
+  m_form->folder.AddUser("Anna");
+  m_form->View().LoadUserList();
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Anna"));
+  QVERIFY(!std::filesystem::exists(m_form->folder.UsersPath() / ".06-12-2026"));
+  QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "06-12-2026")));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
 }
 
 void VesmiraViewTest::failingSaveIsReportedAndKeepsTheForm() {
-  m_folder->AddUser("Anna");
-  m_folder->AddUser("Bo");
+  m_form->folder.AddUser("Anna");
+  m_form->folder.AddUser("Bo");
   // Bo's day folder is a plain file: no day of his can be stored.
-  std::filesystem::remove_all(m_folder->UsersPath() / "Bo");
-  WriteBytes(m_folder->UsersPath() / "Bo", "not a folder");
-  m_view = MakeView();
-  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  std::filesystem::remove_all(m_form->folder.UsersPath() / "Bo");
+  WriteBytes(m_form->folder.UsersPath() / "Bo", "not a folder");
+  m_form->Start();
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   Type("breakfastEdit", QStringLiteral("500"));
 
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   date->setDate(QDate(2026, 12, 7));
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
-  const QString dayPath = QString::fromStdString(m_folder->DayPath("Bo", "06-12-2026").string());
-  QVERIFY2(m_prompts->messages[0].text.contains(dayPath), qPrintable(m_prompts->messages[0].text));
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kStop);
+  const QString dayPath =
+      QString::fromStdString(m_form->folder.DayPath("Bo", "06-12-2026").string());
+  QVERIFY2(m_form->prompts.messages[0].text.contains(dayPath),
+           qPrintable(m_form->prompts.messages[0].text));
   QCOMPARE(date->date(), QDate(2026, 12, 6));
-  QCOMPARE(m_view->CurrentDateText(), std::string("06-12-2026"));
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("06-12-2026"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
 
   SelectUser(1);
-  QCOMPARE(m_prompts->messages.size(), 2);
-  QCOMPARE(m_prompts->messages[1].icon, Prompts::Icon::kStop);
-  QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("userCombo"))->currentText(),
-           QStringLiteral("Bo"));
-  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  QCOMPARE(m_form->prompts.messages.size(), 2);
+  QCOMPARE(m_form->prompts.messages[1].icon, Prompts::Icon::kStop);
+  QCOMPARE(m_form->Find<QComboBox>("userCombo")->currentText(), QStringLiteral("Bo"));
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
 
-  QVERIFY(!m_view->SaveDay());
-  QCOMPARE(m_prompts->messages.size(), 3);
+  QVERIFY(!m_form->View().SaveDay());
+  QCOMPARE(m_form->prompts.messages.size(), 3);
 }
 
 void VesmiraViewTest::userListRebuildAfterAFailedSaveKeepsTheDay() {
-  m_folder->AddUser("Anna");
-  m_folder->AddUser("Bo");
-  std::filesystem::remove_all(m_folder->UsersPath() / "Bo");
-  WriteBytes(m_folder->UsersPath() / "Bo", "not a folder");
-  m_view = MakeView();
+  m_form->folder.AddUser("Anna");
+  m_form->folder.AddUser("Bo");
+  std::filesystem::remove_all(m_form->folder.UsersPath() / "Bo");
+  WriteBytes(m_form->folder.UsersPath() / "Bo", "not a folder");
+  m_form->Start();
   Type("breakfastEdit", QStringLiteral("500"));
-  m_folder->AddUser("Cia");
+  m_form->folder.AddUser("Cia");
 
-  m_view->LoadUserList();
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
-  auto* combo = m_view->findChild<QComboBox*>(QStringLiteral("userCombo"));
+  m_form->View().LoadUserList();
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kStop);
+  auto* combo = m_form->Find<QComboBox>("userCombo");
   QCOMPARE(combo->count(), 3);
   QCOMPARE(combo->currentText(), QStringLiteral("Bo"));
-  QCOMPARE(m_view->CurrentUserName(), std::string("Bo"));
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
 
   // Once the day can be stored, the next rebuild goes on to the first user as usual.
-  std::filesystem::remove(m_folder->UsersPath() / "Bo");
-  m_view->LoadUserList();
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(ReadDayFile(m_folder->DayPath("Bo", "06-12-2026"))->meals[0], std::string("500"));
-  QCOMPARE(m_view->CurrentUserName(), std::string("Cia"));
+  std::filesystem::remove(m_form->folder.UsersPath() / "Bo");
+  m_form->View().LoadUserList();
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(ReadDayFile(m_form->folder.DayPath("Bo", "06-12-2026"))->meals[0], std::string("500"));
+  QCOMPARE(m_form->View().CurrentUserName(), std::string("Cia"));
 }
 
 void VesmiraViewTest::failingFinalSaveAsksBeforeClosing() {
-  m_folder->AddUser("Anna");
-  std::filesystem::remove_all(m_folder->UsersPath() / "Anna");
-  WriteBytes(m_folder->UsersPath() / "Anna", "not a folder");
-  m_view = MakeView();
-  m_view->show();
+  m_form->folder.AddUser("Anna");
+  std::filesystem::remove_all(m_form->folder.UsersPath() / "Anna");
+  WriteBytes(m_form->folder.UsersPath() / "Anna", "not a folder");
+  m_form->Start();
+  m_form->View().show();
   Type("breakfastEdit", QStringLiteral("500"));
 
-  m_prompts->nextAnswers = {Prompts::Answer::kNo};
-  QVERIFY(!m_view->close());
-  QVERIFY(m_view->isVisible());
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
-  QCOMPARE(m_prompts->messages[0].buttons, Prompts::Buttons::kYesNo);
+  m_form->prompts.nextAnswers = {Prompts::Answer::kNo};
+  QVERIFY(!m_form->View().close());
+  QVERIFY(m_form->View().isVisible());
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kStop);
+  QCOMPARE(m_form->prompts.messages[0].buttons, Prompts::Buttons::kYesNo);
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500"));
 
-  m_prompts->nextAnswers = {Prompts::Answer::kYes};
-  QVERIFY(m_view->close());
-  QVERIFY(!m_view->isVisible());
-  m_view.reset();
-  QCOMPARE(m_prompts->messages.size(), 2);
+  m_form->prompts.nextAnswers = {Prompts::Answer::kYes};
+  QVERIFY(m_form->View().close());
+  QVERIFY(!m_form->View().isVisible());
+  m_form->Stop();
+  QCOMPARE(m_form->prompts.messages.size(), 2);
 }
 
 void VesmiraViewTest::legacyRenameFailureLeavesTheListEmpty() {
-  m_folder->AddUser("Anna");
-  m_folder->AddUser("Bo");
-  WriteBytes(m_folder->UsersPath() / "Anna.propertys", "old settings");
-  m_view = MakeView();
-  QCOMPARE(m_prompts->messages.size(), 1);
-  QCOMPARE(m_prompts->messages[0].icon, Prompts::Icon::kStop);
-  const std::filesystem::path legacy = m_folder->UsersPath() / "Anna.propertys";
-  QVERIFY2(m_prompts->messages[0].text.contains(QString::fromStdString(legacy.string())),
-           qPrintable(m_prompts->messages[0].text));
-  QCOMPARE(m_view->findChild<QComboBox*>(QStringLiteral("userCombo"))->count(), 0);
-  QVERIFY(m_view->CurrentUserName().empty());
-  QCOMPARE(m_view->Settings(), UserSettings{});
-  QCOMPARE(ReadBytes(m_folder->UsersPath() / "Anna.propertys"), std::string("old settings"));
+  m_form->folder.AddUser("Anna");
+  m_form->folder.AddUser("Bo");
+  WriteBytes(m_form->folder.UsersPath() / "Anna.propertys", "old settings");
+  m_form->Start();
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kStop);
+  const std::filesystem::path legacy = m_form->folder.UsersPath() / "Anna.propertys";
+  QVERIFY2(m_form->prompts.messages[0].text.contains(QString::fromStdString(legacy.string())),
+           qPrintable(m_form->prompts.messages[0].text));
+  QCOMPARE(m_form->Find<QComboBox>("userCombo")->count(), 0);
+  QVERIFY(m_form->View().CurrentUserName().empty());
+  QCOMPARE(m_form->View().Settings(), UserSettings{});
+  QCOMPARE(ReadBytes(m_form->folder.UsersPath() / "Anna.propertys"), std::string("old settings"));
 }
 
 void VesmiraViewTest::weightCaptionFollowsTheUnit_data() {
@@ -450,45 +414,47 @@ void VesmiraViewTest::weightCaptionFollowsTheUnit_data() {
 void VesmiraViewTest::weightCaptionFollowsTheUnit() {
   QFETCH(bool, kilograms);
   QFETCH(QString, caption);
-  m_folder->AddUser("Anna", 2200, 1800, kilograms);
-  m_view = MakeView();
-  QCOMPARE(m_view->findChild<QLabel*>(QStringLiteral("weightCaptionLabel"))->text(), caption);
+  m_form->folder.AddUser("Anna", 2200, 1800, kilograms);
+  m_form->Start();
+  QCOMPARE(m_form->Find<QLabel>("weightCaptionLabel")->text(), caption);
 }
 
 void VesmiraViewTest::storedTextFromOlderInstallsIsKept() {
-  m_folder->AddUser("Anna");
+  m_form->folder.AddUser("Anna");
   // An older install wrote single-byte text: "Smörgås" in Windows-1252.
-  m_folder->WriteDay("Anna", "06-12-2026", Meals({"12abc"}, "Sm\xf6rg\xe5s \x80"));
-  m_view = MakeView();
-  QCOMPARE(m_view->findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))->toPlainText(),
-           QStringLiteral("Smörgås €"));
+  m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"12abc"}, "Sm\xf6rg\xe5s \x80"));
+  m_form->Start();
+  QCOMPARE(Note(), QStringLiteral("Smörgås €"));
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("12abc"));
   QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("12"));
-  QVERIFY(m_view->SaveDay());
-  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(m_form->View().SaveDay());
+  const std::optional<DayEntries> stored =
+      ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QCOMPARE(stored->diaryNote, std::string("Sm\xc3\xb6rg\xc3\xa5s \xe2\x82\xac"));
   QCOMPARE(stored->meals[0], std::string("12abc"));
 }
 
 void VesmiraViewTest::valueCutInsideALetterKeepsTheOtherLetters() {
-  m_folder->AddUser("Anna");
+  m_form->folder.AddUser("Anna");
   // A value reads back cut to 39 bytes: here between the two bytes of the "å" of "rågbröd".
-  m_folder->WriteDay("Anna", "06-12-2026", Meals({"450 smörgås med ost och skinka på rågbröd"}));
-  m_view = MakeView();
+  m_form->folder.WriteDay("Anna", "06-12-2026",
+                          Meals({"450 smörgås med ost och skinka på rågbröd"}));
+  m_form->Start();
   const QString shown = Field("breakfastEdit")->text();
   QVERIFY2(shown.startsWith(QStringLiteral("450 smörgås med ost och skinka på r")),
            qPrintable(shown));
   QCOMPARE(Field("energyInEdit")->text(), QStringLiteral("450"));
-  QVERIFY(m_view->SaveDay());
-  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(m_form->View().SaveDay());
+  const std::optional<DayEntries> stored =
+      ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QVERIFY(stored->meals[0].starts_with("450 smörgås med ost och skinka på r"));
 }
 
 void VesmiraViewTest::pastedLineBreaksStayOutOfTheDayFile() {
-  m_folder->AddUser("Anna");
-  m_view = MakeView();
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
   // Each value is one line of the day file: a pasted line break would add lines of its own,
   // here a line that the reader would take for the lunch key.
   for (const char* field : {"breakfastEdit", "cyclingMinutesEdit", "otherKcalEdit"}) {
@@ -502,35 +468,36 @@ void VesmiraViewTest::pastedLineBreaksStayOutOfTheDayFile() {
   Field("breakfastEdit")->paste();
   QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("500 kcal"));
 
-  QVERIFY(m_view->SaveDay());
-  const std::optional<DayEntries> stored = ReadDayFile(m_folder->DayPath("Anna", "06-12-2026"));
+  QVERIFY(m_form->View().SaveDay());
+  const std::optional<DayEntries> stored =
+      ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QCOMPARE(stored->meals[0], std::string("500 kcal"));
   QCOMPARE(stored->meals[2], std::string("0"));
 }
 
 void VesmiraViewTest::graphPeriodFollowsTheRadioPair() {
-  m_view = MakeView();
-  auto* monthly = m_view->findChild<QRadioButton*>(QStringLiteral("monthlyRadio"));
-  auto* yearly = m_view->findChild<QRadioButton*>(QStringLiteral("yearlyRadio"));
+  m_form->Start();
+  auto* monthly = m_form->Find<QRadioButton>("monthlyRadio");
+  auto* yearly = m_form->Find<QRadioButton>("yearlyRadio");
   QVERIFY(monthly->isChecked());
-  QCOMPARE(m_view->Series().span, kMonthSpan);
+  QCOMPARE(m_form->View().Series().span, kMonthSpan);
   QTest::mouseClick(yearly, Qt::LeftButton);
-  QCOMPARE(m_view->Series().span, kYearSpan);
+  QCOMPARE(m_form->View().Series().span, kYearSpan);
   QTest::mouseClick(monthly, Qt::LeftButton);
-  QCOMPARE(m_view->Series().span, kMonthSpan);
+  QCOMPARE(m_form->View().Series().span, kMonthSpan);
 }
 
 void VesmiraViewTest::theoreticalResultShowsAndClears() {
-  m_view = MakeView();
+  m_form->Start();
   for (const char* period : {"Day", "Week", "Month", "Year"}) {
     const QString name = QStringLiteral("weightChange%1Edit").arg(QString::fromLatin1(period));
     QCOMPARE(Background(Field(name.toLatin1().constData())), ToQColor(kGoodColour));
   }
-  m_view->ShowTheoreticalColumn(
+  m_form->View().ShowTheoreticalColumn(
       TheoreticalPeriod::kWeek,
       {QStringLiteral("-700"), QStringLiteral("-0.100000"), kGoodColour, QStringLiteral("1200")});
-  m_view->ShowTheoreticalColumn(
+  m_form->View().ShowTheoreticalColumn(
       TheoreticalPeriod::kYear,
       {QStringLiteral("7000"), QStringLiteral("1.000000"), kWarningColour, QStringLiteral("50")});
   QCOMPARE(Field("kcalChangeWeekEdit")->text(), QStringLiteral("-700"));
@@ -545,23 +512,23 @@ void VesmiraViewTest::theoreticalResultShowsAndClears() {
   QVERIFY(!Field("energyInEdit")->isEnabled());
   QVERIFY(Field("kcalLeftEdit")->isReadOnly());
 
-  m_view->ClearTheoreticalResult();
+  m_form->View().ClearTheoreticalResult();
   QVERIFY(Field("weightChangeYearEdit")->text().isEmpty());
   QCOMPARE(Background(Field("weightChangeYearEdit")), ToQColor(kWarningColour));
 }
 
 void VesmiraViewTest::dateFieldShowsEnglishShortMonth() {
   QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
-  m_view = MakeView(kSeventhOfDecember);
-  auto* date = m_view->findChild<QDateEdit*>(QStringLiteral("dateEdit"));
+  m_form->Start(kSeventhOfDecember);
+  auto* date = m_form->Find<QDateEdit>("dateEdit");
   QLocale::setDefault(QLocale::c());
   QCOMPARE(date->text(), QStringLiteral("07-Dec-2026"));
   QVERIFY(!date->calendarPopup());
-  QCOMPARE(m_view->CurrentDateText(), std::string("07-12-2026"));
+  QCOMPARE(m_form->View().CurrentDateText(), std::string("07-12-2026"));
 }
 
 void VesmiraViewTest::everyFieldHasItsAccessibleName() {
-  m_view = MakeView();
+  m_form->Start();
   const std::vector<std::pair<const char*, const char*>> names{
       {"breakfastEdit", "Breakfast"},
       {"snackEdit", "Snack"},
@@ -588,23 +555,22 @@ void VesmiraViewTest::everyFieldHasItsAccessibleName() {
       {"noteEdit", "Diary note"},
   };
   for (const auto& [object, accessible] : names) {
-    auto* widget = m_view->findChild<QWidget*>(QString::fromLatin1(object));
+    auto* widget = m_form->View().findChild<QWidget*>(QString::fromLatin1(object));
     QVERIFY2(widget, object);
     QCOMPARE(widget->accessibleName(), QString::fromLatin1(accessible));
   }
-  QCOMPARE(m_view->findChild<QPushButton*>(QStringLiteral("saveCloseButton"))->text(),
-           QStringLiteral("Save && Close"));
-  QCOMPARE(m_view->findChild<QToolButton*>(QStringLiteral("homepageButton"))->accessibleName(),
+  QCOMPARE(m_form->Find<QPushButton>("saveCloseButton")->text(), QStringLiteral("Save && Close"));
+  QCOMPARE(m_form->Find<QToolButton>("homepageButton")->accessibleName(),
            QStringLiteral("Homepage"));
 }
 
 void VesmiraViewTest::tabOrderRunsRowsThenGroups() {
-  m_view = MakeView();
+  m_form->Start();
   QStringList order;
   QWidget* widget = Field("breakfastEdit");
   do {
     if (widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus) &&
-        widget->isVisibleTo(m_view.get()) && !widget->objectName().isEmpty() &&
+        widget->isVisibleTo(&m_form->View()) && !widget->objectName().isEmpty() &&
         !widget->objectName().startsWith(QStringLiteral("qt_"))) {
       order.append(widget->objectName());
     }

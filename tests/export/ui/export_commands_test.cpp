@@ -9,18 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "export/export_test_support.h"
-#include "support/ui/result_frame.h"
+#include "support/export_golden.h"
+#include "support/ui/form_fixture.h"
 
 using namespace vesmira;
+using vesmira::testing::FrameFixture;
 using vesmira::testing::Meals;
 using vesmira::testing::ReadBytes;
-using vesmira::testing::ResultFrame;
 using vesmira::testing::WriteBytes;
 
 namespace {
-
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 
 Prompts::SaveAnswer Chosen(const std::filesystem::path& path) {
   return {Prompts::SaveAnswer::Outcome::kChosen, QString::fromStdString(path.string())};
@@ -52,8 +50,8 @@ class ExportCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { m_form = std::make_unique<FrameFixture>(); }
+  void cleanup() { m_form.reset(); }
 
   void dialogIsAskedForTheRightFile_data();
   void dialogIsAskedForTheRightFile();
@@ -67,15 +65,14 @@ class ExportCommandsTest : public QObject {
   void unwritableTargetShowsTheProblemAndLeavesNothing();
 
  private:
-  std::unique_ptr<ResultFrame> m_form;
+  // Anna's form on the sixth of December.
+  void StartWithAnna() {
+    m_form->folder.AddUser("Anna");
+    m_form->Start();
+  }
+
+  std::unique_ptr<FrameFixture> m_form;
 };
-
-void ExportCommandsTest::init() {
-  m_form = std::make_unique<ResultFrame>();
-  QVERIFY(m_form->folder.IsValid());
-}
-
-void ExportCommandsTest::cleanup() { m_form.reset(); }
 
 void ExportCommandsTest::dialogIsAskedForTheRightFile_data() {
   QTest::addColumn<QString>("action");
@@ -99,8 +96,7 @@ void ExportCommandsTest::dialogIsAskedForTheRightFile() {
   QFETCH(QString, initialName);
   QFETCH(QString, suffix);
   QFETCH(QStringList, filters);
-  m_form->folder.AddUser("Anna");
-  m_form->Start(kSixthOfDecember);
+  StartWithAnna();
   QVERIFY(m_form->Frame().findChild<QAction*>(action)->isEnabled());
 
   m_form->Trigger(action.toLatin1().constData());
@@ -123,9 +119,7 @@ void ExportCommandsTest::pageOfTwoStoredDaysIsWrittenByteForByte() {
   m_form->folder.WriteDay(user, "10-03-2026", Meals({"1800"}, "a year ago"));
   m_form->folder.WriteDay(user, "10-03-2027", Meals({"1800"}, "stale note"));
   m_form->Start({2027, 3, 10});
-  m_form->Frame()
-      .findChild<QPlainTextEdit*>(QStringLiteral("noteEdit"))
-      ->setPlainText(QStringLiteral("a<b & c"));
+  m_form->Find<QPlainTextEdit>("noteEdit")->setPlainText(QStringLiteral("a<b & c"));
   const std::filesystem::path target = m_form->folder.Path() / "Diet.html";
   m_form->prompts.nextSaveAnswers.append(Chosen(target));
 
@@ -141,7 +135,7 @@ void ExportCommandsTest::sheetHoldsTheFormsDayAndEveryDayOfTheYear() {
   DayEntries stored = Meals({"100", "200", "0", "0", "0", "650"});
   stored.minutes[11] = "15";
   m_form->folder.WriteDay("Anna", "01-12-2026", stored);
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("500"));
   m_form->Type("cyclingMinutesEdit", QStringLiteral("30"));
   m_form->Type("otherKcalEdit", QStringLiteral("-20"));
@@ -176,8 +170,7 @@ void ExportCommandsTest::cancelledDialogWritesNothing_data() {
 // Not even the day on the form: the export stores it only on its way to the file.
 void ExportCommandsTest::cancelledDialogWritesNothing() {
   QFETCH(QString, action);
-  m_form->folder.AddUser("Anna");
-  m_form->Start(kSixthOfDecember);
+  StartWithAnna();
   m_form->Type("breakfastEdit", QStringLiteral("500"));
   const std::vector<std::filesystem::path> before = FilesBelow(m_form->folder.Path());
 
@@ -192,8 +185,7 @@ void ExportCommandsTest::failedDialogShowsTheProblem_data() { cancelledDialogWri
 
 void ExportCommandsTest::failedDialogShowsTheProblem() {
   QFETCH(QString, action);
-  m_form->folder.AddUser("Anna");
-  m_form->Start(kSixthOfDecember);
+  StartWithAnna();
   const std::vector<std::filesystem::path> before = FilesBelow(m_form->folder.Path());
   m_form->prompts.nextSaveAnswers.append({Prompts::SaveAnswer::Outcome::kFailed, QString()});
 
@@ -214,8 +206,7 @@ void ExportCommandsTest::unwritableTargetShowsTheProblemAndLeavesNothing_data() 
 // A failed export is not taken for a written one; the day on the form is stored all the same.
 void ExportCommandsTest::unwritableTargetShowsTheProblemAndLeavesNothing() {
   QFETCH(QString, action);
-  m_form->folder.AddUser("Anna");
-  m_form->Start(kSixthOfDecember);
+  StartWithAnna();
   m_form->Type("breakfastEdit", QStringLiteral("500"));
   // Even root cannot create a file below a regular file.
   const std::filesystem::path plain = m_form->folder.Path() / "plain.txt";

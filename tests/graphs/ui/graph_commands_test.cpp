@@ -10,16 +10,14 @@
 
 #include "diary/day_file.h"
 #include "graphs/ui/graph_dialog.h"
-#include "support/ui/result_frame.h"
+#include "support/ui/form_fixture.h"
 
 using namespace vesmira;
-using vesmira::testing::InspectNextModal;
+using vesmira::testing::FrameFixture;
 using vesmira::testing::Meals;
-using vesmira::testing::ResultFrame;
+using vesmira::testing::WithNextModal;
 
 namespace {
-
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 
 // What a graph window was opened with, and over which window.
 struct OpenedGraph {
@@ -38,8 +36,8 @@ class GraphCommandsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { m_form = std::make_unique<FrameFixture>(); }
+  void cleanup() { m_form.reset(); }
 
   void buttonsAreServedAndMonthlyIsChosenAtStart();
   void windowShowsTheSpanOldestFirst_data();
@@ -59,24 +57,16 @@ class GraphCommandsTest : public QObject {
   // another year, and the day it left is removed again.
   void LeaveNoDayFileInTheSpan();
 
-  std::unique_ptr<ResultFrame> m_form;
+  std::unique_ptr<FrameFixture> m_form;
 };
-
-void GraphCommandsTest::init() {
-  m_form = std::make_unique<ResultFrame>();
-  QVERIFY(m_form->folder.IsValid());
-}
-
-void GraphCommandsTest::cleanup() { m_form.reset(); }
 
 std::optional<OpenedGraph> GraphCommandsTest::Open(const char* button) {
   std::optional<OpenedGraph> opened;
-  InspectNextModal([&opened](QWidget* modal) {
-    if (auto* dialog = qobject_cast<CGraphDialog*>(modal)) {
-      opened = OpenedGraph{dialog->Title(), dialog->Points(), dialog->parentWidget()};
-    }
-  });
-  m_form->Click(button);
+  WithNextModal<CGraphDialog>(
+      [&] { m_form->Click(button); },
+      [&opened](CGraphDialog& dialog) {
+        opened = OpenedGraph{dialog.Title(), dialog.Points(), dialog.parentWidget()};
+      });
   return opened;
 }
 
@@ -87,11 +77,11 @@ void GraphCommandsTest::LeaveNoDayFileInTheSpan() {
 
 void GraphCommandsTest::buttonsAreServedAndMonthlyIsChosenAtStart() {
   m_form->folder.AddUser("Anna", 2000);
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   for (const char* name : {"calorieGraphButton", "trainingGraphButton"}) {
-    QVERIFY(m_form->Frame().findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled());
+    QVERIFY(m_form->Find<QPushButton>(name)->isEnabled());
   }
-  QVERIFY(m_form->Frame().findChild<QRadioButton*>(QStringLiteral("monthlyRadio"))->isChecked());
+  QVERIFY(m_form->Find<QRadioButton>("monthlyRadio")->isChecked());
   QCOMPARE(m_form->View().Series().span, 31);
 }
 
@@ -123,10 +113,10 @@ void GraphCommandsTest::windowShowsTheSpanOldestFirst() {
   QFETCH(int, fourthOfDecember);
   m_form->folder.AddUser("Anna", 2000);
   m_form->folder.WriteDay("Anna", "04-12-2026", Meals({"1900"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("2400"));
   m_form->Type("runningMinutesEdit", QStringLiteral("10"));
-  QTest::mouseClick(m_form->Frame().findChild<QRadioButton*>(radio), Qt::LeftButton);
+  m_form->Click(qPrintable(radio));
 
   const std::optional<OpenedGraph> graph = Open(button.toLatin1().constData());
 
@@ -166,9 +156,9 @@ void GraphCommandsTest::withoutDayFilesEveryValueIsTheMissingDaysValue() {
   QFETCH(int, count);
   QFETCH(int, value);
   m_form->folder.AddUser("Anna", 2000);
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   LeaveNoDayFileInTheSpan();
-  QTest::mouseClick(m_form->Frame().findChild<QRadioButton*>(radio), Qt::LeftButton);
+  m_form->Click(qPrintable(radio));
 
   const std::optional<OpenedGraph> graph = Open(button.toLatin1().constData());
 
@@ -182,10 +172,9 @@ void GraphCommandsTest::storedDayWithoutEnergyIsDrawnAtZero() {
   m_form->folder.AddUser("Anna", 2000);
   m_form->folder.WriteDay("Anna", "20-11-2026", Meals({}));
   m_form->folder.WriteDay("Anna", "20-03-2026", Meals({}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   LeaveNoDayFileInTheSpan();
-  QTest::mouseClick(m_form->Frame().findChild<QRadioButton*>(QStringLiteral("yearlyRadio")),
-                    Qt::LeftButton);
+  m_form->Click("yearlyRadio");
 
   const std::optional<OpenedGraph> graph = Open("calorieGraphButton");
 
@@ -203,10 +192,9 @@ void GraphCommandsTest::negativeStoredTrainingIsDrawnAsItsSize() {
       !WriteDayFile(m_form->folder.DayPath("Anna", "03-12-2026"), Meals({"1500"}), "1500", "-350"));
   QVERIFY(
       !WriteDayFile(m_form->folder.DayPath("Anna", "01-09-2026"), Meals({"1500"}), "1500", "-90"));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   LeaveNoDayFileInTheSpan();
-  QTest::mouseClick(m_form->Frame().findChild<QRadioButton*>(QStringLiteral("yearlyRadio")),
-                    Qt::LeftButton);
+  m_form->Click("yearlyRadio");
 
   const std::optional<OpenedGraph> graph = Open("trainingGraphButton");
 
@@ -222,10 +210,9 @@ void GraphCommandsTest::switchingGraphsRefillsEveryValue() {
   m_form->folder.AddUser("Anna", 2000);
   QVERIFY(
       !WriteDayFile(m_form->folder.DayPath("Anna", "01-05-2026"), Meals({"2500"}), "2500", "400"));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   LeaveNoDayFileInTheSpan();
-  QTest::mouseClick(m_form->Frame().findChild<QRadioButton*>(QStringLiteral("yearlyRadio")),
-                    Qt::LeftButton);
+  m_form->Click("yearlyRadio");
   const std::size_t firstOfMay = 364 - 219;
 
   const std::optional<OpenedGraph> calorie = Open("calorieGraphButton");
@@ -245,13 +232,10 @@ void GraphCommandsTest::switchingGraphsRefillsEveryValue() {
 
 void GraphCommandsTest::radiosAloneDrawNothing() {
   m_form->folder.AddUser("Anna", 2000);
-  m_form->Start(kSixthOfDecember);
-  auto* yearly = m_form->Frame().findChild<QRadioButton*>(QStringLiteral("yearlyRadio"));
-  auto* monthly = m_form->Frame().findChild<QRadioButton*>(QStringLiteral("monthlyRadio"));
-
-  QTest::mouseClick(yearly, Qt::LeftButton);
+  m_form->Start();
+  m_form->Click("yearlyRadio");
   QCOMPARE(m_form->View().Series().span, 365);
-  QTest::mouseClick(monthly, Qt::LeftButton);
+  m_form->Click("monthlyRadio");
   QCOMPARE(m_form->View().Series().span, 31);
 
   // A window opened by a radio would have blocked in its exec() until now.
@@ -266,7 +250,7 @@ void GraphCommandsTest::radiosAloneDrawNothing() {
 void GraphCommandsTest::graphRunsCalculateInFull() {
   m_form->folder.AddUser("Anna", 2000);
   m_form->folder.WriteDay("Anna", "01-12-2026", Meals({"2300"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("2100"));
 
   QVERIFY(Open("trainingGraphButton").has_value());

@@ -6,26 +6,23 @@
 
 #include "diary/day_file.h"
 #include "diary/energy_model.h"
-#include "support/ui/result_frame.h"
+#include "support/ui/form_fixture.h"
 
 using namespace vesmira;
+using vesmira::testing::FrameFixture;
 using vesmira::testing::Meals;
-using vesmira::testing::ReadBytes;
-using vesmira::testing::ResultFrame;
 
 namespace {
 
-constexpr CalendarDate kSixthOfDecember{2026, 12, 6};
 const QColor kGain(250, 100, 80);
 const QColor kNoGain(150, 195, 140);
 
 QColor Background(const QLineEdit* field) { return field->palette().color(QPalette::Base); }
 
 constexpr std::array<const char*, 12> kResultFields{
-    "kcalChangeDayEdit",    "kcalChangeWeekEdit",    "kcalChangeMonthEdit",
-    "kcalChangeYearEdit",   "weightChangeDayEdit",   "weightChangeWeekEdit",
-    "weightChangeMonthEdit", "weightChangeYearEdit", "trainingKcalDayEdit",
-    "trainingKcalWeekEdit", "trainingKcalMonthEdit", "trainingKcalYearEdit"};
+    "kcalChangeDayEdit",   "kcalChangeWeekEdit",   "kcalChangeMonthEdit",   "kcalChangeYearEdit",
+    "weightChangeDayEdit", "weightChangeWeekEdit", "weightChangeMonthEdit", "weightChangeYearEdit",
+    "trainingKcalDayEdit", "trainingKcalWeekEdit", "trainingKcalMonthEdit", "trainingKcalYearEdit"};
 
 }  // namespace
 
@@ -33,8 +30,8 @@ class CalculateCommandTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init();
-  void cleanup();
+  void init() { m_form = std::make_unique<FrameFixture>(); }
+  void cleanup() { m_form.reset(); }
 
   void buttonIsServedByTheMainFrame();
   void dayOnTheFormGainsInKilogramsOrPounds_data();
@@ -45,22 +42,21 @@ class CalculateCommandTest : public QObject {
   void failedSaveIsReportedAndThePeriodsStillShown();
 
  private:
-  std::unique_ptr<ResultFrame> m_form;
+  QStringList Results() const {
+    QStringList texts;
+    for (const char* field : kResultFields) texts.append(m_form->Text(field));
+    return texts;
+  }
+
+  std::unique_ptr<FrameFixture> m_form;
 };
 
-void CalculateCommandTest::init() {
-  m_form = std::make_unique<ResultFrame>();
-  QVERIFY(m_form->folder.IsValid());
-}
-
-void CalculateCommandTest::cleanup() { m_form.reset(); }
-
 void CalculateCommandTest::buttonIsServedByTheMainFrame() {
-  m_form->Start(kSixthOfDecember);
-  auto* button = m_form->Frame().findChild<QPushButton*>(QStringLiteral("calculateButton"));
+  m_form->Start();
+  auto* button = m_form->Find<QPushButton>("calculateButton");
   QVERIFY(button->isEnabled());
   QCOMPARE(button->text(), QStringLiteral("Calculate"));
-  for (const char* field : kResultFields) QCOMPARE(m_form->Text(field), QString());
+  QCOMPARE(Results(), QStringList(static_cast<qsizetype>(kResultFields.size()), QString()));
 }
 
 void CalculateCommandTest::dayOnTheFormGainsInKilogramsOrPounds_data() {
@@ -75,7 +71,7 @@ void CalculateCommandTest::dayOnTheFormGainsInKilogramsOrPounds() {
   QFETCH(bool, kilograms);
   QFETCH(QString, weight);
   m_form->folder.AddUser("Anna", 2000, 1800, kilograms);
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("2500"));
   m_form->Type("otherKcalEdit", QStringLiteral("300"));
   QCOMPARE(m_form->Text("trainingEdit"), QStringLiteral("300"));
@@ -99,7 +95,7 @@ void CalculateCommandTest::dayShownIsStoredBeforeThePeriodsAreWalked() {
   m_form->folder.AddUser("Anna", 2000);
   // What an earlier session left for today is replaced by what the form shows now.
   m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"3000"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("2300"));
   const std::filesystem::path today = m_form->folder.DayPath("Anna", "06-12-2026");
 
@@ -121,7 +117,7 @@ void CalculateCommandTest::periodsEndOnTheFormsTodayWhateverDateIsShown() {
   m_form->folder.WriteDay("Anna", "29-11-2026", Meals({"2700"}));
   m_form->folder.WriteDay("Anna", "06-11-2026", Meals({"2100"}));
   m_form->folder.WriteDay("Anna", "01-10-2026", Meals({"2400"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->ShowDate({2026, 11, 6});
   QCOMPARE(m_form->Text("breakfastEdit"), QStringLiteral("2100"));
   m_form->Type("breakfastEdit", QStringLiteral("1500"));
@@ -146,16 +142,14 @@ void CalculateCommandTest::calculatingTwiceGivesTheSameResults() {
   m_form->folder.AddUser("Anna", 2000);
   m_form->folder.WriteDay("Anna", "01-12-2026", Meals({"2600"}));
   m_form->folder.WriteDay("Anna", "01-06-2026", Meals({"1400"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("lunchEdit", QStringLiteral("2100"));
   m_form->Type("runningMinutesEdit", QStringLiteral("20"));
 
   m_form->Click("calculateButton");
-  QStringList first;
-  for (const char* field : kResultFields) first.append(m_form->Text(field));
+  const QStringList first = Results();
   m_form->Click("calculateButton");
-  QStringList second;
-  for (const char* field : kResultFields) second.append(m_form->Text(field));
+  const QStringList second = Results();
 
   QCOMPARE(second, first);
   QVERIFY(!first.contains(QString()));
@@ -165,7 +159,7 @@ void CalculateCommandTest::calculatingTwiceGivesTheSameResults() {
 void CalculateCommandTest::failedSaveIsReportedAndThePeriodsStillShown() {
   m_form->folder.AddUser("Anna", 2000);
   m_form->folder.WriteDay("Anna", "05-12-2026", Meals({"2400"}));
-  m_form->Start(kSixthOfDecember);
+  m_form->Start();
   m_form->Type("breakfastEdit", QStringLiteral("2500"));
   // A folder where today's file would go: the day cannot be stored.
   std::filesystem::create_directories(m_form->folder.DayPath("Anna", "06-12-2026"));

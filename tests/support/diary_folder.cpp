@@ -1,19 +1,12 @@
-#include "support/ui/diary_folder.h"
+#include "support/diary_folder.h"
 
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 
 namespace vesmira::testing {
-
-DiaryFolder::DiaryFolder() = default;
-
-std::filesystem::path DiaryFolder::Path() const {
-  return std::filesystem::path(m_dir.path().toStdString());
-}
 
 void DiaryFolder::AddUser(std::string_view name, std::int32_t grundForbrukning, std::int32_t mal,
                           bool kilograms) const {
@@ -43,17 +36,6 @@ std::filesystem::path DiaryFolder::DayPath(std::string_view user, std::string_vi
   return DayFilePath(Path(), user, dateText);
 }
 
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 DayEntries Meals(std::initializer_list<std::string_view> meals, std::string_view note) {
   DayEntries entries = DayEntries::Reset();
   std::size_t i = 0;
@@ -62,6 +44,12 @@ DayEntries Meals(std::initializer_list<std::string_view> meals, std::string_view
   }
   entries.diaryNote = std::string(note.empty() ? kNotePlaceholder : note);
   return entries;
+}
+
+std::string NewUserFileBytes() {
+  std::ostringstream out;
+  WriteDefaultProperties(out);
+  return out.str();
 }
 
 }  // namespace vesmira::testing

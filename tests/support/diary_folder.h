@@ -1,22 +1,21 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "diary/day_file.h"
+#include "support/temp_folder.h"
 
 namespace vesmira::testing {
 
 // A data folder of its own for one test: users, their settings and their days.
 class DiaryFolder {
  public:
-  DiaryFolder();
-
-  bool IsValid() const { return m_dir.isValid(); }
-  std::filesystem::path Path() const;
+  // The folder is made by the constructor, which throws when it cannot be made.
+  const std::filesystem::path& Path() const { return m_dir.path(); }
   std::filesystem::path UsersPath() const { return Path() / "users"; }
 
   // users/<name>.properties as the properties dialog writes it, and the user's folder.
@@ -27,14 +26,13 @@ class DiaryFolder {
   std::filesystem::path DayPath(std::string_view user, std::string_view dateText) const;
 
  private:
-  QTemporaryDir m_dir;
+  TempFolder m_dir;
 };
-
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
-// Empty when the file cannot be read.
-std::string ReadBytes(const std::filesystem::path& path);
 
 // Entries with every field "0" except the given meals, and the note.
 DayEntries Meals(std::initializer_list<std::string_view> meals, std::string_view note = "");
+
+// The properties file of a user just added, as the program writes it.
+std::string NewUserFileBytes();
 
 }  // namespace vesmira::testing
