@@ -8,10 +8,12 @@
 #include "app/tips_dialog.h"
 #include "app/url_opener.h"
 #include "support/ui/scripted_prompts.h"
+#include "support/ui/widgets.h"
 
 using vesmira::CAboutDialog;
 using vesmira::CTipsDialog;
 using vesmira::testing::RecordingUrlOpener;
+using vesmira::testing::Shown;
 
 class AboutDialogTest : public QObject {
   Q_OBJECT
@@ -43,8 +45,7 @@ void AboutDialogTest::showsNameVersionAndHomePageHost() {
 void AboutDialogTest::homePageButtonOpensHomePageAndStaysOpen() {
   RecordingUrlOpener opener;
   CAboutDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   auto* homePage = dialog.findChild<QPushButton*>(QStringLiteral("homePageButton"));
   QTest::mouseClick(homePage, Qt::LeftButton);
@@ -66,8 +67,7 @@ void AboutDialogTest::okEnterAndEscapeCloseWithoutOpening() {
   QFETCH(int, key);
   RecordingUrlOpener opener;
   CAboutDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   if (key == 0) {
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);

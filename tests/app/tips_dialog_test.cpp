@@ -6,9 +6,11 @@
 #include <QTest>
 
 #include "support/ui/scripted_prompts.h"
+#include "support/ui/widgets.h"
 
 using vesmira::CTipsDialog;
 using vesmira::testing::RecordingUrlOpener;
+using vesmira::testing::Shown;
 
 namespace {
 
@@ -26,8 +28,8 @@ class TipsDialogTest : public QObject {
 
  private slots:
   void showsQuestionAndAddress();
-  void yesOpensTipPageAndCloses();
-  void enterActsAsYes();
+  void yesAndEnterOpenTipPageAndClose_data();
+  void yesAndEnterOpenTipPageAndClose();
   void linkOpensHomePageAndStaysOpen();
   void noEscapeAndCloseBoxOpenNothing_data();
   void noEscapeAndCloseBoxOpenNothing();
@@ -50,23 +52,22 @@ void TipsDialogTest::showsQuestionAndAddress() {
   QCOMPARE(Button(dialog, "noButton")->text(), QStringLiteral("No"));
 }
 
-void TipsDialogTest::yesOpensTipPageAndCloses() {
-  RecordingUrlOpener opener;
-  CTipsDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QTest::mouseClick(Button(dialog, "yesButton"), Qt::LeftButton);
-  QCOMPARE(opener.opened, QList<QUrl>({kTipPage}));
-  QCOMPARE(dialog.result(), int(QDialog::Accepted));
-  QVERIFY(!dialog.isVisible());
+void TipsDialogTest::yesAndEnterOpenTipPageAndClose_data() {
+  QTest::addColumn<bool>("enter");
+  QTest::newRow("Yes clicked") << false;
+  QTest::newRow("Enter acts as Yes") << true;
 }
 
-void TipsDialogTest::enterActsAsYes() {
+void TipsDialogTest::yesAndEnterOpenTipPageAndClose() {
+  QFETCH(bool, enter);
   RecordingUrlOpener opener;
   CTipsDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QTest::keyClick(&dialog, Qt::Key_Return);
+  QVERIFY(Shown(dialog));
+  if (enter) {
+    QTest::keyClick(&dialog, Qt::Key_Return);
+  } else {
+    QTest::mouseClick(Button(dialog, "yesButton"), Qt::LeftButton);
+  }
   QCOMPARE(opener.opened, QList<QUrl>({kTipPage}));
   QCOMPARE(dialog.result(), int(QDialog::Accepted));
   QVERIFY(!dialog.isVisible());
@@ -75,8 +76,7 @@ void TipsDialogTest::enterActsAsYes() {
 void TipsDialogTest::linkOpensHomePageAndStaysOpen() {
   RecordingUrlOpener opener;
   CTipsDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   for (int i = 0; i < 3; ++i) QTest::mouseClick(Button(dialog, "linkButton"), Qt::LeftButton);
   QCOMPARE(opener.opened, QList<QUrl>({kHomePage, kHomePage, kHomePage}));
@@ -99,8 +99,7 @@ void TipsDialogTest::noEscapeAndCloseBoxOpenNothing() {
   QFETCH(QString, how);
   RecordingUrlOpener opener;
   CTipsDialog dialog(opener);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   if (how == QStringLiteral("no")) {
     QTest::mouseClick(Button(dialog, "noButton"), Qt::LeftButton);

@@ -9,9 +9,12 @@
 #include <vector>
 
 #include "graphs/graph_points.h"
+#include "support/ui/widgets.h"
 
 namespace vesmira {
 namespace {
+
+using testing::Shown;
 
 const QString kTitle = QStringLiteral("Calorie Eaten");
 const QColor kRed(255, 0, 0);
@@ -71,8 +74,7 @@ void GraphDialogTest::captionIsEnergyGraphUntilTheFirstPaint() {
   CGraphDialog dialog(nullptr, SpikedMonth(), QStringLiteral("Date"), QStringLiteral("kcal"),
                       kTitle);
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Energy Graph"));
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   QTRY_COMPARE(dialog.windowTitle(), kTitle);
 }
 
@@ -128,8 +130,7 @@ void GraphDialogTest::paintDrawsAxesLinesAndTexts() {
 void GraphDialogTest::paintFollowsTheNewSize() {
   CGraphDialog dialog(nullptr, SpikedMonth(), QStringLiteral("Date"), QStringLiteral("kcal"),
                       kTitle);
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(Shown(dialog));
   dialog.resize(800, 500);
   QTRY_COMPARE(dialog.size(), QSize(800, 500));
   // The chart is laid out on the outer frame, which the platform may make larger.

@@ -9,19 +9,20 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "diary/energy_model.h"
 #include "settings/properties_file.h"
+#include "support/temp_folder.h"
 #include "support/ui/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 using vesmira::CPropertiesDialog;
 using vesmira::Prompts;
 using vesmira::UserSettings;
+using vesmira::testing::ReadBytes;
 using vesmira::testing::ScriptedPrompts;
+using vesmira::testing::WriteBytes;
 
 namespace {
 
@@ -35,16 +36,6 @@ constexpr const char* kRateLabels[] = {"Cycling",   "Runing",  "Walking", "Bodyb
 constexpr const char* kRateKeys[] = {
     "cykelingKal",    "lopningKal",   "promenadKal",  "styrketraningKal", "roddKal",  "simmningKal",
     "langdskidorKal", "skridskorKal", "bollsportKal", "skidoruforKal",    "stadaKal", "trapporKal"};
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
 
 std::string Entry(const std::string& key, const std::string& value) {
   return key + "\r\n" + value + "\r\n\r\n";
@@ -119,7 +110,7 @@ void PropertiesDialogTest::cleanup() { m_dir.reset(); }
 
 void PropertiesDialogTest::showsTheSettingsInMemory() {
   // The file says otherwise; the dialog shows what the form holds.
-  WriteFile(File(), SavedFile("1", "2", {}, "0"));
+  WriteBytes(File(), SavedFile("1", "2", {}, "0"));
   UserSettings settings = SomeSettings();
   CPropertiesDialog dialog(settings, File(), m_prompts);
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Properties"));
@@ -205,7 +196,7 @@ void PropertiesDialogTest::weightUnitFromTheFlag() {
   QCOMPARE(Find<QRadioButton>(dialog, "poundsRadio")->isChecked(), !kilograms);
   QTest::mouseClick(Find<QPushButton>(dialog, "saveButton"), Qt::LeftButton);
   QCOMPARE(settings.poundFlag, savedFlag.toInt());
-  QVERIFY(ReadFile(File()).ends_with(Entry("poundFlag", savedFlag.toStdString())));
+  QVERIFY(ReadBytes(File()).ends_with(Entry("poundFlag", savedFlag.toStdString())));
 }
 
 void PropertiesDialogTest::saveWritesTheTextsAsTyped() {
@@ -226,7 +217,7 @@ void PropertiesDialogTest::saveWritesTheTextsAsTyped() {
 
   QCOMPARE(accepted.count(), 1);
   QVERIFY(m_prompts.messages.isEmpty());
-  const std::string file = ReadFile(File());
+  const std::string file = ReadBytes(File());
   QCOMPARE(file, SavedFile("2500 kcal", "",
                            {"fast", "  42", "102", "103", "104", "105", "106", "107", "108", "109",
                             "st\xC3\xA4"
@@ -262,7 +253,7 @@ void PropertiesDialogTest::enterInABoxSaves() {
   QTest::keyClick(rowing, Qt::Key_Return);
   QCOMPARE(accepted.count(), 1);
   QCOMPARE(settings.activityKal[4], 700);
-  QVERIFY(ReadFile(File()).find(Entry("roddKal", "700")) != std::string::npos);
+  QVERIFY(ReadBytes(File()).find(Entry("roddKal", "700")) != std::string::npos);
 }
 
 void PropertiesDialogTest::cancelChangesNothing_data() {
@@ -274,7 +265,7 @@ void PropertiesDialogTest::cancelChangesNothing_data() {
 void PropertiesDialogTest::cancelChangesNothing() {
   QFETCH(bool, escape);
   const std::string before = SavedFile("1", "2", {}, "1");
-  WriteFile(File(), before);
+  WriteBytes(File(), before);
   UserSettings settings = SomeSettings();
   CPropertiesDialog dialog(settings, File(), m_prompts);
   QSignalSpy rejected(&dialog, &QDialog::rejected);
@@ -289,7 +280,7 @@ void PropertiesDialogTest::cancelChangesNothing() {
   }
   QCOMPARE(rejected.count(), 1);
   QVERIFY(settings == SomeSettings());
-  QCOMPARE(ReadFile(File()), before);
+  QCOMPARE(ReadBytes(File()), before);
 }
 
 void PropertiesDialogTest::lineBreaksCannotEnterABox() {
@@ -316,7 +307,7 @@ void PropertiesDialogTest::saveThatCannotWriteStillTakesTheValues() {
   QFETCH(QString, message);
   if (usersFolderIsAFile) {
     fs::remove(m_data / "users");
-    WriteFile(m_data / "users", "not a folder");
+    WriteBytes(m_data / "users", "not a folder");
   } else {
     fs::create_directory(File());
   }
@@ -334,7 +325,7 @@ void PropertiesDialogTest::saveThatCannotWriteStillTakesTheValues() {
   QCOMPARE(settings.grundForbrukning, 2500);
   QCOMPARE(settings.poundFlag, 0);
   if (usersFolderIsAFile) {
-    QCOMPARE(ReadFile(m_data / "users"), std::string("not a folder"));
+    QCOMPARE(ReadBytes(m_data / "users"), std::string("not a folder"));
   } else {
     QVERIFY(fs::is_directory(File()));
   }

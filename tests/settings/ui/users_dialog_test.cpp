@@ -7,36 +7,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
 #include <string>
 
 #include "settings/properties_file.h"
+#include "support/diary_folder.h"
 #include "support/ui/scripted_prompts.h"
 
 namespace fs = std::filesystem;
 using vesmira::CUsersDialog;
 using vesmira::Prompts;
+using vesmira::testing::NewUserFileBytes;
+using vesmira::testing::ReadBytes;
 using vesmira::testing::ScriptedPrompts;
+using vesmira::testing::WriteBytes;
 
 namespace {
-
-void WriteFile(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string NewUserFile() {
-  std::ostringstream out;
-  vesmira::WriteDefaultProperties(out);
-  return out.str();
-}
 
 QStringList Names(std::initializer_list<const char*> names) {
   QStringList list;
@@ -90,7 +75,7 @@ class UsersDialogTest : public QObject {
  private:
   fs::path Users() const { return m_data / "users"; }
   void AddUsers(std::initializer_list<const char*> names) {
-    for (const char* name : names) WriteFile(Users() / (std::string(name) + ".properties"), "x");
+    for (const char* name : names) WriteBytes(Users() / (std::string(name) + ".properties"), "x");
   }
   std::unique_ptr<CUsersDialog> OpenDialog() {
     return std::make_unique<CUsersDialog>(m_data, m_prompts, [this] { ++m_loadUserListCalls; });
@@ -136,7 +121,7 @@ void UsersDialogTest::cleanup() { m_dir.reset(); }
 void UsersDialogTest::opensWithTheListFilledAtSecondPlace() {
   AddUsers({"A", "B", "C", "D"});
   fs::create_directory(Users() / "E.properties");  // a folder is no user
-  WriteFile(Users() / "F.propertys", "x");         // nor is a legacy file, here
+  WriteBytes(Users() / "F.propertys", "x");        // nor is a legacy file, here
   auto dialog = OpenDialog();
   QCOMPARE(dialog->windowTitle(), QStringLiteral("Add/Remove User"));
   QListWidget* list = List(*dialog);
@@ -180,7 +165,7 @@ void UsersDialogTest::addPlacesTheNewUserSecondAndWritesItsFiles() {
 
   QVERIFY(m_prompts.messages.isEmpty());
   QCOMPARE(ListTexts(List(*dialog)), Names({"A", "new", "D", "C", "B"}));
-  QCOMPARE(ReadFile(Users() / "new.properties"), NewUserFile());
+  QCOMPARE(ReadBytes(Users() / "new.properties"), NewUserFileBytes());
   QVERIFY(fs::is_directory(Users() / "new"));
   QCOMPARE(m_loadUserListCalls, 1);
   QCOMPARE(NameEdit(*dialog)->text(), QStringLiteral("new"));
@@ -191,8 +176,8 @@ void UsersDialogTest::addPlacesTheNewUserSecondAndWritesItsFiles() {
   }
   QVERIFY(m_prompts.messages.isEmpty());
   QCOMPARE(ListTexts(List(*dialog)), Names({"A", "Åsa", " ", "a", "new", "D", "C", "B"}));
-  QCOMPARE(ReadFile(Users() / "Åsa.properties"), NewUserFile());
-  QCOMPARE(ReadFile(Users() / " .properties"), NewUserFile());
+  QCOMPARE(ReadBytes(Users() / "Åsa.properties"), NewUserFileBytes());
+  QCOMPARE(ReadBytes(Users() / " .properties"), NewUserFileBytes());
   QCOMPARE(m_loadUserListCalls, 4);
 }
 
@@ -239,7 +224,7 @@ void UsersDialogTest::addThatIsRefused() {
   QCOMPARE(ListTexts(List(*dialog)), Names({"Anna"}));
   QCOMPARE(FolderEntries(Users()), before);
   QCOMPARE(FolderEntries(m_data), dataBefore);
-  QCOMPARE(ReadFile(Users() / "Anna.properties"), std::string("x"));
+  QCOMPARE(ReadBytes(Users() / "Anna.properties"), std::string("x"));
   QCOMPARE(m_loadUserListCalls, 0);
 }
 
@@ -256,7 +241,7 @@ void UsersDialogTest::duplicateTestLooksAtTheFolder() {
   TypeAndAdd(*dialog, QStringLiteral("Bo"));
   QCOMPARE(m_prompts.messages.size(), 1);
   QCOMPARE(m_prompts.messages[0].text, QStringLiteral("User already exists!"));
-  QCOMPARE(ReadFile(Users() / "Bo.properties"), std::string("x"));
+  QCOMPARE(ReadBytes(Users() / "Bo.properties"), std::string("x"));
   QCOMPARE(ListTexts(List(*dialog)), Names({"Anna", "Anna"}));
   QCOMPARE(m_loadUserListCalls, 1);
 }
@@ -292,7 +277,7 @@ void UsersDialogTest::addThatCannotWriteLeavesNoName() {
   const fs::path file = Users() / (name.toStdString() + ".properties");
   if (obstacle == 0) {
     fs::remove(Users());
-    WriteFile(Users(), "not a folder");
+    WriteBytes(Users(), "not a folder");
   } else {
     AddUsers({"Anna"});
     if (obstacle == 1) fs::create_directory(file);
@@ -373,7 +358,7 @@ void UsersDialogTest::removeWithNothingTickedRebuildsTheFormList() {
 void UsersDialogTest::removeTwoTickedUsersKeepsDayRecords() {
   AddUsers({"Anna", "Bo", "Cia", "Dan"});
   for (const char* name : {"Anna", "Bo", "Cia", "Dan"}) fs::create_directory(Users() / name);
-  WriteFile(Users() / "Cia" / "Cia.01-02-2026", "frukost\r\n300\r\n\r\n");
+  WriteBytes(Users() / "Cia" / "Cia.01-02-2026", "frukost\r\n300\r\n\r\n");
   auto dialog = OpenDialog();
   QCOMPARE(ListTexts(List(*dialog)), Names({"Anna", "Dan", "Cia", "Bo"}));
   Tick(*dialog, QStringLiteral("Cia"));
@@ -392,7 +377,7 @@ void UsersDialogTest::removeTwoTickedUsersKeepsDayRecords() {
 void UsersDialogTest::removedNameAddedAgainGetsItsDaysBack() {
   AddUsers({"Bo"});
   fs::create_directory(Users() / "Bo");
-  WriteFile(Users() / "Bo" / "Bo.01-02-2026", "frukost\r\n300\r\n\r\n");
+  WriteBytes(Users() / "Bo" / "Bo.01-02-2026", "frukost\r\n300\r\n\r\n");
   auto dialog = OpenDialog();
   Tick(*dialog, QStringLiteral("Bo"));
   m_prompts.nextAnswers = {Prompts::Answer::kYes};
@@ -401,8 +386,8 @@ void UsersDialogTest::removedNameAddedAgainGetsItsDaysBack() {
   TypeAndAdd(*dialog, QStringLiteral("Bo"));
 
   QCOMPARE(ListTexts(List(*dialog)), Names({"Bo"}));
-  QCOMPARE(ReadFile(Users() / "Bo.properties"), NewUserFile());
-  QCOMPARE(ReadFile(Users() / "Bo" / "Bo.01-02-2026"), std::string("frukost\r\n300\r\n\r\n"));
+  QCOMPARE(ReadBytes(Users() / "Bo.properties"), NewUserFileBytes());
+  QCOMPARE(ReadBytes(Users() / "Bo" / "Bo.01-02-2026"), std::string("frukost\r\n300\r\n\r\n"));
   QCOMPARE(m_loadUserListCalls, 2);
 }
 
