@@ -1,12 +1,11 @@
 // Saving a day under faults: a process killed in the middle of saving, a full disk, a folder
 // that cannot be written and a missing user folder. Every fault either leaves the old file
 // whole or is reported, never both lost and silent.
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
@@ -29,45 +28,15 @@
 #include "diary/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A data folder of its own, removed with everything in it. Below /dev/shm when there is one:
-// a kill lands in every step of a save only when a save is fast, and what a kill may leave
-// behind depends on the order of the steps, not on the disk.
-class DataFolder {
- public:
-  explicit DataFolder(bool preferMemory = false) {
-    fs::path base = fs::temp_directory_path();
-    std::error_code error;
-    if (preferMemory && fs::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0) {
-      base = "/dev/shm";
-    }
-    std::string name = (base / "vesmira-faults-XXXXXX").string();
-    if (::mkdtemp(name.data()) == nullptr) std::abort();
-    m_path = name;
-  }
-  ~DataFolder() {
-    std::error_code error;
-    fs::remove_all(m_path, error);
-  }
-  DataFolder(const DataFolder&) = delete;
-  DataFolder& operator=(const DataFolder&) = delete;
-
-  const fs::path& path() const { return m_path; }
-
- private:
-  fs::path m_path;
-};
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << path;
-}
+using DataFolder = testing::TempFolder;
+using testing::WriteBytes;
 
 std::string Bytes(const fs::path& path) { return ReadFileBytes(path).value_or("<missing>"); }
 
@@ -78,8 +47,8 @@ DayEntries GenerationEntries(int day, int generation) {
   entries.meals[0] = FormatNumber(generation);
   entries.meals[2] = FormatNumber(day * 100 + generation % 7);
   entries.minutes[0] = FormatNumber(generation % 90);
-  entries.diaryNote = "Day " + std::to_string(day) + ", save " + std::to_string(generation) +
-                      "\n" + std::string(static_cast<std::size_t>(generation % 53) * 11, 'x');
+  entries.diaryNote = "Day " + std::to_string(day) + ", save " + std::to_string(generation) + "\n" +
+                      std::string(static_cast<std::size_t>(generation % 53) * 11, 'x');
   return entries;
 }
 
@@ -125,8 +94,8 @@ bool IsTemporaryName(const std::string& name) {
       error = WriteDayFile(DayFilePath(dataFolder, kUser, DateTextOfDay(slot)),
                            GenerationEntries(slot, generation), FormatNumber(generation), "0");
     } else {
-      error = WriteProperties(PropertiesFilePath(dataFolder, kUser),
-                              GenerationProperties(generation));
+      error =
+          WriteProperties(PropertiesFilePath(dataFolder, kUser), GenerationProperties(generation));
     }
     if (error) ::_exit(2);
     const char done = 1;
@@ -266,9 +235,8 @@ TEST(DayFileFaults, FullDiskIsReportedAndTheOldDaySurvives) {
   // only the new bytes meet it.
   const DayEntries entries = GenerationEntries(0, 52);
   ASSERT_GT(GenerationBytes(0, 52).size(), old.size() + 64);
-  const int cause = SaveWithFileSizeLimit(old.size() + 64, [&] {
-    return WriteDayFile(path, entries, "52", "0");
-  });
+  const int cause = SaveWithFileSizeLimit(old.size() + 64,
+                                          [&] { return WriteDayFile(path, entries, "52", "0"); });
   EXPECT_EQ(cause, static_cast<int>(FileErrorCause::kDiskFull));
   EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(EFBIG, path)),
             "Disk full while accessing " + path.string() + ".");
@@ -287,10 +255,8 @@ TEST(DayFileFaults, FullDiskIsReportedAndTheOldDaySurvives) {
   WriteBytes(properties, GenerationPropertiesBytes(1));
   EXPECT_EQ(SaveWithFileSizeLimit(0, [&] { return WriteDayFile(path, entries, "52", "0"); }),
             static_cast<int>(FileErrorCause::kDiskFull));
-  EXPECT_EQ(SaveWithFileSizeLimit(16,
-                                  [&] {
-                                    return WriteProperties(properties, GenerationProperties(2));
-                                  }),
+  EXPECT_EQ(SaveWithFileSizeLimit(
+                16, [&] { return WriteProperties(properties, GenerationProperties(2)); }),
             static_cast<int>(FileErrorCause::kDiskFull));
   EXPECT_EQ(Bytes(path), old);
   EXPECT_EQ(Bytes(properties), GenerationPropertiesBytes(1));
@@ -302,8 +268,7 @@ TEST(DayFileFaults, FolderThatCannotBeWrittenIsReportedAndNothingChanges) {
   const fs::path blocker = folder.path() / kUsersFolderName;
   WriteBytes(blocker, "not a folder");
   const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
-  const std::optional<FileError> error =
-      WriteDayFile(path, GenerationEntries(0, 3), "3", "0");
+  const std::optional<FileError> error = WriteDayFile(path, GenerationEntries(0, 3), "3", "0");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->path, path);
   EXPECT_EQ(error->cause, FileErrorCause::kBadPath);

@@ -6,26 +6,21 @@
 
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "support/diary_folder.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::NewUserFileBytes;
+using testing::ReadBytes;
+using testing::WriteBytes;
 
 class UserAddRemoveTest : public ::testing::Test {
  protected:
   void SetUp() override { fs::create_directory(Users()); }
 
-  static void Write(const fs::path& path, std::string_view bytes) {
-    testing::WriteBytes(path, bytes);
-  }
-  static std::string Read(const fs::path& path) { return testing::ReadBytes(path); }
-  static std::string NewUserBytes() {
-    std::ostringstream out;
-    WriteDefaultProperties(out);
-    return out.str();
-  }
   fs::path Users() const { return UsersFolder(m_data); }
 
   testing::TempFolder m_folder;
@@ -34,21 +29,21 @@ class UserAddRemoveTest : public ::testing::Test {
 
 TEST_F(UserAddRemoveTest, AddWritesTheNewUserFileAndFolder) {
   ASSERT_EQ(AddUser(m_data, "Anna"), std::nullopt);
-  EXPECT_EQ(Read(Users() / "Anna.properties"), NewUserBytes());
+  EXPECT_EQ(ReadBytes(Users() / "Anna.properties"), NewUserFileBytes());
   EXPECT_TRUE(fs::is_directory(Users() / "Anna"));
 
   // Blanks, inner dots and other scripts are names like any other.
   for (const std::string name : {" ", "a.b", "Åsa Öberg", "Ирина"}) {
     ASSERT_EQ(AddUser(m_data, name), std::nullopt) << name;
-    EXPECT_EQ(Read(PropertiesFilePath(m_data, name)), NewUserBytes()) << name;
+    EXPECT_EQ(ReadBytes(PropertiesFilePath(m_data, name)), NewUserFileBytes()) << name;
   }
 }
 
 TEST_F(UserAddRemoveTest, AddKeepsAnExistingFolderWithItsDays) {
   fs::create_directory(Users() / "Bo");
-  Write(Users() / "Bo" / "Bo.01-02-2026", "frukost\r\n300\r\n\r\n");
+  WriteBytes(Users() / "Bo" / "Bo.01-02-2026", "frukost\r\n300\r\n\r\n");
   ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
-  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "frukost\r\n300\r\n\r\n");
+  EXPECT_EQ(ReadBytes(Users() / "Bo" / "Bo.01-02-2026"), "frukost\r\n300\r\n\r\n");
 }
 
 TEST_F(UserAddRemoveTest, AddRefusesNamesThatLeaveTheUsersFolder) {
@@ -73,24 +68,24 @@ TEST_F(UserAddRemoveTest, FailedAddLeavesNoFolderBehind) {
 
   // A folder that was there before stays, with its days.
   fs::create_directory(Users() / "Cia");
-  Write(Users() / "Cia" / "Cia.03-04-2026", "x");
+  WriteBytes(Users() / "Cia" / "Cia.03-04-2026", "x");
   ASSERT_TRUE(AddUser(m_data, "Cia").has_value());
-  EXPECT_EQ(Read(Users() / "Cia" / "Cia.03-04-2026"), "x");
+  EXPECT_EQ(ReadBytes(Users() / "Cia" / "Cia.03-04-2026"), "x");
 }
 
 TEST_F(UserAddRemoveTest, AddFailsWhenTheUsersFolderIsAFile) {
   fs::remove(Users());
-  Write(Users(), "not a folder");
+  WriteBytes(Users(), "not a folder");
   const std::optional<FileError> error = AddUser(m_data, "Dan");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->path, Users() / "Dan.properties");
-  EXPECT_EQ(Read(Users()), "not a folder");
+  EXPECT_EQ(ReadBytes(Users()), "not a folder");
 }
 
 TEST_F(UserAddRemoveTest, RemoveDeletesThePropertiesFileAndAnEmptyFolder) {
   ASSERT_EQ(AddUser(m_data, "Anna"), std::nullopt);
   ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
-  Write(Users() / "Bo" / "Bo.01-02-2026", "day");
+  WriteBytes(Users() / "Bo" / "Bo.01-02-2026", "day");
 
   EXPECT_EQ(RemoveUser(m_data, "Anna"), std::nullopt);
   EXPECT_EQ(RemoveUser(m_data, "Bo"), std::nullopt);
@@ -98,12 +93,12 @@ TEST_F(UserAddRemoveTest, RemoveDeletesThePropertiesFileAndAnEmptyFolder) {
   EXPECT_FALSE(fs::exists(Users() / "Anna.properties"));
   EXPECT_FALSE(fs::exists(Users() / "Anna"));
   EXPECT_FALSE(fs::exists(Users() / "Bo.properties"));
-  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "day");
+  EXPECT_EQ(ReadBytes(Users() / "Bo" / "Bo.01-02-2026"), "day");
   EXPECT_EQ(ScanUserNames(m_data), std::vector<std::string>{});
 
   // Adding the name again brings the kept days back to it.
   ASSERT_EQ(AddUser(m_data, "Bo"), std::nullopt);
-  EXPECT_EQ(Read(Users() / "Bo" / "Bo.01-02-2026"), "day");
+  EXPECT_EQ(ReadBytes(Users() / "Bo" / "Bo.01-02-2026"), "day");
 }
 
 TEST_F(UserAddRemoveTest, RemoveOfAUserWithoutFileChangesNothing) {
@@ -115,8 +110,8 @@ TEST_F(UserAddRemoveTest, RemoveOfAUserWithoutFileChangesNothing) {
 TEST_F(UserAddRemoveTest, RemoveOfNamesWithoutAFolderOfTheirOwn) {
   // "users/.properties" (the empty name) and "users/..properties" ("."): only the file goes;
   // the users folder, which their folder path names, stays even when it is left empty.
-  Write(Users() / ".properties", "x");
-  Write(Users() / "..properties", "x");
+  WriteBytes(Users() / ".properties", "x");
+  WriteBytes(Users() / "..properties", "x");
   EXPECT_EQ(RemoveUser(m_data, ""), std::nullopt);
   EXPECT_EQ(RemoveUser(m_data, "."), std::nullopt);
   EXPECT_TRUE(fs::is_directory(Users()));
@@ -134,9 +129,9 @@ TEST_F(UserAddRemoveTest, RemoveThatCannotDeleteReportsTheFile) {
 
   // A name a folder scan never yields cannot reach another file.
   fs::create_directory(Users() / "a");
-  Write(Users() / "a" / "b.properties", "x");
+  WriteBytes(Users() / "a" / "b.properties", "x");
   EXPECT_TRUE(RemoveUser(m_data, "a/b").has_value());
-  EXPECT_EQ(Read(Users() / "a" / "b.properties"), "x");
+  EXPECT_EQ(ReadBytes(Users() / "a" / "b.properties"), "x");
 }
 
 }  // namespace
