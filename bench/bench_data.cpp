@@ -46,7 +46,7 @@ void Check(const std::optional<FileError>& error) {
 
 DayEntries TypicalDay(int t) {
   DayEntries entries = DayEntries::Reset();
-  entries.meals = {FormatNumber(350 + t % 90), "120", FormatNumber(650 + t % 45), "0",
+  entries.meals = {FormatNumber(350 + t % 90),  "120", FormatNumber(650 + t % 45), "0",
                    FormatNumber(700 + t % 120), "150"};
   entries.minutes[0] = FormatNumber(t % 3 == 0 ? 45 : 0);
   entries.minutes[2] = FormatNumber(20 + t % 40);
@@ -65,8 +65,7 @@ const fs::path& YearFolder() {
       const DayBalance balance = ComputeDayBalance(entries.Figures(), settings);
       // Written without a sync: the benchmarks read the files, and making them is not timed.
       std::ostringstream bytes;
-      WriteDayFile(bytes, entries, FormatNumber(balance.energyIn),
-                   FormatNumber(balance.training));
+      WriteDayFile(bytes, entries, FormatNumber(balance.energyIn), FormatNumber(balance.training));
       const fs::path path = DayFilePath(data, kUser, DateText(SpanDay(kToday, t)));
       fs::create_directories(path.parent_path());
       std::ofstream(path, std::ios::binary) << bytes.str();

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <benchmark/benchmark.h>
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <benchmark/benchmark.h>
 
 #include "diary/calendar_date.h"
 #include "diary/day_file.h"

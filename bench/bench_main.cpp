@@ -116,8 +116,7 @@ int main(int argc, char** argv) {
   // --make-diary=FOLDER writes the start-up measurement's diary and does nothing else.
   constexpr std::string_view kMakeDiary = "--make-diary=";
   if (argc == 2 && std::string_view(argv[1]).starts_with(kMakeDiary)) {
-    vesmira::bench::MakeStartupDiary(std::string_view(argv[1]).substr(kMakeDiary.size()), 100,
-                                     10);
+    vesmira::bench::MakeStartupDiary(std::string_view(argv[1]).substr(kMakeDiary.size()), 100, 10);
     return 0;
   }
   std::vector<char*> args(argv, argv + argc);

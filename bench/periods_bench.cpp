@@ -70,8 +70,7 @@ void WalkIntoMemory(benchmark::State& state, RangeWalkMode mode) {
       });
 }
 BENCHMARK_CAPTURE(WalkIntoMemory, Page, RangeWalkMode::kHtmlPage)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(WalkIntoMemory, Sheet, RangeWalkMode::kDataSheet)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WalkIntoMemory, Sheet, RangeWalkMode::kDataSheet)->Unit(benchmark::kMicrosecond);
 
 // The export to a file, against the bare loop plus a bare atomic write of as many bytes; both
 // wait for the disk.

@@ -70,8 +70,10 @@ void RoundTrip(FuzzInput& input) {
     auto show = [](const char* what, const std::string& a, const std::string& b) {
       if (a != b) std::fprintf(stderr, "%s: wrote [%s] read [%s]\n", what, a.c_str(), b.c_str());
     };
-    for (std::size_t i = 0; i < written.meals.size(); ++i) show("meal", written.meals[i], read.meals[i]);
-    for (std::size_t i = 0; i < written.minutes.size(); ++i) show("minutes", written.minutes[i], read.minutes[i]);
+    for (std::size_t i = 0; i < written.meals.size(); ++i)
+      show("meal", written.meals[i], read.meals[i]);
+    for (std::size_t i = 0; i < written.minutes.size(); ++i)
+      show("minutes", written.minutes[i], read.minutes[i]);
     show("other", written.ovrigForbrukning, read.ovrigForbrukning);
     show("note", written.diaryNote, read.diaryNote);
     std::abort();

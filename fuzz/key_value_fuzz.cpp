@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string keys[4];
   for (std::size_t i = 0; i < keyCount; ++i) {
     // One key in four is the note's, which reads the rest of the stream.
-    keys[i] = (input.Byte() % 4 == 0) ? std::string(vesmira::kNoteKey) : std::string(input.Text(48));
+    keys[i] =
+        (input.Byte() % 4 == 0) ? std::string(vesmira::kNoteKey) : std::string(input.Text(48));
   }
   std::istringstream in{std::string(input.Rest())};
   vesmira::TextBuffer buffer{std::string(input.Rest())};

@@ -29,7 +29,8 @@ std::optional<double> MillisecondsSinceProcessStart() {
   const long ticksPerSecond = ::sysconf(_SC_CLK_TCK);
   timespec now{};
   if (ticksPerSecond <= 0 || ::clock_gettime(CLOCK_BOOTTIME, &now) != 0) return std::nullopt;
-  const double nowMs = static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+  const double nowMs =
+      static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
   return nowMs - static_cast<double>(startTicks) * 1e3 / static_cast<double>(ticksPerSecond);
 }
 

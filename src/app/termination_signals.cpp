@@ -33,7 +33,7 @@ TerminationSignals::TerminationSignals(QWidget* window, QObject* parent)
   m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
   connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::OnPipeReadable);
 
-  struct sigaction action{};
+  struct sigaction action {};
   action.sa_handler = OnTerminationSignal;
   sigemptyset(&action.sa_mask);
   // Interrupted system calls resume: the rest of the program never sees EINTR for this.
@@ -46,7 +46,8 @@ TerminationSignals::TerminationSignals(QWidget* window, QObject* parent)
 
 TerminationSignals::~TerminationSignals() {
   if (g_pipe[0] < 0 || m_notifier == nullptr) return;
-  for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &g_previous[i], nullptr);
+  for (std::size_t i = 0; i < kSignals.size(); ++i)
+    ::sigaction(kSignals[i], &g_previous[i], nullptr);
   delete m_notifier;
   ::close(g_pipe[0]);
   ::close(g_pipe[1]);

@@ -29,7 +29,8 @@ void WriteText(std::ostream& out, std::string_view text) {
 std::size_t Find(std::string_view text, std::string_view key) {
   if (key.empty()) return 0;
   const void* at = ::memmem(text.data(), text.size(), key.data(), key.size());
-  return at == nullptr ? text.npos : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+  return at == nullptr ? text.npos
+                       : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
 }
 
 // The lines of a stored file are short: a plain loop finds their end sooner than a call to
@@ -185,8 +186,7 @@ class MemoryText {
     const std::string_view unread = m_buffer.Unread();
     rest.reserve(unread.size());
     std::size_t start = 0;
-    for (std::size_t at = unread.find("\r\n"); at != unread.npos;
-         at = unread.find("\r\n", start)) {
+    for (std::size_t at = unread.find("\r\n"); at != unread.npos; at = unread.find("\r\n", start)) {
       rest.append(unread.substr(start, at - start));
       start = at + 1;
     }
@@ -269,7 +269,8 @@ void TextBuffer::Skip(std::size_t count) { setg(eback(), gptr() + count, egptr()
 
 KeyValue ReadKeyValue(std::istream& in, std::string_view key, std::size_t capacity) {
   // TextBuffer is final: comparing the type is enough, and cheaper than a dynamic_cast.
-  if (std::streambuf* buffer = in.rdbuf(); buffer != nullptr && typeid(*buffer) == typeid(TextBuffer)) {
+  if (std::streambuf* buffer = in.rdbuf();
+      buffer != nullptr && typeid(*buffer) == typeid(TextBuffer)) {
     MemoryText text(in, *static_cast<TextBuffer*>(buffer));
     return Search(text, key, capacity);
   }
