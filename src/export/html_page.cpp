@@ -4,6 +4,7 @@
 
 #include "build_config.h"
 #include "diary/key_value.h"
+#include "diary/text_encoding.h"
 
 namespace vesmira {
 
@@ -35,7 +36,7 @@ namespace {
 
 // The note holds its line ends as "\n" (a "\r\n" read from an older file counts as one).
 void WriteNoteText(std::ostream& out, std::string_view note) {
-  const std::string escaped = EscapeHtml(note);
+  const std::string escaped = EscapeHtml(StoredBytesToUtf8(note));
   // Made whole first and written at once: a stream's insertion costs the same for one
   // character as for a page.
   std::string text;
@@ -56,7 +57,11 @@ void WriteNoteText(std::ostream& out, std::string_view note) {
 
 void WriteHtmlHead(std::ostream& out, std::string_view user) {
   out << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << kLineEnd << "<html>"
-      << kLineEnd << "<head>" << kLineEnd << "<title>Vesmira user data for " << EscapeHtml(user)
+      << kLineEnd << "<head>" << kLineEnd
+      // The page is UTF-8 whatever the days were stored in, and says so, or a browser
+      // guesses and shows every letter beyond ASCII wrongly.
+      << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">" << kLineEnd
+      << "<title>Vesmira user data for " << EscapeHtml(StoredBytesToUtf8(user))
       << "</title>" << kLineEnd << "</head>" << kLineEnd << "<body>" << kLineEnd << "<table>"
       << kLineEnd;
 }

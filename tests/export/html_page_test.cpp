@@ -42,8 +42,8 @@ std::string MarkupFault(const std::string& page) {
     if (tag.starts_with('/')) {
       if (open.empty() || open.back() != tag.substr(1)) return "unmatched </" + tag.substr(1);
       open.pop_back();
-    } else {
-      open.push_back(tag.substr(0, tag.find(' ')));
+    } else if (const std::string name = tag.substr(0, tag.find(' ')); name != "meta") {
+      open.push_back(name);
     }
   }
   return open.empty() ? "" : "unclosed <" + open.back() + ">";
@@ -93,6 +93,20 @@ TEST(HtmlExport, MarkupInTheUserNameStaysText) {
   WriteHtmlHead(out, "<b>Eva</b>");
   EXPECT_NE(out.str().find("<title>Vesmira user data for &lt;b&gt;Eva&lt;/b&gt;</title>\r\n"),
             std::string::npos);
+}
+
+TEST(HtmlExport, ThePageIsUtf8WhateverTheDaysWereStoredIn) {
+  const TempFolder folder;
+  const std::string user = "Bj\xF6rn";  // a name from an older install, in Windows-1252
+  testing::StoreTotals(folder.path(), user, {2027, 3, 10}, 0, 0, "Sm\xC3\xB6rg\xC3\xA5s, caf\xE9");
+  std::ostringstream out;
+  WalkStoredDays(RangeWalkMode::kHtmlPage, {folder.path(), user, UserSettings{}, {2027, 3, 10}},
+                 out);
+  const std::string page = out.str();
+  EXPECT_NE(page.find("<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                      "charset=utf-8\">\r\n<title>Vesmira user data for Bj\xC3\xB6rn</title>"),
+            std::string::npos);
+  EXPECT_NE(page.find(">Sm\xC3\xB6rg\xC3\xA5s, caf\xC3\xA9</td>"), std::string::npos);
 }
 
 }  // namespace

@@ -176,7 +176,7 @@ TEST(PageWalk, UserWithoutStoredDaysGivesHeadAndClosingOnly) {
   std::ostringstream out;
   WalkStoredDays(RangeWalkMode::kHtmlPage, InputFor(folder, {2027, 3, 10}), out);
   EXPECT_EQ(out.str().find("<h3>"), std::string::npos);
-  EXPECT_EQ(SplitLines(out.str()).size(), 22u);  // 7 of the head, 15 of the closing
+  EXPECT_EQ(SplitLines(out.str()).size(), 23u);  // 8 of the head, 15 of the closing
 }
 
 TEST(YearWalk, UserWithoutStoredDaysLabelsEveryDayAndSumsNothing) {

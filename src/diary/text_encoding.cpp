@@ -1,0 +1,77 @@
+#include "diary/text_encoding.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vesmira {
+
+namespace {
+
+// Windows-1252's printable characters in 0x80..0x9F; the five unassigned bytes keep their
+// Latin-1 code points.
+constexpr std::array<char16_t, 32> kWindows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The length of the well-formed UTF-8 sequence that starts bytes, or 0 when none does.
+std::size_t Utf8SequenceLength(std::string_view bytes) {
+  const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char lead = at(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // beyond U+10FFFF
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const unsigned char c = at(i);
+    if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF)) return 0;
+  }
+  return length;
+}
+
+void AppendUtf8(std::string& text, char16_t code) {
+  if (code < 0x80) {
+    text += static_cast<char>(code);
+  } else if (code < 0x800) {
+    text += static_cast<char>(0xC0 | (code >> 6));
+    text += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    text += static_cast<char>(0xE0 | (code >> 12));
+    text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    text += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string StoredBytesToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    if (const std::size_t length = Utf8SequenceLength(bytes.substr(at))) {
+      text.append(bytes.substr(at, length));
+      at += length;
+      continue;
+    }
+    const auto byte = static_cast<unsigned char>(bytes[at++]);
+    AppendUtf8(text, byte <= 0x9F ? kWindows1252High[byte - 0x80] : char16_t{byte});
+  }
+  return text;
+}
+
+}  // namespace vesmira
