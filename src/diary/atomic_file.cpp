@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace vesmira {
@@ -15,12 +16,20 @@ namespace {
 // Keeps the temporary name within the file system's name limit for any target name.
 constexpr std::size_t kMaxStemLength = 200;
 
-mode_t NewFileMode(const std::filesystem::path& path) {
-  struct stat existing{};
-  if (::stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// Creates ".<stem>.<random>.tmp" in folder. Made with mode 0666, so the process's umask
+// applies as to any new file, without changing the umask even for a moment.
+int CreateTemporary(const std::filesystem::path& folder, const std::string& stem,
+                    std::string& name) {
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix(8, '0');
+    for (char& c : suffix) c = kDigits[random() % (sizeof kDigits - 1)];
+    name = (folder / ("." + stem + "." + suffix + ".tmp")).string();
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -48,9 +57,8 @@ std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
                                          std::string_view bytes) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   const std::string stem = path.filename().string().substr(0, kMaxStemLength);
-  std::string temporary = (folder / ("." + stem + ".XXXXXX.tmp")).string();
-
-  const int fd = ::mkostemps(temporary.data(), 4, O_CLOEXEC);
+  std::string temporary;
+  const int fd = CreateTemporary(folder, stem, temporary);
   if (fd < 0) return FileErrorFromErrno(errno, path);
 
   auto fail = [&](bool open) {
@@ -60,7 +68,11 @@ std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
     return FileErrorFromErrno(error, path);
   };
 
-  if (::fchmod(fd, NewFileMode(path)) != 0) return fail(true);
+  // A replaced file keeps its permissions.
+  if (struct stat existing{}; ::stat(path.c_str(), &existing) == 0 &&
+                              ::fchmod(fd, existing.st_mode & 07777) != 0) {
+    return fail(true);
+  }
   if (!WriteAll(fd, bytes)) return fail(true);
   if (::fsync(fd) != 0) return fail(true);
   if (::close(fd) != 0) return fail(false);
