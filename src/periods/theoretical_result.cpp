@@ -39,20 +39,21 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   TheoreticalResult result;
   result.day = DayColumn(energyInText, trainingText, input.settings);
 
-  // One pass over the month: the week is shown on the way, so the month includes it.
-  PeriodAccumulator month;
+  // One pass over the year, the week and the month shown on the way: each period starts
+  // today, so the sums after day 6 and day 30 are the week's and the month's, and no day
+  // file is read twice.
+  PeriodAccumulator sums;
   SpanDayPaths paths(input);
-  for (int t = 0; t < kMonthLength; ++t) {
-    if (!VisitSeriesDay(input, paths, t, series, month)) {
-      // The graphs draw a day without a record as a day of normal consumption and no
-      // training.
+  for (int t = 0; t < kYearLength; ++t) {
+    if (!VisitSeriesDay(input, paths, t, series, sums) && t < kMonthLength) {
+      // Within the month the graphs draw a day without a record as a day of normal
+      // consumption and no training; older missing days keep the graph command's pre-fill.
       series.dayValues[t] = series.trainingGraph != 0 ? 0 : input.settings.grundForbrukning;
     }
-    if (t == kWeekLength - 1) result.week = ShowSums(month.Sums(), input.settings);
+    if (t == kWeekLength - 1) result.week = ShowSums(sums.Sums(), input.settings);
+    if (t == kMonthLength - 1) result.month = ShowSums(sums.Sums(), input.settings);
   }
-  result.month = ShowSums(month.Sums(), input.settings);
-
-  result.year = ShowSums(WalkStoredDays(input, series), input.settings);
+  result.year = ShowSums(sums.Sums(), input.settings);
   return result;
 }
 
