@@ -12,9 +12,9 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "diary/energy_model.h"
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "periods/range_walk.h"
 

@@ -46,21 +46,21 @@ void BM_Calculate(benchmark::State& state) {
 }
 BENCHMARK(BM_Calculate)->Unit(benchmark::kMicrosecond);
 
-std::string ExportBytes(RangeWalkMode mode) {
+std::string ExportBytes(ExportKind mode) {
   std::ostringstream out;
-  WalkStoredDays(mode, YearWalkInput(), out);
+  WriteStoredDays(mode, YearWalkInput(), out);
   return out.str();
 }
 
 // The walk into memory, against the bare loop plus copying as many bytes.
-void WalkIntoMemory(benchmark::State& state, RangeWalkMode mode) {
+void WalkIntoMemory(benchmark::State& state, ExportKind mode) {
   const RangeWalkInput input = YearWalkInput();
   const std::string bytes = ExportBytes(mode);
   Paired(
       state, PairClock::kProcessor,
       [&] {
         std::ostringstream out;
-        WalkStoredDays(mode, input, out);
+        WriteStoredDays(mode, input, out);
         benchmark::DoNotOptimize(out.view().data());
       },
       [&] {
@@ -69,12 +69,12 @@ void WalkIntoMemory(benchmark::State& state, RangeWalkMode mode) {
         benchmark::DoNotOptimize(copy.data());
       });
 }
-BENCHMARK_CAPTURE(WalkIntoMemory, Page, RangeWalkMode::kHtmlPage)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(WalkIntoMemory, Sheet, RangeWalkMode::kDataSheet)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WalkIntoMemory, Page, ExportKind::kHtmlPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(WalkIntoMemory, Sheet, ExportKind::kDataSheet)->Unit(benchmark::kMicrosecond);
 
 // The export to a file, against the bare loop plus a bare atomic write of as many bytes; both
 // wait for the disk.
-void Export(benchmark::State& state, RangeWalkMode mode) {
+void Export(benchmark::State& state, ExportKind mode) {
   const RangeWalkInput input = YearWalkInput();
   const std::string bytes = ExportBytes(mode);
   const std::filesystem::path target = ScratchFolder("export") / "export.out";
@@ -89,8 +89,8 @@ void Export(benchmark::State& state, RangeWalkMode mode) {
         WriteFileBare(bareTarget, bytes);
       });
 }
-BENCHMARK_CAPTURE(Export, Page, RangeWalkMode::kHtmlPage)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Export, Sheet, RangeWalkMode::kDataSheet)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Export, Page, ExportKind::kHtmlPage)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Export, Sheet, ExportKind::kDataSheet)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vesmira::bench

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "diary/day_file.h"
-#include "diary/key_value.h"
-#include "diary/number_text.h"
+#include "storage/key_value.h"
+#include "storage/number_text.h"
 #include "fuzz_input.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string>
 
-#include "diary/key_value.h"
+#include "storage/key_value.h"
 #include "fuzz_input.h"
 #include "settings/properties_file.h"
 

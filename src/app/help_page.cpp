@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/prompts.h"
-#include "app/url_opener.h"
+#include "ui/prompts.h"
+#include "ui/url_opener.h"
 
 namespace vesmira {
 

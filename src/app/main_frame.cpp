@@ -13,7 +13,7 @@
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/splash_window.h"
-#include "app/stored_text.h"
+#include "ui/stored_text.h"
 #include "app/tips_dialog.h"
 #include "export/ui/export_commands.h"
 #include "graphs/ui/graph_commands.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/url_opener.h"
+#include "ui/url_opener.h"
 #include "build_config.h"
 
 namespace vesmira {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 #include "app/splash_window.h"
-#include "app/url_opener.h"
+#include "ui/url_opener.h"
 
 namespace vesmira {
 

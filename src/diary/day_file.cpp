@@ -4,9 +4,9 @@
 #include <sstream>
 #include <system_error>
 
-#include "diary/atomic_file.h"
-#include "diary/key_value.h"
-#include "diary/number_text.h"
+#include "storage/atomic_file.h"
+#include "storage/key_value.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 
@@ -39,22 +39,6 @@ DayFigures DayEntries::Figures() const {
   for (std::size_t i = 0; i < kActivityCount; ++i) figures.minutes[i] = ParseNumber(minutes[i]);
   figures.ovrigForbrukning = ParseNumber(ovrigForbrukning);
   return figures;
-}
-
-std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
-                                  std::string_view dateText) {
-  // One path made from one string: a year's walk makes 365 of them.
-  std::string text = dataFolder.native();
-  if (!text.empty() && text.back() != '/') text += '/';
-  text += kUsersFolderName;
-  text += '/';
-  text += user;
-  // With no user name the day lies in the users folder itself.
-  if (!user.empty()) text += '/';
-  text += user;
-  text += '.';
-  text += dateText;
-  return std::filesystem::path(std::move(text));
 }
 
 void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,

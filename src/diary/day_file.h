@@ -10,12 +10,12 @@
 
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
-#include "diary/file_error.h"
+#include "storage/data_paths.h"
+#include "storage/file_error.h"
 
 namespace vesmira {
 
 inline constexpr std::string_view kNotePlaceholder = "Diet Diary Notes";
-inline constexpr std::string_view kUsersFolderName = "users";
 
 // The texts of one day as the form holds them, in file order.
 struct DayEntries {
@@ -38,10 +38,6 @@ struct DayRecord {
   std::int32_t ovrigForbrukning = 0;
   std::string diaryNote;
 };
-
-// users/U/U.DD-MM-YYYY below the data folder.
-std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
-                                  std::string_view dateText);
 
 // The 67 lines and the note. "dagEnergiSum" is the number of energyInText minus the number
 // of trainingText; "dagBortTrandade" is trainingText as it stands.

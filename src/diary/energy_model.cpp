@@ -1,6 +1,6 @@
 #include "diary/energy_model.h"
 
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 

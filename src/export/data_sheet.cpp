@@ -4,8 +4,8 @@
 #include <string>
 
 #include "diary/diary_tables.h"
-#include "diary/key_value.h"
-#include "diary/number_text.h"
+#include "storage/key_value.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 
 // The comma-separated sheet of meals, minutes and other consumption: a header line, one

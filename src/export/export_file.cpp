@@ -1,18 +1,50 @@
 #include "export/export_file.h"
 
+#include <ostream>
 #include <sstream>
 
-#include "diary/atomic_file.h"
+#include "diary/day_file.h"
+#include "export/data_sheet.h"
+#include "export/html_page.h"
+#include "storage/atomic_file.h"
 
 namespace vesmira {
 
-std::optional<FileError> ExportStoredDays(RangeWalkMode mode, const RangeWalkInput& input,
+void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream& out) {
+  const bool page = kind == ExportKind::kHtmlPage;
+  if (page) {
+    WriteHtmlHead(out, input.user);
+  } else {
+    WriteSheetHeader(out);
+  }
+  SpanDayPaths paths(input);
+  for (int t = 0; t < kYearLength; ++t) {
+    // A failed stream takes no more bytes: no point in reading the rest.
+    if (!out) break;
+    const CalendarDate date = SpanDay(input.today, t);
+    DayRecord record;
+    const bool stored = ReadDayRecord(paths.For(date), record);
+    if (page) {
+      if (stored) WriteHtmlRow(out, date, record.diaryNote);
+    } else if (stored) {
+      WriteSheetRow(out, date, record);
+    } else {
+      WriteSheetMissingRow(out, date);
+    }
+  }
+  if (page) {
+    WriteHtmlClosing(out);
+  } else {
+    WriteSheetClosing(out);
+  }
+}
+
+std::optional<FileError> ExportStoredDays(ExportKind kind, const RangeWalkInput& input,
                                           const std::filesystem::path& target) {
-  if (mode == RangeWalkMode::kYearResult) return FileError{FileErrorCause::kGeneric, target};
   // A year of rows is a few tens of kilobytes: the whole page is made in memory, so the
   // file on disk is only ever the old one or the complete new one.
   std::ostringstream bytes;
-  WalkStoredDays(mode, input, bytes);
+  WriteStoredDays(kind, input, bytes);
   if (!bytes) return FileError{FileErrorCause::kGeneric, target};
   return AtomicWriteFile(target, bytes.view());
 }

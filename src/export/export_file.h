@@ -1,18 +1,29 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 #include "periods/range_walk.h"
 
 namespace vesmira {
 
-// Writes the page (kHtmlPage) or the sheet (kDataSheet) to target whole or not at all: the
+enum class ExportKind {
+  kHtmlPage,   // the page of diary notes
+  kDataSheet,  // the comma-separated sheet of meals and minutes
+};
+
+// Writes the page or the sheet of today and the 364 days before it, newest first. The walk
+// stores nothing itself: the caller saves the day shown on the form (SaveDay) first, so that
+// the day being edited is visited with its current values.
+void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream& out);
+
+// Writes the page or the sheet to target whole or not at all: the
 // bytes go to a temporary file beside it that is renamed into place, so a failed export
 // leaves no half-written file and an existing file as it was. The caller saves the day shown
-// on the form (SaveDay) first. kYearResult makes no file and is returned as an error.
-[[nodiscard]] std::optional<FileError> ExportStoredDays(RangeWalkMode mode,
+// on the form (SaveDay) first.
+[[nodiscard]] std::optional<FileError> ExportStoredDays(ExportKind kind,
                                                         const RangeWalkInput& input,
                                                         const std::filesystem::path& target);
 

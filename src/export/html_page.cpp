@@ -3,8 +3,8 @@
 #include <ostream>
 
 #include "build_config.h"
-#include "diary/key_value.h"
-#include "diary/text_encoding.h"
+#include "storage/key_value.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 
 // The page of diary notes: a head, two table rows per stored day, newest first, and a
 // closing link to the product's home page. Every line ends with CR LF.

@@ -5,7 +5,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 

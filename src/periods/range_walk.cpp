@@ -5,9 +5,7 @@
 #include <ostream>
 
 #include "diary/day_file.h"
-#include "diary/number_text.h"
-#include "export/data_sheet.h"
-#include "export/html_page.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 
@@ -46,36 +44,6 @@ bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, Gra
                             ? totals->energySum
                             : SaturateToInt32(std::llabs(std::int64_t{totals->training}));
   return true;
-}
-
-void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out) {
-  if (mode == RangeWalkMode::kYearResult) return;
-  const bool page = mode == RangeWalkMode::kHtmlPage;
-  if (page) {
-    WriteHtmlHead(out, input.user);
-  } else {
-    WriteSheetHeader(out);
-  }
-  SpanDayPaths paths(input);
-  for (int t = 0; t < kYearLength; ++t) {
-    // A failed stream takes no more bytes: no point in reading the rest.
-    if (!out) break;
-    const CalendarDate date = SpanDay(input.today, t);
-    DayRecord record;
-    const bool stored = ReadDayRecord(paths.For(date), record);
-    if (page) {
-      if (stored) WriteHtmlRow(out, date, record.diaryNote);
-    } else if (stored) {
-      WriteSheetRow(out, date, record);
-    } else {
-      WriteSheetMissingRow(out, date);
-    }
-  }
-  if (page) {
-    WriteHtmlClosing(out);
-  } else {
-    WriteSheetClosing(out);
-  }
 }
 
 PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series) {

@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "diary/energy_model.h"
 #include "graphs/graph_series.h"
@@ -20,12 +20,6 @@ inline constexpr int kYearLength = 365;
 // Day t of a span: today minus t calendar days. Stepping by calendar days, never by
 // 86,400 seconds, visits every day exactly once across a daylight-saving change.
 CalendarDate SpanDay(const CalendarDate& today, int t);
-
-enum class RangeWalkMode {
-  kHtmlPage,    // the page of diary notes
-  kDataSheet,   // the comma-separated sheet of meals and minutes
-  kYearResult,  // the Year column and the graph series
-};
 
 // Whose days a walk visits and the day its span ends on. Nothing comes from globals or
 // the clock, so a walk can be run "on 1 January" or "on 29 February".
@@ -77,14 +71,7 @@ class SpanDayPaths {
 bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
                     PeriodAccumulator& period);
 
-// The walks store nothing themselves: the caller saves the day shown on the form (SaveDay)
-// first, so that the day being edited is visited with its current values.
-
-// kHtmlPage and kDataSheet: writes the page or the sheet of today and the 364 days before
-// it, newest first. kYearResult writes nothing (use the overload below).
-void WalkStoredDays(RangeWalkMode mode, const RangeWalkInput& input, std::ostream& out);
-
-// kYearResult: relabels all 365 days of series, sets the value of every stored day (its
+// Relabels all 365 days of series, sets the value of every stored day (its
 // energy sum, or its absolute training with the training-graph flag) and returns the
 // year's sums. Values of missing days keep what they held: the graph commands pre-fill them.
 PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 

@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "diary/atomic_file.h"
-#include "diary/key_value.h"
-#include "diary/number_text.h"
+#include "storage/atomic_file.h"
+#include "storage/key_value.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 

@@ -9,7 +9,7 @@
 
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 
 namespace vesmira {
 

@@ -64,18 +64,6 @@ bool HasOwnFolder(std::string_view user) { return !user.empty() && user != "." &
 
 }  // namespace
 
-fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
-
-fs::path PropertiesFilePath(const fs::path& dataFolder, std::string_view user) {
-  std::string fileName(user);
-  fileName += kPropertiesExtension;
-  return UsersFolder(dataFolder) / fileName;
-}
-
-fs::path UserFolderPath(const fs::path& dataFolder, std::string_view user) {
-  return UsersFolder(dataFolder) / std::string(user);
-}
-
 std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
   std::vector<std::string> names = FileNamesEndingIn(dataFolder, kPropertiesExtension);
   for (auto& name : names) name = RemoveAll(std::move(name), kPropertiesExtension);

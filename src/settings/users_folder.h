@@ -6,19 +6,13 @@
 #include <string_view>
 #include <vector>
 
-#include "diary/file_error.h"
+#include "storage/data_paths.h"
+#include "storage/file_error.h"
 
 // The users folder: a user exists exactly when users/N.properties exists.
 namespace vesmira {
 
-inline constexpr std::string_view kPropertiesExtension = ".properties";
 inline constexpr std::string_view kLegacyPropertiesExtension = ".propertys";
-
-std::filesystem::path UsersFolder(const std::filesystem::path& dataFolder);
-std::filesystem::path PropertiesFilePath(const std::filesystem::path& dataFolder,
-                                         std::string_view user);
-std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
-                                     std::string_view user);
 
 // The user names of the regular files whose names end in ".properties", every
 // ".properties" removed, in ascending byte order of the file names. A missing folder

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/tips_dialog.h"
-#include "app/url_opener.h"
+#include "ui/url_opener.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
 

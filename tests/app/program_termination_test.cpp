@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "diary/atomic_file.h"
-#include "diary/calendar_date.h"
+#include "storage/atomic_file.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"

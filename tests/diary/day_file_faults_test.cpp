@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "diary/day_file.h"
-#include "diary/file_error.h"
-#include "diary/number_text.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 #include "support/temp_folder.h"

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <sstream>
 
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 namespace vesmira {
 namespace {

@@ -56,7 +56,7 @@ TEST(DataSheetExport, StoredDaysBesideMissingDaysMatchTheGoldenFile) {
   const RangeWalkInput input{folder.path(), "Anna", UserSettings{}, {2027, 1, 2}};
   const std::filesystem::path target = folder.path() / "diet.xls";
 
-  ASSERT_FALSE(ExportStoredDays(RangeWalkMode::kDataSheet, input, target).has_value());
+  ASSERT_FALSE(ExportStoredDays(ExportKind::kDataSheet, input, target).has_value());
   const std::string sheet = ReadFileBytes(target).value_or("");
   EXPECT_EQ(sheet, testing::GoldenBytes("sheet_two_stored_days.xls"));
 

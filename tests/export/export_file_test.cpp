@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "support/stored_days.h"
 #include "support/temp_folder.h"
 
@@ -28,7 +28,7 @@ TEST(ExportStoredDays, WritesWhatTheWalkWritesAndReplacesAnOldFileWhole) {
   const TempFolder data;
   testing::StoreTotals(data.path(), "Anna", {2027, 3, 10}, 2300, 0, "today");
   const TempFolder out;
-  for (const RangeWalkMode mode : {RangeWalkMode::kHtmlPage, RangeWalkMode::kDataSheet}) {
+  for (const ExportKind mode : {ExportKind::kHtmlPage, ExportKind::kDataSheet}) {
     const std::filesystem::path target = out.path() / "export";
     {
       std::ofstream old(target, std::ios::binary);
@@ -36,7 +36,7 @@ TEST(ExportStoredDays, WritesWhatTheWalkWritesAndReplacesAnOldFileWhole) {
     }
     ASSERT_FALSE(ExportStoredDays(mode, InputFor(data), target).has_value());
     std::ostringstream expected;
-    WalkStoredDays(mode, InputFor(data), expected);
+    WriteStoredDays(mode, InputFor(data), expected);
     EXPECT_EQ(ReadFileBytes(target), expected.str());
     EXPECT_EQ(EntryCount(out.path()), 1u);
   }
@@ -51,7 +51,7 @@ TEST(ExportStoredDays, FileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) 
   const std::filesystem::path folderTarget = out.path() / "a-folder";
   std::filesystem::create_directory(folderTarget);
 
-  for (const RangeWalkMode mode : {RangeWalkMode::kHtmlPage, RangeWalkMode::kDataSheet}) {
+  for (const ExportKind mode : {ExportKind::kHtmlPage, ExportKind::kDataSheet}) {
     const std::filesystem::path beneathFile = regularFile / "Diet.html";
     const auto error = ExportStoredDays(mode, InputFor(data), beneathFile);
     ASSERT_TRUE(error.has_value());
@@ -63,13 +63,6 @@ TEST(ExportStoredDays, FileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) 
   EXPECT_EQ(ReadFileBytes(regularFile), "keep");
   EXPECT_EQ(EntryCount(out.path()), 2u);
   EXPECT_EQ(EntryCount(folderTarget), 0u);
-}
-
-TEST(ExportStoredDays, YearModeMakesNoFile) {
-  const TempFolder data;
-  const std::filesystem::path target = data.path() / "dummyName.txt";
-  EXPECT_TRUE(ExportStoredDays(RangeWalkMode::kYearResult, InputFor(data), target).has_value());
-  EXPECT_FALSE(std::filesystem::exists(target));
 }
 
 }  // namespace

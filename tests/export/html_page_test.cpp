@@ -67,7 +67,7 @@ TEST(HtmlExport, PageOfTwoStoredDaysMatchesTheGoldenFileAndIsWellFormed) {
   const RangeWalkInput input{folder.path(), user, UserSettings{}, {2027, 3, 10}};
   const std::filesystem::path target = folder.path() / "Diet.html";
 
-  ASSERT_FALSE(ExportStoredDays(RangeWalkMode::kHtmlPage, input, target).has_value());
+  ASSERT_FALSE(ExportStoredDays(ExportKind::kHtmlPage, input, target).has_value());
   const std::string page = ReadFileBytes(target).value_or("");
   EXPECT_EQ(page, testing::WithBuiltHomePage(testing::GoldenBytes("page_two_stored_days.html")));
   EXPECT_EQ(MarkupFault(page), "");
@@ -79,7 +79,7 @@ TEST(HtmlExport, RowsShowTheWholeNoteAndAnEmptyNoteAsEmpty) {
   testing::StoreTotals(folder.path(), "Anna", {2027, 3, 10}, 0, 0, "");
   testing::StoreTotals(folder.path(), "Anna", {2027, 3, 9}, 0, 0, longNote + "\nend");
   std::ostringstream out;
-  WalkStoredDays(RangeWalkMode::kHtmlPage, {folder.path(), "Anna", UserSettings{}, {2027, 3, 10}},
+  WriteStoredDays(ExportKind::kHtmlPage, {folder.path(), "Anna", UserSettings{}, {2027, 3, 10}},
                  out);
   const std::string page = out.str();
   EXPECT_NE(page.find("<h3>10-03-2027</h3></td><td align=\"left\"></td>\r\n"), std::string::npos);
@@ -100,7 +100,7 @@ TEST(HtmlExport, ThePageIsUtf8WhateverTheDaysWereStoredIn) {
   const std::string user = "Bj\xF6rn";  // a name from an older install, in Windows-1252
   testing::StoreTotals(folder.path(), user, {2027, 3, 10}, 0, 0, "Sm\xC3\xB6rg\xC3\xA5s, caf\xE9");
   std::ostringstream out;
-  WalkStoredDays(RangeWalkMode::kHtmlPage, {folder.path(), user, UserSettings{}, {2027, 3, 10}},
+  WriteStoredDays(ExportKind::kHtmlPage, {folder.path(), user, UserSettings{}, {2027, 3, 10}},
                  out);
   const std::string page = out.str();
   EXPECT_NE(page.find("<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; "

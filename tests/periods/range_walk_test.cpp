@@ -1,5 +1,7 @@
 #include "periods/range_walk.h"
 
+#include "export/export_file.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -49,7 +51,7 @@ RangeWalkInput InputFor(const TempFolder& folder, CalendarDate today) {
 
 std::string Sheet(const RangeWalkInput& input) {
   std::ostringstream out;
-  WalkStoredDays(RangeWalkMode::kDataSheet, input, out);
+  WriteStoredDays(ExportKind::kDataSheet, input, out);
   return out.str();
 }
 
@@ -174,7 +176,7 @@ TEST(PageWalk, UserWithoutStoredDaysGivesHeadAndClosingOnly) {
   const TempFolder folder;
   StoreTotals(folder.path(), "Anna", {2026, 3, 10}, 0, 0);  // one day too old
   std::ostringstream out;
-  WalkStoredDays(RangeWalkMode::kHtmlPage, InputFor(folder, {2027, 3, 10}), out);
+  WriteStoredDays(ExportKind::kHtmlPage, InputFor(folder, {2027, 3, 10}), out);
   EXPECT_EQ(out.str().find("<h3>"), std::string::npos);
   EXPECT_EQ(SplitLines(out.str()).size(), 23u);  // 8 of the head, 15 of the closing
 }

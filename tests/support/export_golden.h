@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "build_config.h"
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 
 namespace vesmira::testing {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 namespace vesmira::testing {
 

@@ -23,11 +23,11 @@
 #include <system_error>
 #include <utility>
 
-#include "app/prompts.h"
-#include "app/stored_text.h"
-#include "app/url_opener.h"
-#include "diary/file_error.h"
-#include "diary/number_text.h"
+#include "ui/prompts.h"
+#include "ui/stored_text.h"
+#include "ui/url_opener.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 #include "graphs/graph_series.h"
 
 class QAbstractButton;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/prompts.h"
+#include "ui/prompts.h"
 #include "diary/ui/vesmira_view.h"
 #include "export/export_file.h"
 #include "periods/ui/calculate_command.h"
@@ -14,7 +14,7 @@ namespace vesmira {
 
 namespace {
 
-void RunExport(CVesmiraView& view, RangeWalkMode mode, const Prompts::SaveRequest& request) {
+void RunExport(CVesmiraView& view, ExportKind mode, const Prompts::SaveRequest& request) {
   Prompts& prompts = view.GetPrompts();
   const Prompts::SaveAnswer answer = prompts.AskSaveFileName(&view, request);
   switch (answer.outcome) {
@@ -39,7 +39,7 @@ void RunExport(CVesmiraView& view, RangeWalkMode mode, const Prompts::SaveReques
 }  // namespace
 
 void ExportToHtml(CVesmiraView& view) {
-  RunExport(view, RangeWalkMode::kHtmlPage,
+  RunExport(view, ExportKind::kHtmlPage,
             {QStringLiteral("Diet.html"),
              QStringLiteral("html"),
              {QStringLiteral("HTML (*.html)"), QStringLiteral("HTM (*.htm)"),
@@ -47,7 +47,7 @@ void ExportToHtml(CVesmiraView& view) {
 }
 
 void ExportToDataSheet(CVesmiraView& view) {
-  RunExport(view, RangeWalkMode::kDataSheet,
+  RunExport(view, ExportKind::kDataSheet,
             {QStringLiteral("diet.xls"),
              QStringLiteral("xls"),
              {QStringLiteral("Data sheet Files (*.xls)"),

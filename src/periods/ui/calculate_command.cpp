@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/stored_text.h"
+#include "ui/stored_text.h"
 #include "diary/ui/vesmira_view.h"
 #include "periods/theoretical_result.h"
 

@@ -11,11 +11,11 @@
 #include <optional>
 #include <utility>
 
-#include "app/prompts.h"
-#include "app/stored_text.h"
+#include "ui/prompts.h"
+#include "ui/stored_text.h"
 #include "diary/energy_model.h"
-#include "diary/file_error.h"
-#include "diary/number_text.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
 #include "settings/properties_file.h"
 
 namespace vesmira {

@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/prompts.h"
-#include "app/stored_text.h"
-#include "diary/file_error.h"
+#include "ui/prompts.h"
+#include "ui/stored_text.h"
+#include "storage/file_error.h"
 #include "settings/users_folder.h"
 
 namespace vesmira {

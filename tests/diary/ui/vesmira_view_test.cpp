@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <memory>
 
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 #include "settings/users_folder.h"
 #include "support/ui/form_fixture.h"
 

@@ -8,7 +8,7 @@
 #include <type_traits>
 
 #include "app/main_frame.h"
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 #include "diary/ui/vesmira_view.h"
 #include "support/diary_folder.h"
 #include "support/ui/scripted_prompts.h"

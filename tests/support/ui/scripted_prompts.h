@@ -4,8 +4,8 @@
 #include <QString>
 #include <QUrl>
 
-#include "app/prompts.h"
-#include "app/url_opener.h"
+#include "ui/prompts.h"
+#include "ui/url_opener.h"
 
 namespace vesmira::testing {
 

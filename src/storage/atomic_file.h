@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 
 namespace vesmira {
 

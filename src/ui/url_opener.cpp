@@ -1,4 +1,4 @@
-#include "app/url_opener.h"
+#include "ui/url_opener.h"
 
 #include <QDesktopServices>
 

@@ -1,4 +1,4 @@
-#include "diary/calendar_date.h"
+#include "storage/calendar_date.h"
 
 #include <gtest/gtest.h>
 

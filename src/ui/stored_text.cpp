@@ -1,10 +1,10 @@
-#include "app/stored_text.h"
+#include "ui/stored_text.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include "diary/text_encoding.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 

@@ -1,4 +1,4 @@
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

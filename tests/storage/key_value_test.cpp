@@ -1,4 +1,4 @@
-#include "diary/key_value.h"
+#include "storage/key_value.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-#include "diary/atomic_file.h"
+#include "storage/atomic_file.h"
 
 // The text syntax of every data file: section lines ("***Title") and entries of three
 // lines (key, value, empty line). Files hold CR LF line ends; in memory a line end is "\n".

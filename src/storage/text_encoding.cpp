@@ -1,4 +1,4 @@
-#include "diary/text_encoding.h"
+#include "storage/text_encoding.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "diary/number_text.h"
+#include "storage/number_text.h"
 
 #include <cstdio>
 #include <limits>

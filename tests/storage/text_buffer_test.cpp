@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "diary/day_file.h"
-#include "diary/key_value.h"
+#include "storage/key_value.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {

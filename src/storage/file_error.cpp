@@ -1,4 +1,4 @@
-#include "diary/file_error.h"
+#include "storage/file_error.h"
 
 #include <cerrno>
 #include <string_view>

@@ -1,0 +1,35 @@
+#include "storage/data_paths.h"
+
+#include <string>
+
+namespace vesmira {
+
+namespace fs = std::filesystem;
+
+fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
+
+fs::path PropertiesFilePath(const fs::path& dataFolder, std::string_view user) {
+  std::string fileName(user);
+  fileName += kPropertiesExtension;
+  return UsersFolder(dataFolder) / fileName;
+}
+
+fs::path UserFolderPath(const fs::path& dataFolder, std::string_view user) {
+  return UsersFolder(dataFolder) / std::string(user);
+}
+
+fs::path DayFilePath(const fs::path& dataFolder, std::string_view user, std::string_view dateText) {
+  // One path made from one string: a year's walk makes 365 of them.
+  std::string text = dataFolder.native();
+  if (!text.empty() && text.back() != '/') text += '/';
+  text += kUsersFolderName;
+  text += '/';
+  text += user;
+  if (!user.empty()) text += '/';
+  text += user;
+  text += '.';
+  text += dateText;
+  return fs::path(std::move(text));
+}
+
+}  // namespace vesmira

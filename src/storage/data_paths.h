@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Every path below the data folder, the folder that holds users/:
+//   users/U.properties      the settings of user U
+//   users/U/                the folder of U's days
+//   users/U/U.DD-MM-YYYY    one day of U
+namespace vesmira {
+
+inline constexpr std::string_view kUsersFolderName = "users";
+inline constexpr std::string_view kPropertiesExtension = ".properties";
+
+std::filesystem::path UsersFolder(const std::filesystem::path& dataFolder);
+std::filesystem::path PropertiesFilePath(const std::filesystem::path& dataFolder,
+                                         std::string_view user);
+std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
+                                     std::string_view user);
+// With no user name the day lies in the users folder itself.
+std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
+                                  std::string_view dateText);
+
+}  // namespace vesmira
