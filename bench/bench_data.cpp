@@ -12,11 +12,11 @@
 #include <stdexcept>
 #include <system_error>
 
-#include "storage/atomic_file.h"
 #include "diary/energy_model.h"
-#include "storage/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "storage/atomic_file.h"
+#include "storage/number_text.h"
 
 namespace vesmira::bench {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "periods/range_walk.h"
+#include "storage/calendar_date.h"
 
 // The stored diaries the benchmarks run over, made once per run in the temporary folder and
 // removed at exit.

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "diary/day_file.h"
+#include "fuzz_input.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
-#include "fuzz_input.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "storage/key_value.h"
 #include "fuzz_input.h"
+#include "storage/key_value.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <sstream>
 #include <string>
 
-#include "storage/key_value.h"
 #include "fuzz_input.h"
 #include "settings/properties_file.h"
+#include "storage/key_value.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/url_opener.h"
 #include "build_config.h"
+#include "ui/url_opener.h"
 
 namespace vesmira {
 

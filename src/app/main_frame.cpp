@@ -13,12 +13,12 @@
 #include "app/about_dialog.h"
 #include "app/help_page.h"
 #include "app/splash_window.h"
-#include "ui/stored_text.h"
 #include "app/tips_dialog.h"
 #include "export/ui/export_commands.h"
 #include "graphs/ui/graph_commands.h"
 #include "periods/ui/calculate_command.h"
 #include "settings/ui/settings_commands.h"
+#include "ui/stored_text.h"
 
 namespace vesmira {
 

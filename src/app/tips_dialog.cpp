@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/url_opener.h"
 #include "build_config.h"
+#include "ui/url_opener.h"
 
 namespace vesmira {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "ui/prompts.h"
 #include "app/splash_window.h"
+#include "ui/prompts.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {

@@ -60,8 +60,8 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }
 
-std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
-                                      const DayEntries& entries, std::string_view energyInText,
+std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
+                                      std::string_view energyInText,
                                       std::string_view trainingText) {
   // A day is never lost for want of its user's folder.
   if (path.has_parent_path()) {
@@ -76,7 +76,8 @@ std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
 
 DayEntries ReadDayFile(std::istream& in) {
   DayEntries entries;
-  for (std::size_t i = 0; i < kMealCount; ++i) entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
+  for (std::size_t i = 0; i < kMealCount; ++i)
+    entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     entries.minutes[i] = ReadValue(in, kActivities[i].minutesKey);
   }
@@ -102,10 +103,12 @@ void ReadDayRecord(std::istream& in, DayRecord& record) {
 }
 
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
-  return ReadTextFile(path, [&record](std::istream& in) {
-           ReadDayRecord(in, record);
-           return true;
-         }).has_value();
+  return ReadTextFile(path,
+                      [&record](std::istream& in) {
+                        ReadDayRecord(in, record);
+                        return true;
+                      })
+      .has_value();
 }
 
 DayTotals ReadDayTotals(std::istream& in) {

@@ -2,8 +2,8 @@
 
 #include <iosfwd>
 
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
+#include "storage/calendar_date.h"
 
 // The comma-separated sheet of meals, minutes and other consumption: a header line, one
 // line per day, newest first, and a closing line. No field is quoted; every line ends with

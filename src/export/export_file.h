@@ -4,8 +4,8 @@
 #include <iosfwd>
 #include <optional>
 
-#include "storage/file_error.h"
 #include "periods/range_walk.h"
+#include "storage/file_error.h"
 
 namespace vesmira {
 

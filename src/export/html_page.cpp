@@ -57,13 +57,13 @@ void WriteNoteText(std::ostream& out, std::string_view note) {
 
 void WriteHtmlHead(std::ostream& out, std::string_view user) {
   out << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">" << kLineEnd << "<html>"
-      << kLineEnd << "<head>" << kLineEnd
+      << kLineEnd << "<head>"
+      << kLineEnd
       // The page is UTF-8 whatever the days were stored in, and says so, or a browser
       // guesses and shows every letter beyond ASCII wrongly.
       << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">" << kLineEnd
-      << "<title>Vesmira user data for " << EscapeHtml(StoredBytesToUtf8(user))
-      << "</title>" << kLineEnd << "</head>" << kLineEnd << "<body>" << kLineEnd << "<table>"
-      << kLineEnd;
+      << "<title>Vesmira user data for " << EscapeHtml(StoredBytesToUtf8(user)) << "</title>"
+      << kLineEnd << "</head>" << kLineEnd << "<body>" << kLineEnd << "<table>" << kLineEnd;
 }
 
 void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view note) {

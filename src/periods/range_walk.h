@@ -5,10 +5,10 @@
 #include <iosfwd>
 #include <string>
 
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "diary/energy_model.h"
 #include "graphs/graph_series.h"
+#include "storage/calendar_date.h"
 
 namespace vesmira {
 

@@ -69,8 +69,8 @@ std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
   };
 
   // A replaced file keeps its permissions.
-  if (struct stat existing{}; ::stat(path.c_str(), &existing) == 0 &&
-                              ::fchmod(fd, existing.st_mode & 07777) != 0) {
+  if (struct stat existing{};
+      ::stat(path.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
     return fail(true);
   }
   if (!WriteAll(fd, bytes)) return fail(true);

@@ -28,8 +28,7 @@ QMessageBox::Icon ToQtIcon(Prompts::Icon icon) {
 Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Icon icon,
                                        Buttons buttons) {
   QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text,
-                  buttons == Buttons::kYesNo ? QMessageBox::Yes | QMessageBox::No
-                                             : QMessageBox::Ok,
+                  buttons == Buttons::kYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                   parent);
   const int result = box.exec();
   if (buttons == Buttons::kOk) return Answer::kOk;

@@ -6,9 +6,9 @@
 #include <QTest>
 
 #include "app/tips_dialog.h"
-#include "ui/url_opener.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
+#include "ui/url_opener.h"
 
 using vesmira::CAboutDialog;
 using vesmira::CTipsDialog;

@@ -9,11 +9,11 @@
 #include <fstream>
 #include <string>
 
-#include "storage/atomic_file.h"
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "storage/atomic_file.h"
+#include "storage/calendar_date.h"
 #include "support/diary_folder.h"
 
 using namespace vesmira;

@@ -22,12 +22,12 @@
 #include <string>
 #include <vector>
 
-#include "storage/atomic_file.h"
 #include "diary/day_file.h"
-#include "storage/file_error.h"
-#include "storage/number_text.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "storage/atomic_file.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
 #include "support/temp_folder.h"
 
 namespace vesmira {

@@ -30,7 +30,9 @@ DayEntries CyclingDay() {
   return entries;
 }
 
-std::string Golden() { return ReadBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "day_626_574.txt"); }
+std::string Golden() {
+  return ReadBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "day_626_574.txt");
+}
 
 TEST(DayFile, PathsNameTheUserTwice) {
   EXPECT_EQ(DayFilePath("/d", "Anna", "06-12-2026"), "/d/users/Anna/Anna.06-12-2026");

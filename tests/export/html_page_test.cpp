@@ -80,7 +80,7 @@ TEST(HtmlExport, RowsShowTheWholeNoteAndAnEmptyNoteAsEmpty) {
   testing::StoreTotals(folder.path(), "Anna", {2027, 3, 9}, 0, 0, longNote + "\nend");
   std::ostringstream out;
   WriteStoredDays(ExportKind::kHtmlPage, {folder.path(), "Anna", UserSettings{}, {2027, 3, 10}},
-                 out);
+                  out);
   const std::string page = out.str();
   EXPECT_NE(page.find("<h3>10-03-2027</h3></td><td align=\"left\"></td>\r\n"), std::string::npos);
   EXPECT_NE(page.find("<h3>09-03-2027</h3></td><td align=\"left\">" + longNote + "\r\nend</td>"),
@@ -100,8 +100,7 @@ TEST(HtmlExport, ThePageIsUtf8WhateverTheDaysWereStoredIn) {
   const std::string user = "Bj\xF6rn";  // a name from an older install, in Windows-1252
   testing::StoreTotals(folder.path(), user, {2027, 3, 10}, 0, 0, "Sm\xC3\xB6rg\xC3\xA5s, caf\xE9");
   std::ostringstream out;
-  WriteStoredDays(ExportKind::kHtmlPage, {folder.path(), user, UserSettings{}, {2027, 3, 10}},
-                 out);
+  WriteStoredDays(ExportKind::kHtmlPage, {folder.path(), user, UserSettings{}, {2027, 3, 10}}, out);
   const std::string page = out.str();
   EXPECT_NE(page.find("<head>\r\n<meta http-equiv=\"Content-Type\" content=\"text/html; "
                       "charset=utf-8\">\r\n<title>Vesmira user data for Bj\xC3\xB6rn</title>"),

@@ -1,7 +1,5 @@
 #include "periods/range_walk.h"
 
-#include "export/export_file.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "export/export_file.h"
 #include "support/stored_days.h"
 #include "support/temp_folder.h"
 

@@ -61,7 +61,8 @@ TEST(PropertiesFile, TheDialogsFileHoldsTheTextsAsTyped) {
   WriteProperties(out, texts);
   const std::string bytes = out.str();
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 47);
-  EXPECT_TRUE(bytes.starts_with("***Installningar\r\ngrundForbrukning\r\n2500 kcal\r\n\r\nmal\r\n\r\n\r\n"));
+  EXPECT_TRUE(bytes.starts_with(
+      "***Installningar\r\ngrundForbrukning\r\n2500 kcal\r\n\r\nmal\r\n\r\n\r\n"));
   EXPECT_TRUE(bytes.ends_with("trapporKal\r\n11\r\n\r\npoundFlag\r\n1\r\n\r\n"));
 
   std::istringstream in(bytes);
@@ -84,9 +85,8 @@ TEST(PropertiesFile, AMissingKeyReadsItselfAndEveryLaterKeyAsZero) {
 }
 
 TEST(PropertiesFile, ValuesReadByTheNumberRule) {
-  std::istringstream in(
-      "grundForbrukning\n  42\n\nmal\nkcal\n\ncykelingKal\n" + std::string(45, '1') +
-      "\n\nlopningKal\n-7x\n\n");
+  std::istringstream in("grundForbrukning\n  42\n\nmal\nkcal\n\ncykelingKal\n" +
+                        std::string(45, '1') + "\n\nlopningKal\n-7x\n\n");
   const UserSettings settings = ReadProperties(in);
   EXPECT_EQ(settings.grundForbrukning, 42);
   EXPECT_EQ(settings.mal, 0);

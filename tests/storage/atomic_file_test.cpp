@@ -9,7 +9,7 @@ namespace vesmira {
 namespace {
 
 mode_t ModeOf(const std::filesystem::path& path) {
-  struct stat status{};
+  struct stat status {};
   EXPECT_EQ(::stat(path.c_str(), &status), 0);
   return status.st_mode & 07777;
 }

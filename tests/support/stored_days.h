@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
+#include "storage/calendar_date.h"
 #include "storage/number_text.h"
 
 namespace vesmira::testing {

@@ -23,13 +23,13 @@
 #include <system_error>
 #include <utility>
 
+#include "settings/properties_file.h"
+#include "settings/users_folder.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 #include "ui/url_opener.h"
-#include "storage/file_error.h"
-#include "storage/number_text.h"
-#include "settings/properties_file.h"
-#include "settings/users_folder.h"
 
 namespace vesmira {
 

@@ -8,12 +8,12 @@
 #include <optional>
 #include <string>
 
-#include "storage/calendar_date.h"
 #include "diary/day_file.h"
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
-#include "storage/file_error.h"
 #include "graphs/graph_series.h"
+#include "storage/calendar_date.h"
+#include "storage/file_error.h"
 
 class QAbstractButton;
 class QComboBox;

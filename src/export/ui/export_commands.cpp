@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "ui/prompts.h"
 #include "diary/ui/vesmira_view.h"
 #include "export/export_file.h"
 #include "periods/ui/calculate_command.h"
+#include "ui/prompts.h"
 
 namespace vesmira {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "ui/stored_text.h"
 #include "diary/ui/vesmira_view.h"
 #include "periods/theoretical_result.h"
+#include "ui/stored_text.h"
 
 namespace vesmira {
 

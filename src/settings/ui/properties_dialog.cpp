@@ -11,12 +11,12 @@
 #include <optional>
 #include <utility>
 
-#include "ui/prompts.h"
-#include "ui/stored_text.h"
 #include "diary/energy_model.h"
+#include "settings/properties_file.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
-#include "settings/properties_file.h"
+#include "ui/prompts.h"
+#include "ui/stored_text.h"
 
 namespace vesmira {
 

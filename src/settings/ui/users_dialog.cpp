@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "settings/users_folder.h"
+#include "storage/file_error.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
-#include "storage/file_error.h"
-#include "settings/users_folder.h"
 
 namespace vesmira {
 

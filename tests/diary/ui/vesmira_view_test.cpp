@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <memory>
 
-#include "storage/file_error.h"
 #include "settings/users_folder.h"
+#include "storage/file_error.h"
 #include "support/ui/form_fixture.h"
 
 using namespace vesmira;

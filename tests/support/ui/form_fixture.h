@@ -8,8 +8,8 @@
 #include <type_traits>
 
 #include "app/main_frame.h"
-#include "storage/calendar_date.h"
 #include "diary/ui/vesmira_view.h"
+#include "storage/calendar_date.h"
 #include "support/diary_folder.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
