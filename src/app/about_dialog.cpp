@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "build_config.h"
+#include "ui/link_button.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
@@ -34,8 +35,7 @@ CAboutDialog::CAboutDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(pare
   auto* homePage = new QPushButton(
       QStringLiteral("Home page: %1").arg(QString::fromUtf8(build::kHomePageHost)), this);
   homePage->setObjectName(QStringLiteral("homePageButton"));
-  homePage->setFlat(true);
-  homePage->setCursor(Qt::PointingHandCursor);
+  ShowAsLink(homePage);
   connect(homePage, &QPushButton::clicked, this, [&urlOpener] { urlOpener.Open(HomePageUrl()); });
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,13 +1,20 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 #include <QToolButton>
+#include <QWindow>
+#include <algorithm>
 #include <utility>
 
 #include "app/about_dialog.h"
@@ -22,6 +29,21 @@
 
 namespace vesmira {
 
+namespace {
+
+// Asks for room for the whole form, where a plain scroll area asks for a modest part of it.
+class FormScrollArea final : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override {
+    if (widget() == nullptr) return QScrollArea::sizeHint();
+    const int frame = 2 * frameWidth();
+    return widget()->sizeHint() + QSize(frame, frame);
+  }
+};
+
+}  // namespace
+
 CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
                        CVesmiraView::TodayFunction today, QWidget* parent)
     : QMainWindow(parent) {
@@ -30,16 +52,61 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  m_view = new CVesmiraView(std::move(dataFolder), prompts, urlOpener, std::move(today), this);
-  setCentralWidget(m_view);
+  m_scrollArea = new FormScrollArea(this);
+  m_scrollArea->setObjectName(QStringLiteral("formScrollArea"));
+  m_scrollArea->setFrameShape(QFrame::NoFrame);
+  m_view = new CVesmiraView(std::move(dataFolder), prompts, urlOpener, std::move(today),
+                            m_scrollArea);
+  m_scrollArea->setWidget(m_view);
+  setCentralWidget(m_scrollArea);
+  connect(qApp, &QApplication::focusChanged, this,
+          [this](QWidget*, QWidget* focused) { ShowFocusedField(focused); });
   // The form has taken its first user during its start; later changes come by signal.
   SetDocumentTitle(FromStoredBytes(m_view->CurrentUserName()));
   connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
   CreateMenus();
   ServeResultButtons();
   ConnectTipsButton();
-  setFixedSize(sizeHint());
+  FitToCurrentScreen();
   CSplashWindow::OpenSplash(this);
+}
+
+void CMainFrame::FitToCurrentScreen() {
+  if (const QScreen* shown = screen()) FitToScreen(shown->availableGeometry());
+}
+
+void CMainFrame::FitToScreen(const QRect& available) {
+  const QSize whole = sizeHint();
+  // Before the window manager has framed the window its frame is unknown: assume a caption
+  // and thin borders. The window is fitted again once it is shown.
+  QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  if (frame.isNull()) frame = QMargins(8, 40, 8, 8);
+  const QSize room = available.size().shrunkBy(frame);
+  if (whole.width() <= room.width() && whole.height() <= room.height()) {
+    setFixedSize(whole);
+    return;
+  }
+  // A scroll bar for one direction takes room from the other.
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scrollArea);
+  QSize size = whole.boundedTo(room);
+  if (whole.width() > room.width()) size.setHeight(std::min(room.height(), whole.height() + scrollBar));
+  if (whole.height() > room.height()) size.setWidth(std::min(room.width(), whole.width() + scrollBar));
+  setFixedSize(size);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (m_followsScreen || windowHandle() == nullptr) return;
+  m_followsScreen = true;
+  connect(windowHandle(), &QWindow::screenChanged, this, [this] { FitToCurrentScreen(); });
+  // Now framed: fitted again with the window manager's own frame.
+  QTimer::singleShot(0, this, [this] { FitToCurrentScreen(); });
+}
+
+void CMainFrame::ShowFocusedField(QWidget* focused) {
+  if (focused != nullptr && m_view->isAncestorOf(focused)) {
+    m_scrollArea->ensureWidgetVisible(focused);
+  }
 }
 
 void CMainFrame::ConnectTipsButton() {
@@ -66,6 +133,10 @@ void CMainFrame::ServeResultButtons() {
 void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->setObjectName(QStringLiteral("fileMenu"));
+  // Ctrl+S stores the day shown; the document itself has nothing to save.
+  QAction* saveDay = AddAction(file, QStringLiteral("saveDayAction"), QStringLiteral("&Save Day"));
+  saveDay->setShortcut(QKeySequence::Save);
+  connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
   file->addSeparator();
   QAction* properties =
       AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"));
@@ -76,6 +147,7 @@ void CMainFrame::CreateMenus() {
   connect(propertiesButton, &QPushButton::clicked, this,
           [this] { RunPropertiesCommand(*m_view, this); });
   QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"));
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
   QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -96,6 +168,7 @@ void CMainFrame::CreateMenus() {
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
   QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"));
+  showHelp->setShortcut(QKeySequence(Qt::Key_F1));
   connect(showHelp, &QAction::triggered, m_view, [this] {
     ShowHelp(QFile::decodeName(m_view->DataFolder().c_str()), m_view->GetUrlOpener(),
              m_view->GetPrompts(), this);
@@ -105,13 +178,6 @@ void CMainFrame::CreateMenus() {
     CAboutDialog dialog(m_view->GetUrlOpener(), this);
     dialog.exec();
   });
-
-  // Ctrl+S stores the day shown; the document itself has nothing to save.
-  auto* saveDay = new QAction(QStringLiteral("Save Day"), this);
-  saveDay->setObjectName(QStringLiteral("saveDayAction"));
-  saveDay->setShortcut(QKeySequence::Save);
-  connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
-  addAction(saveDay);
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text) {

@@ -7,6 +7,7 @@
 #include "diary/ui/vesmira_view.h"
 
 class QAction;
+class QScrollArea;
 
 namespace vesmira {
 
@@ -14,7 +15,8 @@ class Prompts;
 class UrlOpener;
 
 // The main window: the diary form at a fixed size, the menu, and the caption
-// "Vesmira 6.0 - <user>". It cannot be resized or maximised.
+// "Vesmira 6.0 - <user>". It cannot be resized or maximised. On a screen too small for the
+// form ("formScrollArea") the window takes the screen's free area and the form scrolls.
 //
 // Actions by objectName: propertiesAction, exitAction (File); statusBarAction, usersAction,
 // exportHtmlAction, exportSheetAction (Tools, the last two under "exportMenu"); helpAction,
@@ -33,9 +35,15 @@ class CMainFrame : public QMainWindow {
   CVesmiraView& View() { return *m_view; }
   CVesmiraDoc& Document() { return m_document; }
 
+  // Sizes the window for a screen whose free area (without panels) is available: the whole
+  // form when it fits, otherwise as much of it as fits, with scroll bars. Either way the
+  // window cannot be resized. Done when the window is made, shown or moved to another screen.
+  void FitToScreen(const QRect& available);
+
  protected:
   // Every way of closing the window saves the day shown.
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateMenus();
@@ -46,8 +54,14 @@ class CMainFrame : public QMainWindow {
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
   void SetDocumentTitle(const QString& title);
 
+  void FitToCurrentScreen();
+  // Keeps the field with the keyboard focus in sight when the form scrolls.
+  void ShowFocusedField(QWidget* focused);
+
   CVesmiraDoc m_document;
   CVesmiraView* m_view = nullptr;
+  QScrollArea* m_scrollArea = nullptr;
+  bool m_followsScreen = false;
 };
 
 }  // namespace vesmira

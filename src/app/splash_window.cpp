@@ -1,6 +1,10 @@
 #include "app/splash_window.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -10,7 +14,9 @@
 namespace vesmira {
 
 CSplashWindow::CSplashWindow(QWidget* parent, const QPixmap& picture)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+    // Kept on top: a window manager stacks a newly shown main window over any other window,
+    // and a picture hidden below it would still take the first key or click.
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_picture(picture),
       m_owner(parent),
       m_timer(new QTimer(this)) {
@@ -37,8 +43,17 @@ void CSplashWindow::OpenSplash(QWidget* parent, const QString& picture) {
   if (!s_enabled || s_current != nullptr) return;
   const QPixmap pixmap(picture);
   if (pixmap.isNull()) return;
+  s_usedPress = {};
   s_current = new CSplashWindow(parent, pixmap);
   s_current->MoveToCentre();
+  if (parent != nullptr) {
+    // Transient for the main window, which is not shown yet: the window manager then keeps
+    // the picture above it, however the main window is raised.
+    QWidget* owner = parent->window();
+    owner->winId();
+    s_current->winId();
+    s_current->windowHandle()->setTransientParent(owner->windowHandle());
+  }
   s_current->show();
   s_current->repaint();
   s_current->m_timer->start();
@@ -75,7 +90,7 @@ void CSplashWindow::CloseSplash() {
 }
 
 bool CSplashWindow::FilterSplashInput(QObject*, QEvent* event) {
-  if (s_current == nullptr) return false;
+  if (s_current == nullptr) return s_usedPress.Swallows(event);
   switch (event->type()) {
     case QEvent::ShortcutOverride:
       // Claimed, so that no shortcut fires: the key press that follows closes the splash
@@ -83,12 +98,65 @@ bool CSplashWindow::FilterSplashInput(QObject*, QEvent* event) {
       event->accept();
       return true;
     case QEvent::KeyPress:
+      s_usedPress.key = static_cast<QKeyEvent*>(event)->key();
+      CloseSplash();
+      return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonDblClick: {
+      const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+      s_usedPress.buttons |= button;
       CloseSplash();
       return true;
+    }
+    default:
+      return false;
+  }
+}
+
+bool CSplashWindow::UsedPress::Swallows(QEvent* event) {
+  if (buttons == Qt::NoButton && key == 0) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+      // A new press: the release of the used one went elsewhere.
+      buttons &= ~static_cast<QMouseEvent*>(event)->button();
+      return false;
+    case QEvent::MouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonRelease: {
+      // A middle button's release would paste the selection into the field below.
+      const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+      if (!(buttons & button)) return false;
+      buttons &= ~button;
+      return true;
+    }
+    case QEvent::MouseMove:
+    case QEvent::NonClientAreaMouseMove:
+      // Dragging on with the used button would select text.
+      return (static_cast<QMouseEvent*>(event)->buttons() & buttons) != 0;
+    case QEvent::ContextMenu:
+      // The menu a platform may ask for while the used right button is down.
+      return (buttons & Qt::RightButton) &&
+             static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Mouse;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      // The used key, held down, repeats; its release ends it.
+      const auto* keyEvent = static_cast<QKeyEvent*>(event);
+      if (key == 0 || keyEvent->key() != key) return false;
+      if (event->type() == QEvent::KeyRelease) {
+        if (!keyEvent->isAutoRepeat()) key = 0;
+        return true;
+      }
+      if (!keyEvent->isAutoRepeat()) {
+        // Pressed anew: its release went elsewhere.
+        if (event->type() == QEvent::KeyPress) key = 0;
+        return false;
+      }
+      if (event->type() == QEvent::ShortcutOverride) event->accept();
+      return true;
+    }
     default:
       return false;
   }

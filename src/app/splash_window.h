@@ -12,9 +12,9 @@ class QTimer;
 
 namespace vesmira {
 
-// The title picture shown while the program starts. At most one exists; it closes after
-// kShowMilliseconds or at the first key or mouse button press anywhere in the program, and
-// that press does nothing else.
+// The title picture shown while the program starts, kept above the main window. At most one
+// exists; it closes after kShowMilliseconds or at the first key or mouse button press
+// anywhere in the program, and that press, release included, does nothing else.
 class CSplashWindow final : public QWidget {
   Q_OBJECT
 
@@ -44,13 +44,25 @@ class CSplashWindow final : public QWidget {
   CSplashWindow(QWidget* parent, const QPixmap& picture);
   void MoveToCentre();
 
+  // What is left of the press that closed the splash: the button's release, the moves it
+  // drags, the right button's context menu, the key's repeats and release. They are used up
+  // too, or a middle click would paste and a right click open a menu below the picture.
+  struct UsedPress {
+    Qt::MouseButtons buttons;
+    int key = 0;
+    bool Swallows(QEvent* event);
+  };
+
   QPixmap m_picture;
   QPointer<QWidget> m_owner;
   QTimer* m_timer;
 
   static inline bool s_enabled = false;
   static inline CSplashWindow* s_current = nullptr;
+  static UsedPress s_usedPress;
 };
+
+inline CSplashWindow::UsedPress CSplashWindow::s_usedPress{};
 
 // The application-wide event filter that hands every event to FilterSplashInput; the
 // application installs one on itself.

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "build_config.h"
+#include "ui/link_button.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
@@ -23,8 +24,7 @@ CTipsDialog::CTipsDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(parent
 
   auto* link = new QPushButton(QString::fromUtf8(build::kHomePageText), this);
   link->setObjectName(QStringLiteral("linkButton"));
-  link->setFlat(true);
-  link->setCursor(Qt::PointingHandCursor);
+  ShowAsLink(link);
   connect(link, &QPushButton::clicked, this, [&urlOpener] { urlOpener.Open(HomePageUrl()); });
 
   auto* yes = new QPushButton(QStringLiteral("Yes"), this);

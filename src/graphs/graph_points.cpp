@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "storage/number_text.h"
+
 namespace vesmira {
 
 GraphPoints PointsFromSeries(const GraphSeries& series) {
@@ -15,6 +17,23 @@ GraphPoints PointsFromSeries(const GraphSeries& series) {
     points.values.push_back(series.dayValues[day]);
   }
   return points;
+}
+
+std::string DescribeGraph(const GraphPoints& points, std::string_view unit) {
+  if (points.values.empty()) return "No days";
+  const auto [lowest, highest] = std::minmax_element(points.values.begin(), points.values.end());
+  const auto withUnit = [unit](std::int32_t value) {
+    std::string text = FormatNumber(value);
+    text += ' ';
+    text += unit;
+    return text;
+  };
+  std::string text = FormatNumber(static_cast<std::int64_t>(points.values.size()));
+  text += points.values.size() == 1 ? " day" : " days";
+  if (!points.labels.empty()) text += " from " + points.labels.front() + " to " + points.labels.back();
+  text += ": lowest " + withUnit(*lowest) + ", highest " + withUnit(*highest) + ", latest " +
+          withUnit(points.values.back());
+  return text;
 }
 
 }  // namespace vesmira

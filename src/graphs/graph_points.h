@@ -25,4 +25,9 @@ struct GraphPoints {
 // outside 0 to the capacity is held to it.
 GraphPoints PointsFromSeries(const GraphSeries& series);
 
+// What the chart shows, in words for a screen reader: the days it spans and its lowest,
+// highest and latest value, for example
+// "31 days from 06/11 to 06/12: lowest 1800 kcal, highest 2500 kcal, latest 2000 kcal".
+std::string DescribeGraph(const GraphPoints& points, std::string_view unit);
+
 }  // namespace vesmira

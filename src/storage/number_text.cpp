@@ -1,7 +1,9 @@
 #include "storage/number_text.h"
 
-#include <cstdio>
+#include <charconv>
+#include <iterator>
 #include <limits>
+#include <system_error>
 
 namespace vesmira {
 
@@ -41,14 +43,18 @@ std::int32_t ParseNumber(std::string_view text) {
 std::string FormatNumber(std::int64_t value) { return std::to_string(value); }
 
 std::string FormatWeight(double value) {
+  // to_chars ignores the C locale, which QApplication sets from the environment: printf would
+  // write "-0,114286" under a German or Swedish LC_NUMERIC.
+  constexpr int kDecimals = 6;
   char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, "%f", value);
-  if (length < 0) return {};
-  if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, length);
-  // Only absurd magnitudes need more room than the stack buffer.
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::snprintf(text.data(), text.size(), "%f", value);
-  text.resize(static_cast<std::size_t>(length));
+  const std::to_chars_result result = std::to_chars(
+      std::begin(buffer), std::end(buffer), value, std::chars_format::fixed, kDecimals);
+  if (result.ec == std::errc()) return std::string(std::begin(buffer), result.ptr);
+  // Only absurd magnitudes (up to 309 digits before the point) need more room.
+  std::string text(400, '\0');
+  const std::to_chars_result large = std::to_chars(text.data(), text.data() + text.size(), value,
+                                                   std::chars_format::fixed, kDecimals);
+  text.resize(static_cast<std::size_t>(large.ptr - text.data()));
   return text;
 }
 

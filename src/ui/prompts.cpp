@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace vesmira {
 
@@ -23,11 +24,18 @@ QMessageBox::Icon ToQtIcon(Prompts::Icon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The documents folder, or the home folder where there is none yet.
+QString StartFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir()) return documents;
+  return QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+}
+
 }  // namespace
 
 Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Icon icon,
                                        Buttons buttons) {
-  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text,
+  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), WithPathBreaks(text),
                   buttons == Buttons::kYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                   parent);
   const int result = box.exec();
@@ -41,6 +49,8 @@ Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveReques
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(request.filters);
   dialog.setDefaultSuffix(request.defaultSuffix);
+  // Not the working folder: that is the hidden data folder, no place for a page to keep.
+  dialog.setDirectory(m_lastSaveFolder.isEmpty() ? StartFolder() : m_lastSaveFolder);
   dialog.selectFile(request.initialName);
   SaveAnswer answer;
   if (dialog.exec() != QDialog::Accepted) return answer;
@@ -50,8 +60,20 @@ Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveReques
     return answer;
   }
   answer.outcome = SaveAnswer::Outcome::kChosen;
-  answer.path = QFileInfo(files.first()).absoluteFilePath();
+  const QFileInfo chosen(files.first());
+  answer.path = chosen.absoluteFilePath();
+  m_lastSaveFolder = chosen.absolutePath();
   return answer;
+}
+
+QString WithPathBreaks(const QString& text) {
+  QString broken;
+  broken.reserve(text.size() + text.count(QLatin1Char('/')));
+  for (const QChar c : text) {
+    broken.append(c);
+    if (c == QLatin1Char('/')) broken.append(QChar(0x200B));
+  }
+  return broken;
 }
 
 }  // namespace vesmira

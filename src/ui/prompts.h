@@ -35,12 +35,20 @@ class Prompts {
   virtual SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) = 0;
 };
 
-// The real boxes: QMessageBox and QFileDialog.
+// The real boxes: QMessageBox and QFileDialog. The first save dialog of a run opens in the
+// person's documents folder, every later one in the folder last chosen.
 class QtPrompts final : public Prompts {
  public:
   Answer ShowMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
   SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) override;
+
+ private:
+  QString m_lastSaveFolder;
 };
+
+// The text with a break opportunity (a zero-width space) after every path separator, so
+// that a message box wraps a long path instead of growing past the screen's edge.
+QString WithPathBreaks(const QString& text);
 
 inline QString ApplicationCaption() { return QStringLiteral("Vesmira"); }
 

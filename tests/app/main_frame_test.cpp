@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <memory>
@@ -41,11 +44,14 @@ class MainFrameTest : public QObject {
   void titleIsUntitledWithoutUsers();
   void titleFollowsTheCurrentUser();
   void windowCannotBeResizedOrMaximised();
+  void formScrollsOnAScreenTooSmallForIt();
   void menuHoldsEveryEntryAndNoDocumentCommands();
   void statusBarEntryHasNoEffect();
   void everyWayOfClosingSavesTheDay_data();
   void everyWayOfClosingSavesTheDay();
   void saveShortcutStoresTheDayShown();
+  void menuKeysAreShownAndWork_data();
+  void menuKeysAreShownAndWork();
   void settingsKeyIsTheMakersAndTheProgramsName();
   void windowsCarryTheProgramIcon();
 
@@ -85,6 +91,39 @@ void MainFrameTest::windowCannotBeResizedOrMaximised() {
   QCOMPARE(m_form->Frame().size(), before);
 }
 
+void MainFrameTest::formScrollsOnAScreenTooSmallForIt() {
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  QCoreApplication::processEvents();
+  CMainFrame& frame = m_form->Frame();
+  auto* area = m_form->Find<QScrollArea>("formScrollArea");
+  const QSize form = frame.View().sizeHint();
+
+  // Room to spare: the window is the form's size, without scroll bars.
+  frame.FitToScreen(QRect(0, 0, 4000, 3000));
+  QCOMPARE(frame.size(), frame.sizeHint());
+  QCOMPARE(area->viewport()->size(), form);
+
+  // 1366 x 768 at 150 %: the window keeps within the screen and the form scrolls.
+  const QRect small(0, 0, 910, 512);
+  frame.FitToScreen(small);
+  QVERIFY(frame.frameGeometry().width() <= small.width());
+  QVERIFY2(frame.size().height() + 40 <= small.height(), qPrintable(QString::number(frame.height())));
+  QCOMPARE(frame.minimumSize(), frame.maximumSize());
+  QCOMPARE(frame.View().size(), form);
+  QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
+
+  // The keyboard focus brings its field into sight.
+  frame.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&frame));
+  for (const char* name : {"saveCloseButton", "breakfastEdit", "noteEdit"}) {
+    auto* field = m_form->Find(name);
+    field->setFocus();
+    const QRect shown(field->mapTo(area->viewport(), QPoint(0, 0)), field->size());
+    QVERIFY2(area->viewport()->rect().contains(shown), name);
+  }
+}
+
 void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
   m_form->Start();
   const QList<QAction*> menus = m_form->Frame().menuBar()->actions();
@@ -93,7 +132,8 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
   QCOMPARE(menus[1]->text(), QStringLiteral("&Tools"));
   QCOMPARE(menus[2]->text(), QStringLiteral("&Help"));
   QCOMPARE(MenuTexts(menus[0]->menu()),
-           (QStringList{QStringLiteral("&Properties"), QStringLiteral("E&xit")}));
+           (QStringList{QStringLiteral("&Save Day"), QStringLiteral("&Properties"),
+                        QStringLiteral("E&xit")}));
   QCOMPARE(MenuTexts(menus[1]->menu()),
            (QStringList{QStringLiteral("&Status Bar"), QStringLiteral("&Users"),
                         QStringLiteral("&Export")}));
@@ -177,6 +217,32 @@ void MainFrameTest::saveShortcutStoresTheDayShown() {
       ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);
   QCOMPARE(stored->meals[4], std::string("880"));
+}
+
+void MainFrameTest::menuKeysAreShownAndWork_data() {
+  QTest::addColumn<QString>("action");
+  QTest::addColumn<QKeySequence>("keys");
+  QTest::newRow("File > Save Day") << QStringLiteral("saveDayAction") << QKeySequence(Qt::CTRL | Qt::Key_S);
+  QTest::newRow("File > Exit") << QStringLiteral("exitAction") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+  QTest::newRow("Help > Help") << QStringLiteral("helpAction") << QKeySequence(Qt::Key_F1);
+}
+
+void MainFrameTest::menuKeysAreShownAndWork() {
+  QFETCH(QString, action);
+  QFETCH(QKeySequence, keys);
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  m_form->Frame().activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&m_form->Frame()));
+  auto* entry = m_form->Frame().findChild<QAction*>(action);
+  QVERIFY(entry);
+  // In a menu, so the menu shows the keys beside the entry.
+  QVERIFY(!entry->associatedObjects().isEmpty());
+  QCOMPARE(entry->shortcut(), keys);
+  QSignalSpy triggered(entry, &QAction::triggered);
+  // The help page is missing in the test's folder: its message comes from the script.
+  QTest::keySequence(m_form->Field("breakfastEdit"), keys);
+  QCOMPARE(triggered.count(), 1);
 }
 
 void MainFrameTest::settingsKeyIsTheMakersAndTheProgramsName() {

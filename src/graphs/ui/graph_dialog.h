@@ -9,7 +9,8 @@
 namespace vesmira {
 
 // The modal graph window: a line chart of the points handed to it, repainted from the
-// window's size at every paint.
+// window's size at every paint, black on white in any theme. Its "chartView" pane carries
+// the graph's name and a description of its values for screen readers.
 class CGraphDialog : public QDialog {
   Q_OBJECT
 
@@ -30,6 +31,7 @@ class CGraphDialog : public QDialog {
   std::string m_timeAxisName;
   std::string m_valueAxisName;
   QString m_title;
+  QWidget* m_chartView = nullptr;
 };
 
 }  // namespace vesmira

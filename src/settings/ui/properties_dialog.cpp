@@ -111,6 +111,8 @@ void CPropertiesDialog::BuildDialog() {
   buttons->addWidget(m_saveButton);
 
   auto* layout = new QVBoxLayout(this);
+  // A fixed size: more room would show nothing more, so the dialog cannot be maximised.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addLayout(top);
   layout->addLayout(buttons);
 

@@ -81,6 +81,8 @@ void CUsersDialog::BuildDialog() {
   grid->setColumnStretch(0, 1);
 
   auto* layout = new QVBoxLayout(this);
+  // A fixed size: more room would show nothing more, so the dialog cannot be maximised.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(group);
 
   setTabOrder(m_closeButton, m_list);

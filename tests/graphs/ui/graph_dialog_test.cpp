@@ -1,6 +1,8 @@
 #include "graphs/ui/graph_dialog.h"
 
+#include <QAccessible>
 #include <QImage>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -8,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "diary/colour_contrast.h"
 #include "graphs/graph_points.h"
 #include "support/ui/widgets.h"
 
@@ -68,6 +71,8 @@ class GraphDialogTest : public QObject {
   void flatSeriesShowsBothLines();
   void keysAndButtonsClose_data();
   void keysAndButtonsClose();
+  void chartStaysReadableUnderADarkPalette();
+  void screenReaderHearsWhichGraphAndItsValues();
 };
 
 void GraphDialogTest::captionIsEnergyGraphUntilTheFirstPaint() {
@@ -191,6 +196,50 @@ void GraphDialogTest::keysAndButtonsClose() {
   }
   QTRY_COMPARE(finished.count(), 1);
   QVERIFY(!dialog.isVisible());
+}
+
+void GraphDialogTest::chartStaysReadableUnderADarkPalette() {
+  CGraphDialog dialog(nullptr, SpikedMonth(), QStringLiteral("Date"), QStringLiteral("kcal"),
+                      kTitle);
+  QPalette dark;
+  dark.setColor(QPalette::Window, QColor(45, 45, 45));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  dark.setColor(QPalette::Text, QColor(230, 230, 230));
+  dialog.setPalette(dark);
+  dialog.resize(600, 400);
+  const QImage image = Render(dialog);
+  const auto rgb = [&image](int x, int y) {
+    const QColor c = image.pixelColor(x, y);
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+  };
+  // The axis at the origin and the value axis name against the paper between them.
+  const Rgb paper = rgb(400, 300);
+  QVERIFY(ContrastRatio(rgb(20, 350), paper) >= kReadableContrast);
+  QVERIFY(ContrastRatio(rgb(17, 80), paper) >= kReadableContrast);
+  bool labelReadable = false;
+  for (int y = 39; y < 50; ++y) {
+    for (int x = 9; x < 29; ++x) labelReadable |= ContrastRatio(rgb(x, y), paper) >= 4.5;
+  }
+  QVERIFY(labelReadable);
+}
+
+void GraphDialogTest::screenReaderHearsWhichGraphAndItsValues() {
+  CGraphDialog dialog(nullptr, SpikedMonth(), QStringLiteral("Date"), QStringLiteral("kcal"),
+                      kTitle);
+  QVERIFY(Shown(dialog));
+  auto* chart = dialog.findChild<QWidget*>(QStringLiteral("chartView"));
+  QVERIFY(chart);
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+  QVERIFY(accessible);
+  QCOMPARE(accessible->text(QAccessible::Name), kTitle);
+  QCOMPARE(accessible->text(QAccessible::Description),
+           QStringLiteral("31 days from 00 to 030: lowest 0 kcal, highest 100 kcal, latest 50 kcal"));
+  // Tab leads from the Close button to the chart.
+  auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
+  close->setFocus();
+  QTest::keyClick(close, Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), chart);
 }
 
 }  // namespace vesmira

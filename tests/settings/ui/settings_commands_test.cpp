@@ -40,6 +40,7 @@ class SettingsCommandsTest : public QObject {
   void propertiesCancelStillRecomputesTheBalance();
   void propertiesWithAnEmptyUserListWritesTheEmptyName();
   void addedUserGetsUnitAndIsRemovedAgain();
+  void dialogsHaveAFixedSize();
 
  private:
   QString Caption() const { return m_form->Find<QLabel>("weightCaptionLabel")->text(); }
@@ -163,6 +164,20 @@ void SettingsCommandsTest::addedUserGetsUnitAndIsRemovedAgain() {
   });
   QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Anna"));
   QVERIFY(!std::filesystem::exists(PropertiesFilePath(m_form->folder.Path(), "Bo")));
+}
+
+
+// Neither dialog has anything to show in more room, so neither may be maximised into it.
+void SettingsCommandsTest::dialogsHaveAFixedSize() {
+  m_form->folder.AddUser("Anna", 2200, 1800, true);
+  m_form->Start();
+  const auto fixed = [](QDialog& dialog) {
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QCOMPARE(dialog.size(), dialog.minimumSize());
+  };
+  OpenProperties(true, fixed);
+  OpenUsers(fixed);
 }
 
 QTEST_MAIN(SettingsCommandsTest)
