@@ -18,9 +18,9 @@ class UrlOpener;
 // "Vesmira 6.0 - <user>". It cannot be resized or maximised. On a screen too small for the
 // form ("formScrollArea") the window takes the screen's free area and the form scrolls.
 //
-// Actions by objectName: propertiesAction, exitAction (File); statusBarAction, usersAction,
-// exportHtmlAction, exportSheetAction (Tools, the last two under "exportMenu"); helpAction,
-// aboutAction (Help); saveDayAction (Ctrl+S, in no menu).
+// Actions by objectName: saveDayAction (Ctrl+S), propertiesAction, exitAction (Ctrl+Q) (File);
+// statusBarAction, usersAction, exportHtmlAction, exportSheetAction (Tools, the last two under
+// "exportMenu"); helpAction (F1), aboutAction (Help).
 //
 // Made while the program starts, it shows the splash picture (CSplashWindow) over itself.
 class CMainFrame : public QMainWindow {
@@ -47,17 +47,17 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateMenus();
-  // The form's Calculate and graph buttons.
-  void ServeResultButtons();
-  // The form's "Homepage" picture button opens the tip dialog.
-  void ConnectTipsButton();
+  // The commands of the form's buttons.
+  void ServeFormButtons();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
   void SetDocumentTitle(const QString& title);
-
   void FitToCurrentScreen();
   // Keeps the field with the keyboard focus in sight when the form scrolls.
   void ShowFocusedField(QWidget* focused);
 
+  std::filesystem::path m_dataFolder;
+  Prompts& m_prompts;
+  UrlOpener& m_urlOpener;
   CVesmiraDoc m_document;
   CVesmiraView* m_view = nullptr;
   QScrollArea* m_scrollArea = nullptr;
