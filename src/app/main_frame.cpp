@@ -70,6 +70,9 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   CSplashWindow::OpenSplash(this);
 }
 
+// The focus moves while the widgets below are destroyed, after this object is no longer one.
+CMainFrame::~CMainFrame() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+
 void CMainFrame::FitToCurrentScreen() {
   if (const QScreen* shown = screen()) FitToScreen(shown->availableGeometry());
 }

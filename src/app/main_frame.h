@@ -31,6 +31,7 @@ class CMainFrame : public QMainWindow {
 
   CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
              CVesmiraView::TodayFunction today = LocalToday, QWidget* parent = nullptr);
+  ~CMainFrame() override;
 
   CVesmiraView& View() { return *m_view; }
   CVesmiraDoc& Document() { return m_document; }

@@ -2,13 +2,13 @@
 
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QWindow>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <utility>
 
 namespace vesmira {

@@ -30,7 +30,8 @@ std::string DescribeGraph(const GraphPoints& points, std::string_view unit) {
   };
   std::string text = FormatNumber(static_cast<std::int64_t>(points.values.size()));
   text += points.values.size() == 1 ? " day" : " days";
-  if (!points.labels.empty()) text += " from " + points.labels.front() + " to " + points.labels.back();
+  if (!points.labels.empty())
+    text += " from " + points.labels.front() + " to " + points.labels.back();
   text += ": lowest " + withUnit(*lowest) + ", highest " + withUnit(*highest) + ", latest " +
           withUnit(points.values.back());
   return text;

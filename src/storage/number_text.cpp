@@ -47,8 +47,8 @@ std::string FormatWeight(double value) {
   // write "-0,114286" under a German or Swedish LC_NUMERIC.
   constexpr int kDecimals = 6;
   char buffer[64];
-  const std::to_chars_result result = std::to_chars(
-      std::begin(buffer), std::end(buffer), value, std::chars_format::fixed, kDecimals);
+  const std::to_chars_result result = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                                    std::chars_format::fixed, kDecimals);
   if (result.ec == std::errc()) return std::string(std::begin(buffer), result.ptr);
   // Only absurd magnitudes (up to 309 digits before the point) need more room.
   std::string text(400, '\0');

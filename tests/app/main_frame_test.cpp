@@ -102,13 +102,13 @@ void MainFrameTest::formScrollsOnAScreenTooSmallForIt() {
   // Room to spare: the window is the form's size, without scroll bars.
   frame.FitToScreen(QRect(0, 0, 4000, 3000));
   QCOMPARE(frame.size(), frame.sizeHint());
-  QCOMPARE(area->viewport()->size(), form);
+  QTRY_COMPARE(area->viewport()->size(), form);
 
   // 1366 x 768 at 150 %: the window keeps within the screen and the form scrolls.
   const QRect small(0, 0, 910, 512);
   frame.FitToScreen(small);
-  QVERIFY(frame.frameGeometry().width() <= small.width());
-  QVERIFY2(frame.size().height() + 40 <= small.height(), qPrintable(QString::number(frame.height())));
+  QTRY_VERIFY(frame.frameGeometry().width() <= small.width());
+  QVERIFY(frame.frameGeometry().height() <= small.height());
   QCOMPARE(frame.minimumSize(), frame.maximumSize());
   QCOMPARE(frame.View().size(), form);
   QTRY_VERIFY(area->verticalScrollBar()->maximum() > 0);
@@ -116,7 +116,7 @@ void MainFrameTest::formScrollsOnAScreenTooSmallForIt() {
   // The keyboard focus brings its field into sight.
   frame.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&frame));
-  for (const char* name : {"saveCloseButton", "breakfastEdit", "noteEdit"}) {
+  for (const char* name : {"saveCloseButton", "breakfastEdit", "normalConsumptionEdit"}) {
     auto* field = m_form->Find(name);
     field->setFocus();
     const QRect shown(field->mapTo(area->viewport(), QPoint(0, 0)), field->size());
@@ -222,8 +222,10 @@ void MainFrameTest::saveShortcutStoresTheDayShown() {
 void MainFrameTest::menuKeysAreShownAndWork_data() {
   QTest::addColumn<QString>("action");
   QTest::addColumn<QKeySequence>("keys");
-  QTest::newRow("File > Save Day") << QStringLiteral("saveDayAction") << QKeySequence(Qt::CTRL | Qt::Key_S);
-  QTest::newRow("File > Exit") << QStringLiteral("exitAction") << QKeySequence(Qt::CTRL | Qt::Key_Q);
+  QTest::newRow("File > Save Day")
+      << QStringLiteral("saveDayAction") << QKeySequence(Qt::CTRL | Qt::Key_S);
+  QTest::newRow("File > Exit") << QStringLiteral("exitAction")
+                               << QKeySequence(Qt::CTRL | Qt::Key_Q);
   QTest::newRow("Help > Help") << QStringLiteral("helpAction") << QKeySequence(Qt::Key_F1);
 }
 

@@ -54,11 +54,8 @@ TEST(NumberText, WeightsKeepTheDecimalPointUnderACommaLocale) {
     double kilograms;
     const char* text;
   } cases[] = {
-      {-0.8 / 7.0, "-0.114286"},
-      {200 / 7000.0, "0.028571"},
-      {0.0, "0.000000"},
-      {-0.0, "-0.000000"},
-      {1234567.5, "1234567.500000"},
+      {-0.8 / 7.0, "-0.114286"}, {200 / 7000.0, "0.028571"},    {0.0, "0.000000"},
+      {-0.0, "-0.000000"},       {1234567.5, "1234567.500000"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatWeight(c.kilograms), c.text) << c.text;
 }

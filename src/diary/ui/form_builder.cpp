@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -18,11 +20,13 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "diary/energy_model.h"
+#include "ui/link_button.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -48,14 +52,38 @@ QString CamelCase(std::string_view label) {
   return stem;
 }
 
+// Access keys: the underlined letter of each label and button, pressed with Alt. The menus
+// keep F, T and H; each button has a letter of its own, so that Alt and the letter presses
+// it. There are fewer letters than labels: labels that share one take the focus in turn.
+constexpr std::array<char, kMealCount> kMealKeys{'b', 'n', 'l', 'k', 'd', 'u'};
+constexpr std::array<char, kActivityCount> kActivityKeys{'i', 'r', 'w', 'o', 'w', 'i',
+                                                         'k', 'n', 'b', 'l', 'e', 'r'};
+
+// The text with an access key before the first use of the letter, in either case. The words
+// shown stay as they are: a label shows the letter underlined instead of the "&".
+QString WithAccessKey(const QString& text, char key) {
+  QString marked = text;
+  for (qsizetype i = 0; i < marked.size(); ++i) {
+    if (marked[i] == QLatin1Char('&')) {
+      ++i;  // "&&" shows one ampersand
+      continue;
+    }
+    if (marked[i].toLower() == QLatin1Char(key)) {
+      marked.insert(i, QLatin1Char('&'));
+      return marked;
+    }
+  }
+  return marked;
+}
+
+// Rows top to bottom, groups left to right, the note last; in the training group the minutes
+// first and then the kcal they burn, so that typing the minutes takes one Tab a row.
 void SetTabOrder(const DiaryFormWidgets& w) {
   std::vector<QWidget*> order(w.mealEdits.begin(), w.mealEdits.end());
   order.push_back(w.homepageButton);
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    order.push_back(w.minutesEdits[i]);
-    order.push_back(w.activityKcalEdits[i]);
-  }
+  order.insert(order.end(), w.minutesEdits.begin(), w.minutesEdits.end());
   order.push_back(w.otherKcalEdit);
+  order.insert(order.end(), w.activityKcalEdits.begin(), w.activityKcalEdits.end());
   order.insert(order.end(), w.kcalChangeEdits.begin(), w.kcalChangeEdits.end());
   order.insert(order.end(), w.weightChangeEdits.begin(), w.weightChangeEdits.end());
   order.insert(order.end(), w.trainingKcalEdits.begin(), w.trainingKcalEdits.end());
@@ -67,6 +95,54 @@ void SetTabOrder(const DiaryFormWidgets& w) {
                {w.propertiesButton, w.dateEdit, w.userCombo, w.saveCloseButton, w.noteEdit});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
+
+// A date field reached by Tab or Shift+Tab starts on the day, so that an arrow moves a day
+// and not, from the year where Shift+Tab would land, a whole year.
+class DayFirstDateEdit final : public QDateEdit {
+ public:
+  using QDateEdit::QDateEdit;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QDateEdit::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+      setSelectedSection(QDateTimeEdit::DaySection);
+    }
+  }
+};
+
+// A result only shows: read-only, yet reached by Tab and read out with its value by a screen
+// reader, which skips a disabled field. It keeps the grey of a field that takes no typing,
+// taken from the desktop's theme again whenever the theme changes.
+class ResultLook final : public QObject {
+ public:
+  using QObject::QObject;
+
+  void Apply(QLineEdit* field) {
+    field->setReadOnly(true);
+    Paint(field);
+    field->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::PaletteChange) Paint(static_cast<QLineEdit*>(watched));
+    return false;
+  }
+
+ private:
+  static void Paint(QLineEdit* field) {
+    QPalette palette = field->palette();
+    const QColor grey = palette.color(QPalette::Disabled, QPalette::Base);
+    if (palette.color(QPalette::Active, QPalette::Base) == grey &&
+        palette.color(QPalette::Inactive, QPalette::Base) == grey) {
+      return;
+    }
+    palette.setColor(QPalette::Active, QPalette::Base, grey);
+    palette.setColor(QPalette::Inactive, QPalette::Base, grey);
+    field->setPalette(palette);
+  }
+};
 
 }  // namespace
 
@@ -80,18 +156,14 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     edit->setFixedWidth(width);
     return edit;
   };
+  auto* resultLook = new ResultLook(&form);
   const auto makeResult = [&](const QString& name, const QString& accessibleName, int width) {
     QLineEdit* edit = makeEdit(name, accessibleName, width);
-    edit->setEnabled(false);
-    // Greyed like every disabled field, yet the figures stay as legible as typed ones.
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Text,
-                     palette.color(QPalette::Active, QPalette::Text));
-    edit->setPalette(palette);
+    resultLook->Apply(edit);
     return edit;
   };
-  const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr) {
-    auto* label = new QLabel(text, &form);
+  const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr, char key = 0) {
+    auto* label = new QLabel(key != 0 ? WithAccessKey(text, key) : text, &form);
     if (buddy) label->setBuddy(buddy);
     return label;
   };
@@ -105,7 +177,8 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     w.mealEdits[i] = makeEdit(CamelCase(kMeals[i].accessibleName) + QStringLiteral("Edit"),
                               accessible, digitWidth);
     const int row = static_cast<int>(i);
-    mealsLayout->addWidget(makeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i]), row, 0);
+    mealsLayout->addWidget(
+        makeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i], kMealKeys[i]), row, 0);
     mealsLayout->addWidget(w.mealEdits[i], row, 1);
   }
 
@@ -113,7 +186,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
   w.homepageButton->setText(QStringLiteral("Homepage"));
   w.homepageButton->setAccessibleName(QStringLiteral("Homepage"));
-  w.homepageButton->setAutoRaise(true);
+  ShowHoverAndFocus(w.homepageButton);
   w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   const QString picture = QStringLiteral(":/homepage.png");
   if (QFile::exists(picture)) {
@@ -141,14 +214,14 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     w.activityKcalEdits[i] =
         makeResult(stem + QStringLiteral("KcalEdit"), label + QStringLiteral(" kcal"), smallWidth);
     const int row = static_cast<int>(i) + 1;
-    trainingLayout->addWidget(makeLabel(label, w.minutesEdits[i]), row, 0);
+    trainingLayout->addWidget(makeLabel(label, w.minutesEdits[i], kActivityKeys[i]), row, 0);
     trainingLayout->addWidget(w.minutesEdits[i], row, 1);
     trainingLayout->addWidget(w.activityKcalEdits[i], row, 2);
   }
   const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
   w.otherKcalEdit = makeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
   const int otherRow = static_cast<int>(kActivityCount) + 1;
-  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
+  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit, 'o'), otherRow, 0, 1, 2);
   trainingLayout->addWidget(w.otherKcalEdit, otherRow, 2);
 
   // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
@@ -158,9 +231,11 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   const int resultWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
   w.weightCaptionLabel = makeLabel(FromStoredBytes(kWeightCaptionKg));
   w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
-  theoryLayout->addWidget(makeLabel(QStringLiteral("kcal change")), 1, 0);
+  QLabel* kcalChangeLabel = makeLabel(QStringLiteral("kcal change"));
+  QLabel* trainingKcalLabel = makeLabel(QStringLiteral("kcal consumed by training"));
+  theoryLayout->addWidget(kcalChangeLabel, 1, 0);
   theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
-  theoryLayout->addWidget(makeLabel(QStringLiteral("kcal consumed by training")), 3, 0);
+  theoryLayout->addWidget(trainingKcalLabel, 3, 0);
   for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
     const QString period = QString::fromLatin1(kPeriodNames[p]);
     const int column = static_cast<int>(p) + 1;
@@ -177,17 +252,23 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
     theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
   }
-  const auto makeButton = [&](const QString& name, const QString& text) {
-    auto* button = new QPushButton(text, &form);
+  // The rows' labels lead to the Day column.
+  kcalChangeLabel->setText(WithAccessKey(kcalChangeLabel->text(), 'k'));
+  kcalChangeLabel->setBuddy(w.kcalChangeEdits[0]);
+  trainingKcalLabel->setText(WithAccessKey(trainingKcalLabel->text(), 'b'));
+  trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
+  const auto makeButton = [&](const QString& name, const QString& text, char key) {
+    auto* button = new QPushButton(WithAccessKey(text, key), &form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
   };
   w.trainingGraphButton =
-      makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"));
+      makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"), 'a');
   w.calorieGraphButton =
-      makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"));
-  w.calculateButton = makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"));
+      makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
+  w.calculateButton =
+      makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
   for (QPushButton* button : {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton}) {
     button->setEnabled(false);
   }
@@ -196,9 +277,9 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   buttonRow->addWidget(w.calorieGraphButton);
   buttonRow->addWidget(w.calculateButton);
   theoryLayout->addLayout(buttonRow, 4, 1, 1, 4);
-  w.monthlyRadio = new QRadioButton(QStringLiteral("Monthly graph"), &form);
+  w.monthlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), 'm'), &form);
   w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
-  w.yearlyRadio = new QRadioButton(QStringLiteral("Yearly graph"), &form);
+  w.yearlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), 'y'), &form);
   w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
   auto* radioRow = new QHBoxLayout;
   radioRow->addWidget(w.monthlyRadio);
@@ -221,28 +302,38 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.kcalLeftEdit->setReadOnly(true);
   w.normalConsumptionEdit = makeResult(QStringLiteral("normalConsumptionEdit"),
                                        QStringLiteral("Normal energy consumption"), digitWidth);
-  const std::array<std::pair<QString, QLineEdit*>, 6> resultRows{{
-      {QStringLiteral("Energy In"), w.energyInEdit},
-      {QStringLiteral("Training"), w.trainingEdit},
-      {QStringLiteral("Sum"), w.sumEdit},
-      {QStringLiteral("Target"), w.targetEdit},
-      {QStringLiteral("kcal left to use"), w.kcalLeftEdit},
-      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit},
-  }};
-  for (std::size_t i = 0; i < resultRows.size(); ++i) {
+  const struct {
+    QString text;
+    QLineEdit* field;
+    char key;
+  } resultRows[] = {
+      {QStringLiteral("Energy In"), w.energyInEdit, 'e'},
+      {QStringLiteral("Training"), w.trainingEdit, 'n'},
+      {QStringLiteral("Sum"), w.sumEdit, 'u'},
+      {QStringLiteral("Target"), w.targetEdit, 'e'},
+      {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 'l'},
+      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 'n'},
+  };
+  for (std::size_t i = 0; i < std::size(resultRows); ++i) {
     const int row = static_cast<int>(i);
-    QLabel* label = makeLabel(resultRows[i].first, resultRows[i].second);
+    QLabel* label = makeLabel(resultRows[i].text, resultRows[i].field, resultRows[i].key);
     label->setWordWrap(true);
     resultLayout->addWidget(label, row, 0);
-    resultLayout->addWidget(resultRows[i].second, row, 2);
+    resultLayout->addWidget(resultRows[i].field, row, 2);
   }
-  resultLayout->addWidget(makeLabel(QStringLiteral("+")), 0, 1);
-  resultLayout->addWidget(makeLabel(QStringLiteral("_")), 1, 1);
+  // Read as words: a screen reader would say "plus" for one, "underscore" for the other.
+  QLabel* plus = makeLabel(QStringLiteral("+"));
+  plus->setAccessibleName(QStringLiteral("plus"));
+  QLabel* minus = makeLabel(QStringLiteral("_"));
+  minus->setAccessibleName(QStringLiteral("minus"));
+  resultLayout->addWidget(plus, 0, 1);
+  resultLayout->addWidget(minus, 1, 1);
 
   // The right-hand column.
-  w.propertiesButton = makeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"));
+  w.propertiesButton =
+      makeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"), 'p');
   w.propertiesButton->setEnabled(false);
-  w.dateEdit = new QDateEdit(&form);
+  w.dateEdit = new DayFirstDateEdit(&form);
   w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
   w.dateEdit->setAccessibleName(QStringLiteral("Date"));
   // The month's short name is English whatever the system's language.
@@ -256,12 +347,12 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
   w.userCombo = new QComboBox(&form);
   w.userCombo->setObjectName(QStringLiteral("userCombo"));
-  w.userCombo->setAccessibleName(QStringLiteral("User"));
+  w.userCombo->setAccessibleName(QStringLiteral("User list"));
   w.userCombo->setEditable(false);
   w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   w.userCombo->setMinimumContentsLength(10);
   w.saveCloseButton =
-      makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"));
+      makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"), 's');
   w.saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
   auto* sideColumn = new QVBoxLayout;
   sideColumn->addWidget(w.propertiesButton);

@@ -1,10 +1,12 @@
 #include "diary/ui/vesmira_view.h"
 
+#include <QAction>
 #include <QByteArray>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaMethod>
@@ -18,6 +20,7 @@
 #include <utility>
 #include <vector>
 
+#include "diary/colour_contrast.h"
 #include "periods/theoretical_result.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
@@ -33,9 +36,12 @@ namespace {
 
 QColor ToQColor(Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
 
+// The text takes the colour that reads on the background, not the theme's: a dark theme's
+// white text on the light result colours would be unreadable.
 void SetBackground(QLineEdit* field, Rgb colour) {
   QPalette palette = field->palette();
   palette.setColor(QPalette::Base, ToQColor(colour));
+  palette.setColor(QPalette::Text, ToQColor(TextColourOn(colour)));
   field->setPalette(palette);
 }
 
@@ -91,6 +97,27 @@ void CVesmiraView::ConnectEvents() {
           &CVesmiraView::trainingGraphRequested);
   connect(m_form.propertiesButton, &QPushButton::clicked, this, &CVesmiraView::propertiesRequested);
   connect(m_form.homepageButton, &QToolButton::clicked, this, &CVesmiraView::homepageRequested);
+
+  // Keys for the day before, the day after and today, wherever the focus is on the form.
+  // Alt+Left and Alt+Right are back and forward elsewhere on the desktop; no field uses them.
+  const auto addDayKey = [this](const char* name, const QKeySequence& keys, auto target) {
+    auto* action = new QAction(this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, [this, target] { ShowDate(target()); });
+    addAction(action);
+  };
+  addDayKey("previousDayAction", QKeySequence(Qt::ALT | Qt::Key_Left),
+            [this] { return AddDays(ShownDate(), -1); });
+  addDayKey("nextDayAction", QKeySequence(Qt::ALT | Qt::Key_Right),
+            [this] { return AddDays(ShownDate(), 1); });
+  addDayKey("todayAction", QKeySequence(Qt::ALT | Qt::Key_Home), [this] { return m_today(); });
+}
+
+void CVesmiraView::ShowDate(const CalendarDate& date) {
+  // Through the date field, as if the person had set it: the day left is stored first.
+  m_form.dateEdit->setDate(ToQDate(date));
 }
 
 void CVesmiraView::StartForm() {

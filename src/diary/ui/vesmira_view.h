@@ -28,6 +28,9 @@ struct TheoreticalResult;
 // The commands of its Calculate, graph, Properties and Homepage buttons are served by the
 // window that holds the form: each button emits a signal of the form and stays disabled until
 // that signal is connected.
+//
+// Alt+Left, Alt+Right and Alt+Home (previousDayAction, nextDayAction, todayAction) show the
+// day before, the day after and today.
 class CVesmiraView : public QWidget {
   Q_OBJECT
 
@@ -81,6 +84,8 @@ class CVesmiraView : public QWidget {
   std::string ListedUserName() const;
   // The date the date field shows.
   CalendarDate ShownDate() const;
+  // Moves the date field to date, which stores the day left and shows that date's day.
+  void ShowDate(const CalendarDate& date);
 
   // The texts of the day on the form, as they would be stored.
   DayEntries CurrentEntries() const;

@@ -506,9 +506,9 @@ void VesmiraViewTest::theoreticalResultShowsAndClears() {
   // The Year weight alone takes typing; the other results only show.
   QVERIFY(!Field("weightChangeYearEdit")->isReadOnly());
   QVERIFY(Field("weightChangeDayEdit")->isReadOnly());
-  QVERIFY(!Field("kcalChangeYearEdit")->isEnabled());
-  QVERIFY(!Field("energyInEdit")->isEnabled());
-  QVERIFY(Field("kcalLeftEdit")->isReadOnly());
+  for (const char* result : {"kcalChangeYearEdit", "energyInEdit", "kcalLeftEdit"}) {
+    QVERIFY2(Field(result)->isReadOnly() && Field(result)->isEnabled(), result);
+  }
 
   m_form->View().ClearTheoreticalResult();
   QVERIFY(Field("weightChangeYearEdit")->text().isEmpty());
@@ -549,7 +549,7 @@ void VesmiraViewTest::everyFieldHasItsAccessibleName() {
       {"weightChangeWeekEdit", "Weight change Week"},
       {"trainingKcalMonthEdit", "kcal consumed by training Month"},
       {"dateEdit", "Date"},
-      {"userCombo", "User"},
+      {"userCombo", "User list"},
       {"noteEdit", "Diary note"},
   };
   for (const auto& [object, accessible] : names) {
@@ -557,7 +557,7 @@ void VesmiraViewTest::everyFieldHasItsAccessibleName() {
     QVERIFY2(widget, object);
     QCOMPARE(widget->accessibleName(), QString::fromLatin1(accessible));
   }
-  QCOMPARE(m_form->Find<QPushButton>("saveCloseButton")->text(), QStringLiteral("Save && Close"));
+  QCOMPARE(m_form->Find<QPushButton>("saveCloseButton")->text(), QStringLiteral("&Save && Close"));
   QCOMPARE(m_form->Find<QToolButton>("homepageButton")->accessibleName(),
            QStringLiteral("Homepage"));
 }
@@ -594,13 +594,38 @@ void VesmiraViewTest::tabOrderRunsRowsThenGroups() {
       QStringLiteral("cleaningMinutesEdit"),
       QStringLiteral("climbStairsMinutesEdit"),
       QStringLiteral("otherKcalEdit"),
+      QStringLiteral("cyclingKcalEdit"),
+      QStringLiteral("runningKcalEdit"),
+      QStringLiteral("walkingKcalEdit"),
+      QStringLiteral("bodybuildingKcalEdit"),
+      QStringLiteral("rowingKcalEdit"),
+      QStringLiteral("swimmingKcalEdit"),
+      QStringLiteral("skiingKcalEdit"),
+      QStringLiteral("skatingKcalEdit"),
+      QStringLiteral("ballGameKcalEdit"),
+      QStringLiteral("slalomKcalEdit"),
+      QStringLiteral("cleaningKcalEdit"),
+      QStringLiteral("climbStairsKcalEdit"),
+      QStringLiteral("kcalChangeDayEdit"),
+      QStringLiteral("kcalChangeWeekEdit"),
+      QStringLiteral("kcalChangeMonthEdit"),
+      QStringLiteral("kcalChangeYearEdit"),
       QStringLiteral("weightChangeDayEdit"),
       QStringLiteral("weightChangeWeekEdit"),
       QStringLiteral("weightChangeMonthEdit"),
       QStringLiteral("weightChangeYearEdit"),
+      QStringLiteral("trainingKcalDayEdit"),
+      QStringLiteral("trainingKcalWeekEdit"),
+      QStringLiteral("trainingKcalMonthEdit"),
+      QStringLiteral("trainingKcalYearEdit"),
       QStringLiteral("monthlyRadio"),
       QStringLiteral("yearlyRadio"),
+      QStringLiteral("energyInEdit"),
+      QStringLiteral("trainingEdit"),
+      QStringLiteral("sumEdit"),
+      QStringLiteral("targetEdit"),
       QStringLiteral("kcalLeftEdit"),
+      QStringLiteral("normalConsumptionEdit"),
       QStringLiteral("dateEdit"),
       QStringLiteral("userCombo"),
       QStringLiteral("saveCloseButton"),

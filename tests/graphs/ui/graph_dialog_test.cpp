@@ -233,8 +233,9 @@ void GraphDialogTest::screenReaderHearsWhichGraphAndItsValues() {
   QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
   QVERIFY(accessible);
   QCOMPARE(accessible->text(QAccessible::Name), kTitle);
-  QCOMPARE(accessible->text(QAccessible::Description),
-           QStringLiteral("31 days from 00 to 030: lowest 0 kcal, highest 100 kcal, latest 50 kcal"));
+  QCOMPARE(
+      accessible->text(QAccessible::Description),
+      QStringLiteral("31 days from 00 to 030: lowest 0 kcal, highest 100 kcal, latest 50 kcal"));
   // Tab leads from the Close button to the chart.
   auto* close = dialog.findChild<QPushButton*>(QStringLiteral("closeButton"));
   close->setFocus();

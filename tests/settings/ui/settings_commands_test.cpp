@@ -166,7 +166,6 @@ void SettingsCommandsTest::addedUserGetsUnitAndIsRemovedAgain() {
   QVERIFY(!std::filesystem::exists(PropertiesFilePath(m_form->folder.Path(), "Bo")));
 }
 
-
 // Neither dialog has anything to show in more room, so neither may be maximised into it.
 void SettingsCommandsTest::dialogsHaveAFixedSize() {
   m_form->folder.AddUser("Anna", 2200, 1800, true);
