@@ -102,7 +102,7 @@ void SplashOnTopTest::staysAboveTheMainWindowShownAndRaisedAfterIt() {
   HoldOpen(*splash);
   QVERIFY(m_form->Show());
   QVERIFY(QTest::qWaitForWindowExposed(splash));
-  QTRY_VERIFY(Above(*splash, m_form->Frame()));
+  QTRY_VERIFY_WITH_TIMEOUT(Above(*splash, m_form->Frame()), 15000);
   QTRY_VERIFY(PictureSeen(*splash));
 
   // Clicked on, the main window is raised and takes the focus; the picture stays on top.

@@ -5,7 +5,20 @@
 set -euo pipefail
 
 if [ "${1-}" != "--inside" ]; then
-  exec xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" "$0" --inside "$@"
+  # Other X servers may start at the same moment and take the display number xvfb-run picked;
+  # a server that did not start is tried again on another number.
+  for _ in 1 2 3; do
+    started=$(mktemp -u)
+    status=0
+    VESMIRA_X_STARTED=$started xvfb-run -a -n $((200 + RANDOM % 600)) \
+      -s "-screen 0 1600x1000x24 -nolisten tcp" "$0" --inside "$@" || status=$?
+    if [ -e "$started" ]; then
+      rm -f "$started"
+      exit "$status"
+    fi
+    echo "the X server or the window manager did not start; trying again" >&2
+  done
+  exit 1
 fi
 shift
 
@@ -15,14 +28,9 @@ trap 'kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true' EXIT
 # The window manager is ready once it has claimed the screen.
 for _ in $(seq 1 200); do
   if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then break; fi
-  if ! kill -0 "$wm" 2>/dev/null; then
-    echo "openbox did not start" >&2
-    exit 1
-  fi
+  kill -0 "$wm" 2>/dev/null || exit 1
   sleep 0.05
 done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || {
-  echo "openbox did not claim the screen" >&2
-  exit 1
-}
+xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || exit 1
+touch "$VESMIRA_X_STARTED"
 QT_QPA_PLATFORM=xcb "$@"

@@ -55,7 +55,7 @@ void CalculateCommandTest::buttonIsServedByTheMainFrame() {
   m_form->Start();
   auto* button = m_form->Find<QPushButton>("calculateButton");
   QVERIFY(button->isEnabled());
-  QCOMPARE(button->text(), QStringLiteral("Calculate"));
+  QCOMPARE(button->text(), QStringLiteral("&Calculate"));
   QCOMPARE(Results(), QStringList(static_cast<qsizetype>(kResultFields.size()), QString()));
 }
 
