@@ -92,6 +92,9 @@ void CMainFrame::CreateMenus() {
   QAction* exportSheet =
       AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
   connect(exportSheet, &QAction::triggered, m_view, [this] { ExportToDataSheet(*m_view); });
+  QAction* exportWeights = AddAction(exportMenu, QStringLiteral("exportWeightSheetAction"),
+                                     QStringLiteral("To &Weight Sheet"));
+  connect(exportWeights, &QAction::triggered, m_view, [this] { ExportToWeightSheet(*m_view); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));

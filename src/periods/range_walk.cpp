@@ -13,7 +13,11 @@ CalendarDate SpanDay(const CalendarDate& today, int t) { return AddDays(today, -
 
 void PeriodAccumulator::AddStoredDay(std::int32_t energySum, std::int32_t training,
                                      std::int32_t normal) {
-  if (energySum != 0) m_kcalChange += std::int64_t{energySum} - normal;
+  if (energySum != 0) {
+    m_kcalChange += std::int64_t{energySum} - normal;
+    m_energy.energySum += energySum;
+    ++m_energy.days;
+  }
   m_training += training;
 }
 
@@ -38,7 +42,11 @@ bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, Gra
   const CalendarDate date = SpanDay(input.today, t);
   series.dayLabels[t] = DayLabel(date);
   const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
-  if (!totals) return false;
+  if (!totals) {
+    series.dayWeighings[t].reset();
+    return false;
+  }
+  series.dayWeighings[t] = totals->vikt;
   period.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
   series.dayValues[t] = series.trainingGraph == 0
                             ? totals->energySum

@@ -37,6 +37,13 @@ struct PeriodSums {
   friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 
+// Energy in minus training over the stored days of a period whose energy sum is not 0, and
+// how many days those are.
+struct StoredEnergy {
+  std::int64_t energySum = 0;
+  std::int32_t days = 0;
+};
+
 // Adds up the stored days of a period, one day at a time.
 class PeriodAccumulator {
  public:
@@ -44,10 +51,12 @@ class PeriodAccumulator {
   // only, so an empty day does not count as a day of fasting.
   void AddStoredDay(std::int32_t energySum, std::int32_t training, std::int32_t normal);
   PeriodSums Sums() const;
+  StoredEnergy Energy() const { return m_energy; }
 
  private:
   std::int64_t m_kcalChange = 0;
   std::int64_t m_training = 0;
+  StoredEnergy m_energy;
 };
 
 // The day file of the walk's user for date.
@@ -67,7 +76,8 @@ class SpanDayPaths {
 
 // Labels day t of series and, when that day is stored, adds it to period and sets its value
 // to what the graphs draw: its energy sum, or for the training graph the size of its
-// training energy. Returns whether the day is stored.
+// training energy. Sets day t's weighing, empty when it has none. Returns whether the day is
+// stored.
 bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
                     PeriodAccumulator& period);
 

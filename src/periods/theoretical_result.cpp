@@ -44,16 +44,34 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   // file is read twice.
   PeriodAccumulator sums;
   SpanDayPaths paths(input);
+  StoredEnergy weekEnergy;
+  StoredEnergy monthEnergy;
   for (int t = 0; t < kYearLength; ++t) {
     if (!VisitSeriesDay(input, paths, t, series, sums) && t < kMonthLength) {
       // Within the month the graphs draw a day without a record as a day of normal
       // consumption and no training; older missing days keep the graph command's pre-fill.
       series.dayValues[t] = series.trainingGraph != 0 ? 0 : input.settings.grundForbrukning;
     }
-    if (t == kWeekLength - 1) result.week = ShowSums(sums.Sums(), input.settings);
-    if (t == kMonthLength - 1) result.month = ShowSums(sums.Sums(), input.settings);
+    if (t == kWeekLength - 1) {
+      result.week = ShowSums(sums.Sums(), input.settings);
+      weekEnergy = sums.Energy();
+    }
+    if (t == kMonthLength - 1) {
+      result.month = ShowSums(sums.Sums(), input.settings);
+      monthEnergy = sums.Energy();
+    }
   }
   result.year = ShowSums(sums.Sums(), input.settings);
+
+  // The trend runs oldest day first, so it is worked out once the year's weighings are in.
+  series.dayTrend = ComputeWeightTrend(series.dayWeighings);
+  const auto measure = [&](int length, const StoredEnergy& energy) {
+    return FormatMeasuredColumn(MeasurePeriod(series.dayWeighings, series.dayTrend, length, energy),
+                                input.settings);
+  };
+  result.measuredWeek = measure(kWeekLength, weekEnergy);
+  result.measuredMonth = measure(kMonthLength, monthEnergy);
+  result.measuredYear = measure(kYearLength, sums.Energy());
   return result;
 }
 
