@@ -1,6 +1,8 @@
 #include "graphs/graph_points.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 #include "diary/weighing.h"
 #include "storage/number_text.h"
@@ -12,6 +14,14 @@ namespace {
 std::size_t SpanCount(const GraphSeries& series) {
   return static_cast<std::size_t>(
       std::clamp<std::int32_t>(series.span, 0, static_cast<std::int32_t>(kSeriesCapacity)));
+}
+
+// "31 days from 06/11 to 06/12".
+std::string DescribeSpan(const std::vector<std::string>& labels) {
+  std::string text = FormatNumber(static_cast<std::int64_t>(labels.size()));
+  text += labels.size() == 1 ? " day" : " days";
+  if (!labels.empty()) text += " from " + labels.front() + " to " + labels.back();
+  return text;
 }
 
 }  // namespace
@@ -32,18 +42,28 @@ std::string DescribeGraph(const GraphPoints& points, std::string_view unit) {
   if (points.values.empty()) return "No days";
   const auto [lowest, highest] = std::minmax_element(points.values.begin(), points.values.end());
   const auto withUnit = [unit](std::int32_t value) {
-    std::string text = FormatNumber(value);
-    text += ' ';
-    text += unit;
-    return text;
+    return FormatNumber(value) + ' ' + std::string(unit);
   };
-  std::string text = FormatNumber(static_cast<std::int64_t>(points.values.size()));
-  text += points.values.size() == 1 ? " day" : " days";
-  if (!points.labels.empty())
-    text += " from " + points.labels.front() + " to " + points.labels.back();
-  text += ": lowest " + withUnit(*lowest) + ", highest " + withUnit(*highest) + ", latest " +
-          withUnit(points.values.back());
-  return text;
+  return DescribeSpan(points.labels) + ": lowest " + withUnit(*lowest) + ", highest " +
+         withUnit(*highest) + ", latest " + withUnit(points.values.back());
+}
+
+std::string DescribeWeightGraph(const WeightGraphPoints& points, std::string_view unit) {
+  if (points.labels.empty()) return "No days";
+  std::vector<double> weighed;
+  for (const std::optional<double>& weighing : points.weighings) {
+    if (weighing) weighed.push_back(*weighing);
+  }
+  if (weighed.empty()) return DescribeSpan(points.labels) + ": no weighing";
+  const auto [lowest, highest] = std::minmax_element(weighed.begin(), weighed.end());
+  const auto withUnit = [unit](double value) {
+    char buffer[64];
+    const std::to_chars_result result =
+        std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed, 1);
+    return std::string(std::begin(buffer), result.ptr) + ' ' + std::string(unit);
+  };
+  return DescribeSpan(points.labels) + ": lowest " + withUnit(*lowest) + ", highest " +
+         withUnit(*highest) + ", latest " + withUnit(weighed.back());
 }
 
 WeightGraphPoints WeightPointsFromSeries(const GraphSeries& series, bool kilogramsShown) {

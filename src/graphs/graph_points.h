@@ -41,4 +41,8 @@ struct WeightGraphPoints {
 };
 WeightGraphPoints WeightPointsFromSeries(const GraphSeries& series, bool kilogramsShown);
 
+// The weight graph in words, as DescribeGraph, of the days weighed, to a tenth:
+// "31 days from 06/11 to 06/12: lowest 80.2 kg, highest 81.4 kg, latest 80.5 kg".
+std::string DescribeWeightGraph(const WeightGraphPoints& points, std::string_view unit);
+
 }  // namespace vesmira

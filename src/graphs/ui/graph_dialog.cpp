@@ -85,7 +85,8 @@ void CGraphDialog::BuildWindow() {
   chartView->setFocusPolicy(Qt::TabFocus);
   chartView->setAccessibleName(m_title);
   chartView->setAccessibleDescription(
-      QString::fromStdString(DescribeGraph(m_points, valueAxisName.toStdString())));
+      QString::fromStdString(m_weightPoints ? DescribeWeightGraph(*m_weightPoints, m_valueAxisName)
+                                            : DescribeGraph(m_points, m_valueAxisName)));
   chartView->lower();
   m_chartView = chartView;
 }
