@@ -24,7 +24,7 @@ std::string ReadValue(std::istream& in, std::string_view key) {
 
 }  // namespace
 
-DayEntries DayEntries::Reset() {
+DayEntries DayEntries::ForMissingDay() {
   DayEntries entries;
   for (auto& meal : entries.meals) meal = "0";
   for (auto& minutes : entries.minutes) minutes = "0";
