@@ -12,6 +12,7 @@
 
 #include "app/about_dialog.h"
 #include "app/help_page.h"
+#include "app/product_links.h"
 #include "app/splash_window.h"
 #include "app/tips_dialog.h"
 #include "export/ui/export_commands.h"
@@ -46,7 +47,7 @@ void CMainFrame::ConnectTipsButton() {
   auto* homepage = m_view->findChild<QToolButton*>(QStringLiteral("homepageButton"));
   if (homepage == nullptr) return;
   connect(homepage, &QToolButton::clicked, m_view, [this] {
-    CTipsDialog dialog(m_view->GetUrlOpener(), m_view);
+    CTipsDialog dialog(Links(), m_view->GetUrlOpener(), m_view);
     dialog.exec();
   });
   homepage->setEnabled(true);
@@ -102,7 +103,7 @@ void CMainFrame::CreateMenus() {
   });
   QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
   connect(about, &QAction::triggered, this, [this] {
-    CAboutDialog dialog(m_view->GetUrlOpener(), this);
+    CAboutDialog dialog(Links(), m_view->GetUrlOpener(), this);
     dialog.exec();
   });
 
@@ -112,6 +113,10 @@ void CMainFrame::CreateMenus() {
   saveDay->setShortcut(QKeySequence::Save);
   connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
   addAction(saveDay);
+}
+
+ProductLinks CMainFrame::Links() const {
+  return LinksOfThisBuild(QFile::decodeName(m_view->DataFolder().c_str()));
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text) {

@@ -11,6 +11,7 @@ class QAction;
 namespace vesmira {
 
 class Prompts;
+struct ProductLinks;
 class UrlOpener;
 
 // The main window: the diary form at a fixed size, the menu, and the caption
@@ -44,6 +45,8 @@ class CMainFrame : public QMainWindow {
   // The form's "Homepage" picture button opens the tip dialog.
   void ConnectTipsButton();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
+  // Where the About box and the tip dialog lead, for the data folder of the form.
+  ProductLinks Links() const;
   void SetDocumentTitle(const QString& title);
 
   CVesmiraDoc m_document;
