@@ -12,6 +12,7 @@ class QScrollArea;
 namespace vesmira {
 
 class Prompts;
+struct ProductLinks;
 class UrlOpener;
 
 // The main window: the diary form at a fixed size, the menu, and the caption
@@ -51,6 +52,8 @@ class CMainFrame : public QMainWindow {
   // The commands of the form's buttons.
   void ServeFormButtons();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
+  // Where the About box and the tip dialog lead, for the data folder of the form.
+  ProductLinks Links() const;
   void SetDocumentTitle(const QString& title);
   void FitToCurrentScreen();
   // Keeps the field with the keyboard focus in sight when the form scrolls.
