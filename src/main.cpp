@@ -14,6 +14,6 @@ int main(int argc, char* argv[]) {
                  error.message().c_str());
     return 1;
   }
-  if (!app.InitInstance(dataFolder)) return 1;
+  if (!app.InitInstance(dataFolder)) return app.StartExitStatus();
   return app.exec();
 }

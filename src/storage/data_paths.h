@@ -21,4 +21,8 @@ std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
 std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
                                   std::string_view dateText);
 
+// The copy of another version of file, kept beside it when two versions met: "<name>.conflict-
+// <stamp>". No scan takes it for a day or a user, as its name ends in neither.
+std::filesystem::path ConflictCopyPath(const std::filesystem::path& file, std::string_view stamp);
+
 }  // namespace vesmira
