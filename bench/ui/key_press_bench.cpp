@@ -2,6 +2,7 @@
 // that takes 200 ms to confirm the write, beside the same key press with no save running.
 // Goal: under 16 ms (one frame at 60 Hz) during the save.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,13 +13,10 @@
 #include <filesystem>
 #include <thread>
 
-#include <unistd.h>
-
 #include "diary/ui/vesmira_view.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 #include "ui/prompts.h"
-#include "ui/url_opener.h"
 
 namespace vesmira::bench {
 namespace {
@@ -30,11 +28,6 @@ class SilentPrompts final : public Prompts {
   int AskChoice(QWidget*, const QString&, Icon, const QStringList&) override { return 0; }
 };
 
-class NoUrlOpener final : public UrlOpener {
- public:
-  void Open(const QUrl&) override {}
-};
-
 void KeyPress(benchmark::State& state, bool slowSaveRunning) {
   const std::filesystem::path data =
       std::filesystem::temp_directory_path() / ("vesmira-key-bench-" + std::to_string(::getpid()));
@@ -44,14 +37,14 @@ void KeyPress(benchmark::State& state, bool slowSaveRunning) {
     return;
   }
   SilentPrompts prompts;
-  NoUrlOpener opener;
   double during = 0;
   double maxMs = 0;
   {
-    CVesmiraView view(data, prompts, opener, [] { return CalendarDate{2027, 3, 1}; });
+    CVesmiraView view(data, prompts, [] { return CalendarDate{2027, 3, 1}; });
     view.show();
     // The disk of the test seam: every save waits 200 ms before its write.
-    view.SetBeforeBackgroundWrite([] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+    view.SetBeforeBackgroundWrite(
+        [] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
     auto* breakfast = view.findChild<QLineEdit*>(QStringLiteral("breakfastEdit"));
     auto* energyIn = view.findChild<QLineEdit*>(QStringLiteral("energyInEdit"));
     breakfast->setFocus();
@@ -84,8 +77,7 @@ void KeyPress(benchmark::State& state, bool slowSaveRunning) {
     view.SetBeforeBackgroundWrite({});
   }
   std::filesystem::remove_all(data);
-  state.counters["during_save"] =
-      benchmark::Counter(during, benchmark::Counter::kAvgIterations);
+  state.counters["during_save"] = benchmark::Counter(during, benchmark::Counter::kAvgIterations);
   state.counters["max_ms"] = maxMs;
 }
 BENCHMARK_CAPTURE(KeyPress, NoSave, false)->Unit(benchmark::kMillisecond)->Iterations(200);
@@ -97,8 +89,8 @@ BENCHMARK_CAPTURE(KeyPress, WhileSlowSaveSyncs, true)
 }  // namespace vesmira::bench
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

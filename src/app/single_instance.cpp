@@ -36,10 +36,10 @@ CSingleInstance::CSingleInstance(const std::filesystem::path& dataFolder, QObjec
       m_lock(m_lockPath) {
   // Socket names are short file names in the temporary folder: the folder's hash keeps them
   // short, the user id keeps two people's programs apart.
-  const QByteArray hash = QCryptographicHash::hash(CanonicalFolder(dataFolder).toUtf8(),
-                                                   QCryptographicHash::Sha256)
-                              .toHex()
-                              .left(32);
+  const QByteArray hash =
+      QCryptographicHash::hash(CanonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha256)
+          .toHex()
+          .left(32);
   m_serverName = QStringLiteral("vesmira-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
   // Never stale by age: a diary open for days is still open. A lock whose program is gone
   // from this computer is stale all the same, and taken over.

@@ -75,11 +75,11 @@ bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
       m_startExitStatus = 0;
       return false;
     case CSingleInstance::Outcome::kHeldElsewhere:
-      message =
-          QStringLiteral("This diary is open in Vesmira on the computer \"%1\".\n\n"
-                         "Close Vesmira there, then start it here again. If Vesmira no longer "
-                         "runs there, delete the file %2 and start again.")
-              .arg(m_instance->HolderHost(), m_instance->LockFilePath());
+      message = QStringLiteral(
+                    "This diary is open in Vesmira on the computer \"%1\".\n\n"
+                    "Close Vesmira there, then start it here again. If Vesmira no longer "
+                    "runs there, delete the file %2 and start again.")
+                    .arg(m_instance->HolderHost(), m_instance->LockFilePath());
       break;
     case CSingleInstance::Outcome::kNoAnswer:
       message = QStringLiteral(

@@ -41,8 +41,8 @@ int QtPrompts::AskChoice(QWidget* parent, const QString& text, Icon icon,
   QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text, QMessageBox::NoButton, parent);
   QList<QAbstractButton*> added;
   for (const QString& label : buttons) {
-    added.append(box.addButton(label, added.isEmpty() ? QMessageBox::AcceptRole
-                                                      : QMessageBox::RejectRole));
+    added.append(
+        box.addButton(label, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
   }
   if (added.isEmpty()) return 0;
   box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));

@@ -1,6 +1,8 @@
 // One program per diary, with real second processes: a second start brings the first window
 // to the front and ends; a lock left by a killed program is taken over; a program killed a
 // while after typing has stored what was typed.
+#include "app/single_instance.h"
+
 #include <signal.h>
 
 #include <QApplication>
@@ -16,7 +18,6 @@
 #include <memory>
 
 #include "app/main_frame.h"
-#include "app/single_instance.h"
 #include "app/vesmira_app.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
@@ -116,8 +117,7 @@ void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
   next.start(QStringLiteral(VESMIRA_PROGRAM), QStringList{});
   QVERIFY(next.waitForStarted(30000));
   errors.clear();
-  QTRY_VERIFY_WITH_TIMEOUT((errors += next.readAllStandardError()).contains("startup-ms:"),
-                           60000);
+  QTRY_VERIFY_WITH_TIMEOUT((errors += next.readAllStandardError()).contains("startup-ms:"), 60000);
   QVERIFY(!std::filesystem::exists(UserFolderPath(data, "Anna") / ".Anna.06-12-2026.k3j9x0qa.tmp"));
   QCOMPARE(::kill(static_cast<pid_t>(next.processId()), SIGTERM), 0);
   QVERIFY(next.waitForFinished(60000));

@@ -64,7 +64,8 @@ void DaySaver::Run() {
     m_wake.notify_all();
     // Handed back by the owner's event loop, unless Finish takes it first. A saver gone
     // by then takes the call with it.
-    QMetaObject::invokeMethod(this, [this] { HandBack(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { HandBack(); }, Qt::QueuedConnection);
   }
 }
 

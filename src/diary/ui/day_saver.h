@@ -25,7 +25,7 @@ class DaySaver : public QObject {
   struct Job {
     std::filesystem::path path;
     std::string bytes;
-    FileIdentity expected;    // the version the form was loaded from or last stored
+    FileIdentity expected;     // the version the form was loaded from or last stored
     std::uint64_t generation;  // which change of the form these bytes hold
   };
   using ResultHandler = std::function<void(const Job&, const StoreResult&)>;
