@@ -1,9 +1,12 @@
 #include "diary/day_file.h"
 
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <sstream>
 #include <system_error>
 
+#include "diary/weighing.h"
 #include "storage/atomic_file.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
@@ -20,6 +23,41 @@ constexpr std::string_view kTrainingKey = "dagBortTrandade";
 
 std::string ReadValue(std::istream& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
+}
+
+std::string RestOf(std::istream& in) {
+  if (!in.good()) return {};
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The weighing lies between the day's totals and the note, and only on a day with one: it is
+// looked for in the lines before the note's key, so that a line of the note that begins with
+// "vikt" is never taken for it. after is where the entry ends, 0 when there is none.
+struct WeightEntry {
+  std::optional<double> kilograms;
+  std::size_t after = 0;
+};
+
+WeightEntry FindWeightEntry(std::string_view rest) {
+  std::size_t start = 0;
+  const auto nextLine = [&rest, &start](std::string_view& line) {
+    if (start >= rest.size()) return false;
+    std::size_t end = rest.find('\n', start);
+    if (end == rest.npos) end = rest.size();
+    line = rest.substr(start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    start = end + 1;
+    return true;
+  };
+  std::string_view line;
+  while (nextLine(line)) {
+    if (line.starts_with(kNoteKey)) break;
+    if (!line.starts_with(kWeightKey)) continue;
+    if (!nextLine(line)) return {std::nullopt, rest.size()};
+    // As every other value: at most 39 characters of the line.
+    return {ParseStoredWeight(line.substr(0, kValueCapacity - 1)), std::min(start, rest.size())};
+  }
+  return {};
 }
 
 }  // namespace
@@ -57,6 +95,9 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
       std::int64_t{ParseNumber(energyInText)} - ParseNumber(trainingText);
   WriteKeyValue(out, kEnergySumKey, FormatNumber(SaturateToInt32(energySum)));
   WriteKeyValue(out, kTrainingKey, trainingText);
+  if (entries.vikt && IsWeighing(*entries.vikt)) {
+    WriteKeyValue(out, kWeightKey, FormatStoredWeight(*entries.vikt));
+  }
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }
 
@@ -105,7 +146,13 @@ DayEntries ReadDayFile(std::istream& in) {
     entries.minutes[i] = ReadValue(in, kActivities[i].minutesKey);
   }
   entries.ovrigForbrukning = ReadValue(in, kOtherConsumptionKey);
-  entries.diaryNote = ReadKeyValue(in, kNoteKey, kNoteCapacity).value;
+  // The note is read from where the weighing's entry ends, or from here when there is none.
+  const std::string rest = RestOf(in);
+  const WeightEntry weight = FindWeightEntry(rest);
+  entries.vikt = weight.kilograms;
+  TextBuffer noteBuffer(rest.substr(weight.after));
+  std::istream note(&noteBuffer);
+  entries.diaryNote = ReadKeyValue(note, kNoteKey, kNoteCapacity).value;
   if (entries.diaryNote.empty()) entries.diaryNote = kNotePlaceholder;
   return entries;
 }
@@ -138,6 +185,7 @@ DayTotals ReadDayTotals(std::istream& in) {
   DayTotals totals;
   totals.energySum = ParseNumber(ReadValue(in, kEnergySumKey));
   totals.training = ParseNumber(ReadValue(in, kTrainingKey));
+  totals.vikt = FindWeightEntry(RestOf(in)).kilograms;
   return totals;
 }
 

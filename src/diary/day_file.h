@@ -24,6 +24,8 @@ struct DayEntries {
   std::array<std::string, kActivityCount> minutes;
   std::string ovrigForbrukning;
   std::string diaryNote;
+  // Kilograms; empty on a day without a weighing.
+  std::optional<double> vikt;
 
   // Every field "0" and the placeholder note: a day without a file.
   static DayEntries Reset();
@@ -41,7 +43,9 @@ struct DayRecord {
 };
 
 // The 67 lines and the note. "dagEnergiSum" is the number of energyInText minus the number
-// of trainingText; "dagBortTrandade" is trainingText as it stands.
+// of trainingText; "dagBortTrandade" is trainingText as it stands. A day with a weighing has
+// one more entry, "vikt", before the note: readers that look for the note's key forward pass
+// over it, and a day without one keeps the bytes it always had.
 void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,
                   std::string_view trainingText);
 
@@ -61,8 +65,8 @@ std::string DayFileBytes(const DayEntries& entries, std::string_view energyInTex
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
                          const FileIdentity& expected);
 
-// The nineteen values (39 characters at most each) and the whole note; an empty note comes
-// back as the placeholder.
+// The nineteen values (39 characters at most each), the weighing and the whole note; an
+// empty note comes back as the placeholder.
 DayEntries ReadDayFile(std::istream& in);
 // Empty when the file cannot be opened: a day without a file.
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path);
@@ -71,10 +75,11 @@ void ReadDayRecord(std::istream& in, DayRecord& record);
 // When the file cannot be opened the record keeps what it held; returns whether it opened.
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record);
 
-// The stored day totals under "dagEnergiSum" and "dagBortTrandade".
+// The stored day totals under "dagEnergiSum" and "dagBortTrandade", and the weighing.
 struct DayTotals {
   std::int32_t energySum = 0;
   std::int32_t training = 0;
+  std::optional<double> vikt;  // kilograms
 };
 DayTotals ReadDayTotals(std::istream& in);
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path);

@@ -2,13 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 #include <string>
 
-#include "diary/day_file.h"
 #include "diary/energy_model.h"
-#include "graphs/graph_series.h"
 #include "storage/calendar_date.h"
+#include "storage/data_paths.h"
 
 namespace vesmira {
 
@@ -37,6 +35,13 @@ struct PeriodSums {
   friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 
+// Energy in minus training over the stored days of a period whose energy sum is not 0, and
+// how many days those are.
+struct StoredEnergy {
+  std::int64_t energySum = 0;
+  std::int32_t days = 0;
+};
+
 // Adds up the stored days of a period, one day at a time.
 class PeriodAccumulator {
  public:
@@ -44,36 +49,22 @@ class PeriodAccumulator {
   // only, so an empty day does not count as a day of fasting.
   void AddStoredDay(std::int32_t energySum, std::int32_t training, std::int32_t normal);
   PeriodSums Sums() const;
+  StoredEnergy Energy() const { return m_energy; }
 
  private:
   std::int64_t m_kcalChange = 0;
   std::int64_t m_training = 0;
+  StoredEnergy m_energy;
 };
 
-// The day file of the walk's user for date.
-std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date);
-
-// The day files of one walk, the same paths as SpanDayPath: the user's folder is made once
-// and each day's file name put in its place, which a year of days notices.
+// The day files of the walk's user, one span day at a time.
 class SpanDayPaths {
  public:
-  explicit SpanDayPaths(const RangeWalkInput& input);
-  const std::filesystem::path& For(const CalendarDate& date);
+  explicit SpanDayPaths(const RangeWalkInput& input) : m_paths(input.dataFolder, input.user) {}
+  const std::filesystem::path& For(const CalendarDate& date) { return m_paths.For(DateText(date)); }
 
  private:
-  std::filesystem::path m_path;
-  std::string m_namePrefix;  // "<user>."
+  DayFilePaths m_paths;
 };
-
-// Labels day t of series and, when that day is stored, adds it to period and sets its value
-// to what the graphs draw: its energy sum, or for the training graph the size of its
-// training energy. Returns whether the day is stored.
-bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
-                    PeriodAccumulator& period);
-
-// Relabels all 365 days of series, sets the value of every stored day (its
-// energy sum, or its absolute training with the training-graph flag) and returns the
-// year's sums. Values of missing days keep what they held: the graph commands pre-fill them.
-PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series);
 
 }  // namespace vesmira

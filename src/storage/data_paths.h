@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 // Every path below the data folder, the folder that holds users/:
@@ -24,5 +26,19 @@ std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::
 // The copy of another version of file, kept beside it when two versions met: "<name>.conflict-
 // <stamp>". No scan takes it for a day or a user, as its name ends in neither.
 std::filesystem::path ConflictCopyPath(const std::filesystem::path& file, std::string_view stamp);
+
+// The day files of one user, the same paths as DayFilePath: the user's folder is made once and
+// each day's file name put in its place, which a year of days notices.
+class DayFilePaths {
+ public:
+  DayFilePaths(const std::filesystem::path& dataFolder, std::string_view user);
+  // Valid until the next call.
+  const std::filesystem::path& For(std::string_view dateText);
+
+ private:
+  std::filesystem::path m_path;
+  std::string m_fileName;  // "<user>." and the date text
+  std::size_t m_userPartLength;
+};
 
 }  // namespace vesmira
