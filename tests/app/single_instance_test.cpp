@@ -100,7 +100,7 @@ void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
   QVERIFY(!data.empty());
   QProcess program;
   Prepare(program, dir.path());
-  program.start(QStringLiteral(VESMIRA_PROGRAM), QStringList{});
+  program.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), dir.path()});
   QVERIFY2(program.waitForStarted(30000), qPrintable(program.errorString()));
   QByteArray errors;
   QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("startup-ms:"),
@@ -114,7 +114,7 @@ void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
   // The next start takes the diary without a question and clears what the save left.
   QProcess next;
   Prepare(next, dir.path());
-  next.start(QStringLiteral(VESMIRA_PROGRAM), QStringList{});
+  next.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), dir.path()});
   QVERIFY(next.waitForStarted(30000));
   errors.clear();
   QTRY_VERIFY_WITH_TIMEOUT((errors += next.readAllStandardError()).contains("startup-ms:"), 60000);
@@ -173,7 +173,7 @@ void SingleInstanceTest::secondStartRaisesTheFirstWindowAndEnds() {
 
   QProcess second;
   Prepare(second, dir.path());
-  second.start(QStringLiteral(VESMIRA_PROGRAM), QStringList{});
+  second.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), dir.path()});
   QVERIFY(second.waitForStarted(30000));
   QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
   const QByteArray errors = second.readAllStandardError();

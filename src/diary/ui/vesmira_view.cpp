@@ -202,9 +202,7 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
     m_form.minutesEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.minutes[i])));
   }
   m_form.otherKcalEdit->setText(WithoutLineBreaks(FromStoredBytes(entries.ovrigForbrukning)));
-  const std::string& note =
-      entries.diaryNote.empty() ? std::string(kNotePlaceholder) : entries.diaryNote;
-  m_form.noteEdit->setPlainText(FromStoredBytes(note));
+  m_form.noteEdit->setPlainText(FromStoredBytes(entries.diaryNote));
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();
@@ -435,7 +433,7 @@ CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
 }
 
 void CVesmiraView::ShowDayAsStored(const DiskDay& day) {
-  ShowDayEntries(day.entries ? *day.entries : DayEntries::Reset());
+  ShowDayEntries(day.entries ? *day.entries : DayEntries::ForMissingDay());
   m_dayIdentity = day.identity;
   m_storedChangeCount = m_changeCount;
 }
