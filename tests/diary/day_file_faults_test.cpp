@@ -290,7 +290,7 @@ TEST(DayFileFaults, DayWhoseNameIsTakenByAFolderIsReportedAndTheFolderStays) {
   const std::optional<FileError> error = WriteDayFile(path, GenerationEntries(0, 4), "4", "0");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->path, path);
-  EXPECT_EQ(error->cause, FileErrorCause::kAccessDenied);
+  EXPECT_EQ(error->cause, FileErrorCause::kNotAFile);
   EXPECT_EQ(Bytes(path / "kept" / "note"), "old");
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(path.parent_path())) {
@@ -299,19 +299,39 @@ TEST(DayFileFaults, DayWhoseNameIsTakenByAFolderIsReportedAndTheFolderStays) {
   EXPECT_EQ(names, std::vector<std::string>{path.filename().string()});
 }
 
-TEST(DayFileFaults, MissingUserFolderIsCreatedByTheSave) {
-  DataFolder folder;
-  for (const bool usersFolderExists : {false, true}) {
-    SCOPED_TRACE(usersFolderExists ? "users folder without the user's folder"
-                                   : "no users folder at all");
-    if (usersFolderExists) fs::create_directories(UsersFolder(folder.path()));
-    const std::string user = usersFolderExists ? "Bert" : "Anna";
-    const fs::path path = DayFilePath(folder.path(), user, "29-02-2028");
-    ASSERT_FALSE(fs::exists(path.parent_path()));
-    ASSERT_EQ(WriteDayFile(path, GenerationEntries(1, 5), "5", "0"), std::nullopt);
-    EXPECT_EQ(Bytes(path), GenerationBytes(1, 5));
-    // A folder made for a day lists no user: users are their properties files.
-    EXPECT_TRUE(ScanUserNames(folder.path()).empty());
+TEST(DayFileFaults, TheSaveMakesAtMostTheUsersOwnFolderInsideTheUsersFolder) {
+  // A data folder on a drive that was pulled out: its mount point is an empty folder or gone.
+  const struct {
+    const char* what;
+    bool dataFolder;
+    bool usersFolder;
+    bool stored;
+  } cases[] = {
+      {"users folder without the user's folder", true, true, true},
+      {"no users folder", true, false, false},
+      {"no data folder", false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataFolder root;
+    const fs::path data = root.path() / "Vesmira";
+    if (c.dataFolder) fs::create_directory(data);
+    if (c.usersFolder) fs::create_directory(UsersFolder(data));
+    const fs::path path = DayFilePath(data, "Bert", "29-02-2028");
+    const std::optional<FileError> error = WriteDayFile(path, GenerationEntries(1, 5), "5", "0");
+    if (c.stored) {
+      ASSERT_EQ(error, std::nullopt);
+      EXPECT_EQ(Bytes(path), GenerationBytes(1, 5));
+      // A folder made for a day lists no user: users are their properties files.
+      EXPECT_TRUE(ScanUserNames(data).empty());
+    } else {
+      ASSERT_TRUE(error.has_value());
+      EXPECT_EQ(FileErrorMessage(*error), path.string() + " was not found.");
+      EXPECT_EQ(fs::exists(data), c.dataFolder);
+      if (c.dataFolder) {
+        EXPECT_TRUE(fs::is_empty(data));
+      }
+    }
   }
 }
 

@@ -53,6 +53,7 @@ TEST(DayFile, WritesTheSixtySevenLinesAndTheNoteByteForByte) {
 
 TEST(DayFile, ReadsBackWhatItWrote) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Anna", "06-12-2026");
   ASSERT_FALSE(WriteDayFile(path, CyclingDay(), "1200", "574"));
   EXPECT_EQ(ReadBytes(path), Golden());
@@ -144,6 +145,7 @@ TEST(DayFile, TotalsAreTheStoredSumAndTraining) {
 
 TEST(DayFile, AMissingUserFolderIsCreated) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Bo", "01-03-2027");
   ASSERT_FALSE(WriteDayFile(path, CyclingDay(), "1200", "574"));
   EXPECT_EQ(ReadBytes(path), Golden());
@@ -166,7 +168,7 @@ TEST(DayFile, AFailedWriteReportsItsCauseAndKeepsTheOldFile) {
   std::filesystem::create_directories(taken);
   const auto refused = WriteDayFile(taken, CyclingDay(), "1200", "574");
   ASSERT_TRUE(refused);
-  EXPECT_EQ(FileErrorMessage(*refused), "Access to " + taken.string() + " was denied.");
+  EXPECT_EQ(FileErrorMessage(*refused), taken.string() + " is not a regular file.");
   EXPECT_TRUE(std::filesystem::is_directory(taken));
   // Nothing but the folder is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(taken.parent_path()),
@@ -176,6 +178,7 @@ TEST(DayFile, AFailedWriteReportsItsCauseAndKeepsTheOldFile) {
 
 TEST(DayFile, AFullDiskKeepsTheOldFileByteForByte) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Anna", "06-12-2026");
   ASSERT_FALSE(WriteDayFile(path, DayEntries::Reset(), "0", "0"));
   const std::string old = ReadBytes(path);
