@@ -168,7 +168,12 @@ std::optional<FileError> AtomicCreateFile(const std::filesystem::path& path,
       ::unlink(path.c_str());
     }
   }
-  if (error == EEXIST) return MakeError(FileErrorCause::kExists, path);
+  if (error == EEXIST) {
+    // Taken by a file, or by something else that no file can replace.
+    struct stat info {};
+    const bool file = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return MakeError(file ? FileErrorCause::kExists : FileErrorCause::kNotAFile, path);
+  }
   return FileErrorFromErrno(error, path);
 }
 

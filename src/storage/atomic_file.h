@@ -27,8 +27,9 @@ inline constexpr std::uintmax_t kMaxStoredFileBytes = 16 * 1024 * 1024;
 [[nodiscard]] std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
                                                        std::string_view bytes);
 
-// Writes a new file whole or not at all, never over one that exists: kExists when the name
-// is taken, also by a name that differs in letter case only on a file system that ignores it.
+// Writes a new file whole or not at all, never over one that exists: kExists when a file has
+// the name, also one whose name differs in letter case only on a file system that ignores it;
+// kNotAFile when a folder or the like has it.
 [[nodiscard]] std::optional<FileError> AtomicCreateFile(const std::filesystem::path& path,
                                                         std::string_view bytes);
 

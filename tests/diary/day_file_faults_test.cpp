@@ -29,6 +29,7 @@
 #include "storage/file_error.h"
 #include "storage/number_text.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace vesmira {
 namespace {
@@ -333,6 +334,84 @@ TEST(DayFileFaults, TheSaveMakesAtMostTheUsersOwnFolderInsideTheUsersFolder) {
       }
     }
   }
+}
+
+// A day file as another program would have saved it: UTF-16 with its byte order mark.
+std::string Utf16(std::string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : text) {
+    bytes += c;
+    bytes += '\0';
+  }
+  return bytes;
+}
+
+TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
+  // Each of these read as an empty day, and that empty day replaced the file when it was left.
+  const std::string stored = GenerationBytes(2, 9);
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+    FileErrorCause cause;
+  } cases[] = {
+      {"saved as UTF-16", [&](const fs::path& p) { WriteBytes(p, Utf16(stored)); },
+       FileErrorCause::kNotUnderstood},
+      {"binary garbage",
+       [](const fs::path& p) { WriteBytes(p, std::string("\x7F" "ELF\x02\x01\x01\0\0\r\n\xFF", 13)); },
+       FileErrorCause::kNotUnderstood},
+      {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+       FileErrorCause::kNotAFile},
+      {"too large",
+       [&](const fs::path& p) {
+         WriteBytes(p, stored);
+         fs::resize_file(p, kMaxStoredFileBytes + 1);
+       },
+       FileErrorCause::kTooLarge},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataFolder folder;
+    fs::create_directories(UserFolderPath(folder.path(), kUser));
+    const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
+    c.make(path);
+    const std::string before = fs::is_regular_file(path) ? Bytes(path) : "";
+    const StoredDay read = ReadStoredDay(path);
+    EXPECT_FALSE(read.entries.has_value());
+    ASSERT_TRUE(read.error.has_value());
+    EXPECT_EQ(*read.error, (FileError{c.cause, path}));
+    EXPECT_EQ(WriteDayFile(path, DayEntries::Reset(), "0", "0"), read.error);
+    EXPECT_EQ(fs::is_regular_file(path) ? Bytes(path) : "", before);
+    EXPECT_TRUE(fs::exists(path));
+  }
+
+  // A day restored from a backup as another user: it is there, but cannot be read.
+  DataFolder folder;
+  const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
+  EXPECT_EQ(testing::RunUnprivileged(
+                folder.path(),
+                [&]() -> std::string {
+                  fs::create_directories(path.parent_path());
+                  WriteBytes(path, stored);
+                  if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                  const StoredDay read = ReadStoredDay(path);
+                  const FileError denied{FileErrorCause::kAccessDenied, path};
+                  if (read.error != denied) return "read as a day";
+                  if (WriteDayFile(path, DayEntries::Reset(), "0", "0") != denied) return "saved";
+                  ::chmod(path.c_str(), 0600);
+                  return Bytes(path) == stored ? "" : "changed";
+                }),
+            "");
+
+  // An empty file is an empty day, as is a file cut after its first keys.
+  DataFolder empty;
+  fs::create_directories(UserFolderPath(empty.path(), kUser));
+  const fs::path emptyDay = DayFilePath(empty.path(), kUser, "06-12-2026");
+  WriteBytes(emptyDay, "");
+  EXPECT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
+  EXPECT_EQ(WriteDayFile(emptyDay, DayEntries::Reset(), "0", "0"), std::nullopt);
+  WriteBytes(emptyDay, "***Kal intag\r\nfrukost\r\n300\r\n\r\n");
+  ASSERT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
+  EXPECT_EQ(ReadStoredDay(emptyDay).entries->meals[0], "300");
 }
 
 }  // namespace

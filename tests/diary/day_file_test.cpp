@@ -134,6 +134,43 @@ TEST(DayFile, ValuesLongerThan39CharactersAreCutAndTheNextKeyFound) {
   EXPECT_EQ(read.meals[2], "700");
 }
 
+TEST(DayFile, AValueCutInsideALetterLosesThatLetterWhole) {
+  // 39 bytes are read of a longer value; a letter of two, three or four bytes may straddle
+  // the cut, and its first bytes alone showed as a stray character.
+  const std::string a37(37, 'a');
+  const std::string a38(38, 'a');
+  const struct {
+    const char* what;
+    std::string value;
+    std::string shown;
+  } cases[] = {
+      {"two-byte letter cut after its first byte", a38 + "\xC3\xA9" "x", a38},
+      {"three-byte letter cut after its first byte", a38 + "\xE2\x82\xAC", a38},
+      {"three-byte letter cut after its second byte", a37 + "\xE2\x82\xAC", a37},
+      {"four-byte letter cut after its third byte", std::string(36, 'a') + "\xF0\x9F\x8D\x8E", std::string(36, 'a')},
+      {"letter ending at the cut", a37 + "\xC3\xA9" "xyz", a37 + "\xC3\xA9"},
+      {"Windows-1252 letter before the cut", a38 + "\xE9" "xyz", a38 + "\xE9"},
+      {"Windows-1252 letters across the cut", a38 + "\xC3\xC3", a38 + "\xC3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DayEntries entries = CyclingDay();
+    entries.meals[0] = c.value;
+    std::ostringstream out;
+    WriteDayFile(out, entries, "0", "0");
+    std::istringstream in(out.str());
+    const DayEntries read = ReadDayFile(in);
+    EXPECT_EQ(read.meals[0], c.shown);
+    EXPECT_EQ(read.meals[2], "700");
+
+    TempFolder folder;
+    WriteBytes(folder.path() / "day", out.str());
+    const std::optional<DayEntries> fromFile = ReadDayFile(folder.path() / "day");
+    ASSERT_TRUE(fromFile.has_value());
+    EXPECT_EQ(fromFile->meals[0], c.shown);
+  }
+}
+
 TEST(DayFile, TotalsAreTheStoredSumAndTraining) {
   std::istringstream in(Golden());
   const DayTotals totals = ReadDayTotals(in);
