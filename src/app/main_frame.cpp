@@ -6,8 +6,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QToolButton>
 #include <utility>
 
 #include "app/about_dialog.h"
@@ -24,43 +22,39 @@ namespace vesmira {
 
 CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
                        CVesmiraView::TodayFunction today, QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent),
+      m_dataFolder(std::move(dataFolder)),
+      m_prompts(prompts),
+      m_urlOpener(urlOpener) {
   setObjectName(QStringLiteral("mainFrame"));
   // No resizing border and no maximise box: the window is the form's size.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  m_view = new CVesmiraView(std::move(dataFolder), prompts, urlOpener, std::move(today), this);
+  m_view = new CVesmiraView(m_dataFolder, m_prompts, std::move(today), this);
   setCentralWidget(m_view);
   // The form has taken its first user during its start; later changes come by signal.
   SetDocumentTitle(FromStoredBytes(m_view->CurrentUserName()));
   connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
   CreateMenus();
-  ServeResultButtons();
-  ConnectTipsButton();
+  ServeFormButtons();
   setFixedSize(sizeHint());
   CSplashWindow::OpenSplash(this);
 }
 
-void CMainFrame::ConnectTipsButton() {
-  auto* homepage = m_view->findChild<QToolButton*>(QStringLiteral("homepageButton"));
-  if (homepage == nullptr) return;
-  connect(homepage, &QToolButton::clicked, m_view, [this] {
-    CTipsDialog dialog(m_view->GetUrlOpener(), m_view);
+void CMainFrame::ServeFormButtons() {
+  connect(m_view, &CVesmiraView::calculateRequested, this, [this] { RunCalculate(*m_view); });
+  connect(m_view, &CVesmiraView::calorieGraphRequested, this,
+          [this] { ShowCalorieGraph(*m_view); });
+  connect(m_view, &CVesmiraView::trainingGraphRequested, this,
+          [this] { ShowTrainingGraph(*m_view); });
+  // The same command as File > Properties.
+  connect(m_view, &CVesmiraView::propertiesRequested, this,
+          [this] { RunPropertiesCommand(*m_view, m_prompts, this); });
+  connect(m_view, &CVesmiraView::homepageRequested, this, [this] {
+    CTipsDialog dialog(m_urlOpener, m_view);
     dialog.exec();
   });
-  homepage->setEnabled(true);
-}
-
-void CMainFrame::ServeResultButtons() {
-  const auto serve = [this](const char* name, void (*command)(CVesmiraView&)) {
-    auto* button = m_view->findChild<QPushButton*>(QString::fromLatin1(name));
-    button->setEnabled(true);
-    connect(button, &QPushButton::clicked, m_view, [this, command] { command(*m_view); });
-  };
-  serve("calculateButton", RunCalculate);
-  serve("calorieGraphButton", ShowCalorieGraph);
-  serve("trainingGraphButton", ShowTrainingGraph);
 }
 
 void CMainFrame::CreateMenus() {
@@ -69,12 +63,8 @@ void CMainFrame::CreateMenus() {
   file->addSeparator();
   QAction* properties =
       AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"));
-  connect(properties, &QAction::triggered, this, [this] { RunPropertiesCommand(*m_view, this); });
-  // The form's own "Properties" button runs the same command.
-  auto* propertiesButton = m_view->findChild<QPushButton*>(QStringLiteral("propertiesButton"));
-  propertiesButton->setEnabled(true);
-  connect(propertiesButton, &QPushButton::clicked, this,
-          [this] { RunPropertiesCommand(*m_view, this); });
+  connect(properties, &QAction::triggered, this,
+          [this] { RunPropertiesCommand(*m_view, m_prompts, this); });
   QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -83,26 +73,26 @@ void CMainFrame::CreateMenus() {
   // The window has no status bar, so the entry has nothing to show or hide.
   AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"));
   QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"));
-  connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, this); });
+  connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, m_prompts, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
   QAction* exportHtml =
       AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"));
-  connect(exportHtml, &QAction::triggered, m_view, [this] { ExportToHtml(*m_view); });
+  connect(exportHtml, &QAction::triggered, m_view, [this] { ExportToHtml(*m_view, m_prompts); });
   QAction* exportSheet =
       AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
-  connect(exportSheet, &QAction::triggered, m_view, [this] { ExportToDataSheet(*m_view); });
+  connect(exportSheet, &QAction::triggered, m_view,
+          [this] { ExportToDataSheet(*m_view, m_prompts); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
   QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"));
   connect(showHelp, &QAction::triggered, m_view, [this] {
-    ShowHelp(QFile::decodeName(m_view->DataFolder().c_str()), m_view->GetUrlOpener(),
-             m_view->GetPrompts(), this);
+    ShowHelp(QFile::decodeName(m_dataFolder.c_str()), m_urlOpener, m_prompts, this);
   });
   QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
   connect(about, &QAction::triggered, this, [this] {
-    CAboutDialog dialog(m_view->GetUrlOpener(), this);
+    CAboutDialog dialog(m_urlOpener, this);
     dialog.exec();
   });
 

@@ -39,13 +39,14 @@ class CMainFrame : public QMainWindow {
 
  private:
   void CreateMenus();
-  // The form's Calculate and graph buttons.
-  void ServeResultButtons();
-  // The form's "Homepage" picture button opens the tip dialog.
-  void ConnectTipsButton();
+  // The commands of the form's buttons.
+  void ServeFormButtons();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
   void SetDocumentTitle(const QString& title);
 
+  std::filesystem::path m_dataFolder;
+  Prompts& m_prompts;
+  UrlOpener& m_urlOpener;
   CVesmiraDoc m_document;
   CVesmiraView* m_view = nullptr;
 };

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -11,64 +10,24 @@
 #include "diary/day_file.h"
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
+#include "diary/ui/form_builder.h"
 #include "graphs/graph_series.h"
 #include "storage/calendar_date.h"
 #include "storage/file_error.h"
 
-class QAbstractButton;
-class QComboBox;
-class QDateEdit;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QToolButton;
-
 namespace vesmira {
 
 class Prompts;
-class UrlOpener;
-
-// The four columns of the "Theoretical Result" grid.
-enum class TheoreticalPeriod { kDay, kWeek, kMonth, kYear };
-inline constexpr std::size_t kTheoreticalPeriodCount = 4;
-
-// What one column of the "Theoretical Result" grid shows.
-struct TheoreticalColumn {
-  QString kcalChange;
-  QString weightChange;
-  Rgb weightColour = kGoodColour;
-  QString training;
-};
+struct ResultColumn;
+struct TheoreticalResult;
 
 // The diary form: the window a person keeps the diary in. It owns the current user's name
 // and settings, the date of the day shown and the graph series; it loads a day from its file
 // and saves it back whenever the person leaves that day or closes the program.
 //
-// Widgets by objectName (tests and the other windows find them with findChild):
-//   meals (QLineEdit): breakfastEdit, snackEdit, lunchEdit, secondSnackEdit, dinnerEdit,
-//     supperEdit
-//   minutes (QLineEdit): cyclingMinutesEdit, runningMinutesEdit, walkingMinutesEdit,
-//     bodybuildingMinutesEdit, rowingMinutesEdit, swimmingMinutesEdit, skiingMinutesEdit,
-//     skatingMinutesEdit, ballGameMinutesEdit, slalomMinutesEdit, cleaningMinutesEdit,
-//     climbStairsMinutesEdit
-//   computed activity kcal (disabled QLineEdit): cyclingKcalEdit ... climbStairsKcalEdit,
-//     named like the minutes fields
-//   otherKcalEdit (QLineEdit): "Other kcal consumption"
-//   result of the day (disabled QLineEdit): energyInEdit, trainingEdit, sumEdit, targetEdit,
-//     normalConsumptionEdit; kcalLeftEdit is read-only with a coloured background
-//   theoretical result: kcalChangeDayEdit, kcalChangeWeekEdit, kcalChangeMonthEdit,
-//     kcalChangeYearEdit, trainingKcalDayEdit ... trainingKcalYearEdit (disabled);
-//     weightChangeDayEdit ... weightChangeYearEdit (coloured background; Day, Week, Month
-//     read-only, Year editable); weightCaptionLabel (QLabel)
-//   buttons (QPushButton): trainingGraphButton, calorieGraphButton, calculateButton,
-//     propertiesButton, saveCloseButton; homepageButton (QToolButton, flat picture)
-//   monthlyRadio, yearlyRadio (QRadioButton)
-//   dateEdit (QDateEdit), userCombo (QComboBox), noteEdit (QPlainTextEdit)
-//
-// The properties, graph, Calculate and Homepage buttons stay disabled until the window that
-// serves them connects to their clicked() signal and enables them.
+// The commands of its Calculate, graph, Properties and Homepage buttons are served by the
+// window that holds the form: each button emits a signal of the form and stays disabled until
+// that signal is connected.
 class CVesmiraView : public QWidget {
   Q_OBJECT
 
@@ -77,35 +36,31 @@ class CVesmiraView : public QWidget {
 
   // Builds the form and runs its start steps: the users folder is created in dataFolder, the
   // user list rebuilt, and the first user's day for today shown.
-  CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
-               TodayFunction today = LocalToday, QWidget* parent = nullptr);
+  CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, TodayFunction today = LocalToday,
+               QWidget* parent = nullptr);
   // Saves the day shown unless FinalSave already did.
   ~CVesmiraView() override;
 
   CVesmiraView(const CVesmiraView&) = delete;
   CVesmiraView& operator=(const CVesmiraView&) = delete;
 
-  // The form operations.
+  // Recomputes the result of the day from the fields and the settings.
   void UpdateBalance();
   // Writes the day shown under the current user and date. A failed write is reported in a
   // file-error box and the form keeps its texts; returns whether the day is stored (true
   // when no day has been loaded yet, as there is nothing to store).
   bool SaveDay();
-  void LoadDay();
-  void ResetDayFields();
   // Saves the day shown (once a day has been loaded), then rebuilds the user list from the
   // users folder and shows the first user's day for the date shown; a day that cannot be
   // stored stays shown.
   void LoadUserList();
-  void LoadProperties();
 
   // The save of a closing window. When the day cannot be stored the person is asked whether
   // to close anyway; returns whether the window may close.
   bool FinalSave();
 
-  // Fills one column, or all four, of the "Theoretical Result" grid.
-  void ShowTheoreticalColumn(TheoreticalPeriod period, const TheoreticalColumn& column);
-  void ShowTheoreticalResult(const std::array<TheoreticalColumn, kTheoreticalPeriodCount>& columns);
+  // Fills the twelve "Theoretical Result" fields and the four weight colours.
+  void ShowTheoreticalResult(const TheoreticalResult& result);
   // Empties the twelve fields; their background colours stay.
   void ClearTheoreticalResult();
 
@@ -113,8 +68,7 @@ class CVesmiraView : public QWidget {
   const UserSettings& Settings() const { return m_settings; }
   GraphSeries& Series() { return m_series; }
   const GraphSeries& Series() const { return m_series; }
-  Prompts& GetPrompts() { return m_prompts; }
-  UrlOpener& GetUrlOpener() { return m_urlOpener; }
+  // The folder of the days the form shows and stores.
   const std::filesystem::path& DataFolder() const { return m_dataFolder; }
   // Today's date, from the function the form was built with.
   CalendarDate Today() const { return m_today(); }
@@ -122,7 +76,7 @@ class CVesmiraView : public QWidget {
   // The user and date of the day last loaded, which the next SaveDay writes. The name is
   // the bytes of the properties file's name, as every path is built from it.
   const std::string& CurrentUserName() const { return m_currentUser; }
-  const std::string& CurrentDateText() const { return m_currentDateText; }
+  std::string CurrentDateText() const { return DateText(m_currentDate); }
   // The user the list shows (bytes); empty when the list is empty.
   std::string ListedUserName() const;
   // The date the date field shows.
@@ -134,17 +88,29 @@ class CVesmiraView : public QWidget {
   QString TrainingText() const;
 
  signals:
-  // The document's title: emitted with the user name each time LoadProperties takes a user.
+  // The document's title: emitted with the user name each time the form takes a user.
   void currentUserChanged(const QString& userName);
+  // The buttons whose commands the window holding the form serves.
+  void calculateRequested();
+  void calorieGraphRequested();
+  void trainingGraphRequested();
+  void propertiesRequested();
+  void homepageRequested();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Enables a button once its signal is served.
+  void connectNotify(const QMetaMethod& signal) override;
 
  private:
-  void BuildForm();
-  void SetTabOrder();
   void ConnectEvents();
   void StartForm();
+
+  // Takes the user the list shows as the current user: its settings, then its day.
+  void TakeListedUser();
+  void LoadProperties();
+  // Shows the current user's day for the date shown.
+  void LoadDay();
 
   void OnDateChanged();
   void OnUserActivated(int index);
@@ -153,48 +119,22 @@ class CVesmiraView : public QWidget {
   void ShowCurrentUserInList();
 
   void ShowDayEntries(const DayEntries& entries);
+  void ShowResultColumn(std::size_t period, const ResultColumn& column);
   [[nodiscard]] std::optional<FileError> WriteShownDay() const;
   void ReportFileError(const FileError& error);
-  void SetBackground(QLineEdit* field, Rgb colour);
 
   std::filesystem::path m_dataFolder;
   Prompts& m_prompts;
-  UrlOpener& m_urlOpener;
   TodayFunction m_today;
 
   UserSettings m_settings;
   GraphSeries m_series;
   std::string m_currentUser;
   CalendarDate m_currentDate;
-  std::string m_currentDateText;
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
 
-  std::array<QLineEdit*, kMealCount> m_mealEdits{};
-  std::array<QLineEdit*, kActivityCount> m_minutesEdits{};
-  std::array<QLineEdit*, kActivityCount> m_activityKcalEdits{};
-  QLineEdit* m_otherKcalEdit = nullptr;
-  QLineEdit* m_energyInEdit = nullptr;
-  QLineEdit* m_trainingEdit = nullptr;
-  QLineEdit* m_sumEdit = nullptr;
-  QLineEdit* m_targetEdit = nullptr;
-  QLineEdit* m_kcalLeftEdit = nullptr;
-  QLineEdit* m_normalConsumptionEdit = nullptr;
-  std::array<QLineEdit*, kTheoreticalPeriodCount> m_kcalChangeEdits{};
-  std::array<QLineEdit*, kTheoreticalPeriodCount> m_weightChangeEdits{};
-  std::array<QLineEdit*, kTheoreticalPeriodCount> m_trainingKcalEdits{};
-  QLabel* m_weightCaptionLabel = nullptr;
-  QPushButton* m_trainingGraphButton = nullptr;
-  QPushButton* m_calorieGraphButton = nullptr;
-  QPushButton* m_calculateButton = nullptr;
-  QRadioButton* m_monthlyRadio = nullptr;
-  QRadioButton* m_yearlyRadio = nullptr;
-  QPushButton* m_propertiesButton = nullptr;
-  QDateEdit* m_dateEdit = nullptr;
-  QComboBox* m_userCombo = nullptr;
-  QPushButton* m_saveCloseButton = nullptr;
-  QToolButton* m_homepageButton = nullptr;
-  QPlainTextEdit* m_noteEdit = nullptr;
+  DiaryFormWidgets m_form;
 };
 
 }  // namespace vesmira

@@ -14,8 +14,8 @@ namespace vesmira {
 
 namespace {
 
-void RunExport(CVesmiraView& view, ExportKind mode, const Prompts::SaveRequest& request) {
-  Prompts& prompts = view.GetPrompts();
+void RunExport(CVesmiraView& view, Prompts& prompts, ExportKind mode,
+               const Prompts::SaveRequest& request) {
   const Prompts::SaveAnswer answer = prompts.AskSaveFileName(&view, request);
   switch (answer.outcome) {
     case Prompts::SaveAnswer::Outcome::kCancelled:
@@ -38,16 +38,16 @@ void RunExport(CVesmiraView& view, ExportKind mode, const Prompts::SaveRequest& 
 
 }  // namespace
 
-void ExportToHtml(CVesmiraView& view) {
-  RunExport(view, ExportKind::kHtmlPage,
+void ExportToHtml(CVesmiraView& view, Prompts& prompts) {
+  RunExport(view, prompts, ExportKind::kHtmlPage,
             {QStringLiteral("Diet.html"),
              QStringLiteral("html"),
              {QStringLiteral("HTML (*.html)"), QStringLiteral("HTM (*.htm)"),
               QStringLiteral("All Files (*)")}});
 }
 
-void ExportToDataSheet(CVesmiraView& view) {
-  RunExport(view, ExportKind::kDataSheet,
+void ExportToDataSheet(CVesmiraView& view, Prompts& prompts) {
+  RunExport(view, prompts, ExportKind::kDataSheet,
             {QStringLiteral("diet.xls"),
              QStringLiteral("xls"),
              {QStringLiteral("Data sheet Files (*.xls)"),

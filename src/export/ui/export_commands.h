@@ -5,6 +5,7 @@
 namespace vesmira {
 
 class CVesmiraView;
+class Prompts;
 
 // Shown when the save dialog fails and when the chosen file cannot be written.
 inline QString ProblemSavingFileText() {
@@ -13,10 +14,10 @@ inline QString ProblemSavingFileText() {
 
 // Tools > Export > "To &HTML": asks for a file name ("Diet.html"), stores the day shown and
 // writes the page of the diary notes of today and the 364 days before it.
-void ExportToHtml(CVesmiraView& view);
+void ExportToHtml(CVesmiraView& view, Prompts& prompts);
 
 // Tools > Export > "To &Data Sheet": asks for a file name ("diet.xls"), stores the day shown
 // and writes the comma-separated sheet of the same 365 days.
-void ExportToDataSheet(CVesmiraView& view);
+void ExportToDataSheet(CVesmiraView& view, Prompts& prompts);
 
 }  // namespace vesmira

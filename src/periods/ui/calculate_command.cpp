@@ -1,21 +1,10 @@
 #include "periods/ui/calculate_command.h"
 
-#include <array>
-
 #include "diary/ui/vesmira_view.h"
 #include "periods/theoretical_result.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
-
-namespace {
-
-TheoreticalColumn ToColumn(const ResultColumn& column) {
-  return {FromStoredBytes(column.kcalChange), FromStoredBytes(column.weightChange),
-          column.weightColour, FromStoredBytes(column.training)};
-}
-
-}  // namespace
 
 RangeWalkInput FormWalkInput(const CVesmiraView& view) {
   return {view.DataFolder(), view.CurrentUserName(), view.Settings(), view.Today()};
@@ -28,8 +17,7 @@ void RunCalculate(CVesmiraView& view) {
   const TheoreticalResult result =
       CalculateTheoreticalResult(FormWalkInput(view), ToStoredBytes(view.EnergyInText()),
                                  ToStoredBytes(view.TrainingText()), view.Series());
-  view.ShowTheoreticalResult(
-      {ToColumn(result.day), ToColumn(result.week), ToColumn(result.month), ToColumn(result.year)});
+  view.ShowTheoreticalResult(result);
 }
 
 }  // namespace vesmira

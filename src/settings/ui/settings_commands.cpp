@@ -7,19 +7,19 @@
 
 namespace vesmira {
 
-void RunPropertiesCommand(CVesmiraView& view, QWidget* parent) {
+void RunPropertiesCommand(CVesmiraView& view, Prompts& prompts, QWidget* parent) {
   // The listed name, not the user of the day shown: with an empty list this is the empty
   // name, whose file Save writes as users/.properties.
   CPropertiesDialog dialog(view.Settings(),
-                           PropertiesFilePath(view.DataFolder(), view.ListedUserName()),
-                           view.GetPrompts(), parent);
+                           PropertiesFilePath(view.DataFolder(), view.ListedUserName()), prompts,
+                           parent);
   dialog.exec();
   view.UpdateBalance();
 }
 
-void RunUsersCommand(CVesmiraView& view, QWidget* parent) {
+void RunUsersCommand(CVesmiraView& view, Prompts& prompts, QWidget* parent) {
   CUsersDialog dialog(
-      view.DataFolder(), view.GetPrompts(), [&view] { view.LoadUserList(); }, parent);
+      view.DataFolder(), prompts, [&view] { view.LoadUserList(); }, parent);
   dialog.exec();
 }
 

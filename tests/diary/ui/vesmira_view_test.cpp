@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <memory>
 
+#include "periods/theoretical_result.h"
 #include "settings/users_folder.h"
 #include "storage/file_error.h"
 #include "support/ui/form_fixture.h"
@@ -210,8 +211,7 @@ void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
   m_form->folder.WriteDay("Anna", "06-12-2026", Meals({"111"}, "Anna's day"));
   m_form->Start();
   QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
-  TheoreticalColumn gain{QStringLiteral("200"), QStringLiteral("0.028571"), kWarningColour,
-                         QStringLiteral("300")};
+  const ResultColumn gain{"200", "0.028571", kWarningColour, "300"};
   m_form->View().ShowTheoreticalResult({gain, gain, gain, gain});
   Type("breakfastEdit", QStringLiteral("300"));
 
@@ -494,12 +494,10 @@ void VesmiraViewTest::theoreticalResultShowsAndClears() {
     const QString name = QStringLiteral("weightChange%1Edit").arg(QString::fromLatin1(period));
     QCOMPARE(Background(Field(name.toLatin1().constData())), ToQColor(kGoodColour));
   }
-  m_form->View().ShowTheoreticalColumn(
-      TheoreticalPeriod::kWeek,
-      {QStringLiteral("-700"), QStringLiteral("-0.100000"), kGoodColour, QStringLiteral("1200")});
-  m_form->View().ShowTheoreticalColumn(
-      TheoreticalPeriod::kYear,
-      {QStringLiteral("7000"), QStringLiteral("1.000000"), kWarningColour, QStringLiteral("50")});
+  TheoreticalResult result;
+  result.week = {"-700", "-0.100000", kGoodColour, "1200"};
+  result.year = {"7000", "1.000000", kWarningColour, "50"};
+  m_form->View().ShowTheoreticalResult(result);
   QCOMPARE(Field("kcalChangeWeekEdit")->text(), QStringLiteral("-700"));
   QCOMPARE(Field("weightChangeWeekEdit")->text(), QStringLiteral("-0.100000"));
   QCOMPARE(Field("trainingKcalWeekEdit")->text(), QStringLiteral("1200"));

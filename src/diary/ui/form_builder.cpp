@@ -1,0 +1,315 @@
+#include "diary/ui/form_builder.h"
+
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "diary/energy_model.h"
+#include "ui/stored_text.h"
+
+namespace vesmira {
+
+namespace {
+
+constexpr std::array<const char*, kResultPeriodCount> kPeriodNames{"Day", "Week", "Month", "Year"};
+// The Year's weight change alone takes typing; the other results only show.
+constexpr std::size_t kYearColumn = 3;
+
+// "Ball game" -> "ballGame": the stem of a field's objectName.
+QString CamelCase(std::string_view label) {
+  QString stem;
+  bool upper = false;
+  for (const QChar c : FromStoredBytes(label)) {
+    if (c == QLatin1Char(' ')) {
+      upper = true;
+      continue;
+    }
+    stem.append(stem.isEmpty() ? c.toLower() : (upper ? c.toUpper() : c));
+    upper = false;
+  }
+  return stem;
+}
+
+void SetTabOrder(const DiaryFormWidgets& w) {
+  std::vector<QWidget*> order(w.mealEdits.begin(), w.mealEdits.end());
+  order.push_back(w.homepageButton);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    order.push_back(w.minutesEdits[i]);
+    order.push_back(w.activityKcalEdits[i]);
+  }
+  order.push_back(w.otherKcalEdit);
+  order.insert(order.end(), w.kcalChangeEdits.begin(), w.kcalChangeEdits.end());
+  order.insert(order.end(), w.weightChangeEdits.begin(), w.weightChangeEdits.end());
+  order.insert(order.end(), w.trainingKcalEdits.begin(), w.trainingKcalEdits.end());
+  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton,
+                             w.monthlyRadio, w.yearlyRadio});
+  order.insert(order.end(), {w.energyInEdit, w.trainingEdit, w.sumEdit, w.targetEdit,
+                             w.kcalLeftEdit, w.normalConsumptionEdit});
+  order.insert(order.end(),
+               {w.propertiesButton, w.dateEdit, w.userCombo, w.saveCloseButton, w.noteEdit});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+}  // namespace
+
+DiaryFormWidgets BuildDiaryForm(QWidget& form) {
+  DiaryFormWidgets w;
+  const int digitWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
+  const auto makeEdit = [&](const QString& name, const QString& accessibleName, int width) {
+    auto* edit = new QLineEdit(&form);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    edit->setFixedWidth(width);
+    return edit;
+  };
+  const auto makeResult = [&](const QString& name, const QString& accessibleName, int width) {
+    QLineEdit* edit = makeEdit(name, accessibleName, width);
+    edit->setEnabled(false);
+    // Greyed like every disabled field, yet the figures stay as legible as typed ones.
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Text,
+                     palette.color(QPalette::Active, QPalette::Text));
+    edit->setPalette(palette);
+    return edit;
+  };
+  const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text, &form);
+    if (buddy) label->setBuddy(buddy);
+    return label;
+  };
+
+  // "Energy In (kcal)": the six meals.
+  auto* mealsGroup = new QGroupBox(QStringLiteral("Energy In (kcal)"), &form);
+  mealsGroup->setObjectName(QStringLiteral("mealsGroup"));
+  auto* mealsLayout = new QGridLayout(mealsGroup);
+  for (std::size_t i = 0; i < kMealCount; ++i) {
+    const QString accessible = FromStoredBytes(kMeals[i].accessibleName);
+    w.mealEdits[i] = makeEdit(CamelCase(kMeals[i].accessibleName) + QStringLiteral("Edit"),
+                              accessible, digitWidth);
+    const int row = static_cast<int>(i);
+    mealsLayout->addWidget(makeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i]), row, 0);
+    mealsLayout->addWidget(w.mealEdits[i], row, 1);
+  }
+
+  w.homepageButton = new QToolButton(&form);
+  w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
+  w.homepageButton->setText(QStringLiteral("Homepage"));
+  w.homepageButton->setAccessibleName(QStringLiteral("Homepage"));
+  w.homepageButton->setAutoRaise(true);
+  w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  const QString picture = QStringLiteral(":/homepage.png");
+  if (QFile::exists(picture)) {
+    const QPixmap pixmap(picture);
+    w.homepageButton->setIcon(pixmap);
+    w.homepageButton->setIconSize(pixmap.size().scaled(120, 160, Qt::KeepAspectRatio));
+    w.homepageButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  } else {
+    w.homepageButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  }
+  w.homepageButton->setEnabled(false);
+
+  // "Training": minutes and the kcal they burn, then other consumption.
+  auto* trainingGroup = new QGroupBox(QStringLiteral("Training"), &form);
+  trainingGroup->setObjectName(QStringLiteral("trainingGroup"));
+  auto* trainingLayout = new QGridLayout(trainingGroup);
+  trainingLayout->addWidget(makeLabel(QStringLiteral("Minutes")), 0, 1);
+  trainingLayout->addWidget(makeLabel(QStringLiteral("kcal")), 0, 2);
+  const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    const QString label = FromStoredBytes(kActivities[i].formLabel);
+    const QString stem = CamelCase(kActivities[i].formLabel);
+    w.minutesEdits[i] = makeEdit(stem + QStringLiteral("MinutesEdit"),
+                                 label + QStringLiteral(" minutes"), smallWidth);
+    w.activityKcalEdits[i] =
+        makeResult(stem + QStringLiteral("KcalEdit"), label + QStringLiteral(" kcal"), smallWidth);
+    const int row = static_cast<int>(i) + 1;
+    trainingLayout->addWidget(makeLabel(label, w.minutesEdits[i]), row, 0);
+    trainingLayout->addWidget(w.minutesEdits[i], row, 1);
+    trainingLayout->addWidget(w.activityKcalEdits[i], row, 2);
+  }
+  const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
+  w.otherKcalEdit = makeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
+  const int otherRow = static_cast<int>(kActivityCount) + 1;
+  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
+  trainingLayout->addWidget(w.otherKcalEdit, otherRow, 2);
+
+  // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
+  auto* theoryGroup = new QGroupBox(QStringLiteral("Theoretical Result"), &form);
+  theoryGroup->setObjectName(QStringLiteral("theoreticalGroup"));
+  auto* theoryLayout = new QGridLayout(theoryGroup);
+  const int resultWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
+  w.weightCaptionLabel = makeLabel(FromStoredBytes(kWeightCaptionKg));
+  w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
+  theoryLayout->addWidget(makeLabel(QStringLiteral("kcal change")), 1, 0);
+  theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
+  theoryLayout->addWidget(makeLabel(QStringLiteral("kcal consumed by training")), 3, 0);
+  for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
+    const QString period = QString::fromLatin1(kPeriodNames[p]);
+    const int column = static_cast<int>(p) + 1;
+    theoryLayout->addWidget(makeLabel(period), 0, column, Qt::AlignHCenter);
+    w.kcalChangeEdits[p] = makeResult(QStringLiteral("kcalChange%1Edit").arg(period),
+                                      QStringLiteral("kcal change %1").arg(period), resultWidth);
+    w.weightChangeEdits[p] = makeEdit(QStringLiteral("weightChange%1Edit").arg(period),
+                                      QStringLiteral("Weight change %1").arg(period), resultWidth);
+    w.weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(kYearColumn));
+    w.trainingKcalEdits[p] =
+        makeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
+                   QStringLiteral("kcal consumed by training %1").arg(period), resultWidth);
+    theoryLayout->addWidget(w.kcalChangeEdits[p], 1, column);
+    theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
+    theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
+  }
+  const auto makeButton = [&](const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, &form);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+  };
+  w.trainingGraphButton =
+      makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"));
+  w.calorieGraphButton =
+      makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"));
+  w.calculateButton = makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"));
+  for (QPushButton* button : {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton}) {
+    button->setEnabled(false);
+  }
+  auto* buttonRow = new QHBoxLayout;
+  buttonRow->addWidget(w.trainingGraphButton);
+  buttonRow->addWidget(w.calorieGraphButton);
+  buttonRow->addWidget(w.calculateButton);
+  theoryLayout->addLayout(buttonRow, 4, 1, 1, 4);
+  w.monthlyRadio = new QRadioButton(QStringLiteral("Monthly graph"), &form);
+  w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
+  w.yearlyRadio = new QRadioButton(QStringLiteral("Yearly graph"), &form);
+  w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
+  auto* radioRow = new QHBoxLayout;
+  radioRow->addWidget(w.monthlyRadio);
+  radioRow->addWidget(w.yearlyRadio);
+  radioRow->addStretch();
+  theoryLayout->addLayout(radioRow, 5, 1, 1, 4);
+
+  // "Result of the day".
+  auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
+  resultGroup->setObjectName(QStringLiteral("resultGroup"));
+  auto* resultLayout = new QGridLayout(resultGroup);
+  w.energyInEdit =
+      makeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"), digitWidth);
+  w.trainingEdit =
+      makeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"), digitWidth);
+  w.sumEdit = makeResult(QStringLiteral("sumEdit"), QStringLiteral("Sum"), digitWidth);
+  w.targetEdit = makeResult(QStringLiteral("targetEdit"), QStringLiteral("Target"), digitWidth);
+  w.kcalLeftEdit =
+      makeEdit(QStringLiteral("kcalLeftEdit"), QStringLiteral("kcal left to use"), digitWidth);
+  w.kcalLeftEdit->setReadOnly(true);
+  w.normalConsumptionEdit = makeResult(QStringLiteral("normalConsumptionEdit"),
+                                       QStringLiteral("Normal energy consumption"), digitWidth);
+  const std::array<std::pair<QString, QLineEdit*>, 6> resultRows{{
+      {QStringLiteral("Energy In"), w.energyInEdit},
+      {QStringLiteral("Training"), w.trainingEdit},
+      {QStringLiteral("Sum"), w.sumEdit},
+      {QStringLiteral("Target"), w.targetEdit},
+      {QStringLiteral("kcal left to use"), w.kcalLeftEdit},
+      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit},
+  }};
+  for (std::size_t i = 0; i < resultRows.size(); ++i) {
+    const int row = static_cast<int>(i);
+    QLabel* label = makeLabel(resultRows[i].first, resultRows[i].second);
+    label->setWordWrap(true);
+    resultLayout->addWidget(label, row, 0);
+    resultLayout->addWidget(resultRows[i].second, row, 2);
+  }
+  resultLayout->addWidget(makeLabel(QStringLiteral("+")), 0, 1);
+  resultLayout->addWidget(makeLabel(QStringLiteral("_")), 1, 1);
+
+  // The right-hand column.
+  w.propertiesButton = makeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"));
+  w.propertiesButton->setEnabled(false);
+  w.dateEdit = new QDateEdit(&form);
+  w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
+  w.dateEdit->setAccessibleName(QStringLiteral("Date"));
+  // The month's short name is English whatever the system's language.
+  w.dateEdit->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+  w.dateEdit->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+  w.dateEdit->setCalendarPopup(false);
+  w.dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+  // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
+  // digits pass through on the way are not visited, saved and left as files.
+  w.dateEdit->setKeyboardTracking(false);
+  w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+  w.userCombo = new QComboBox(&form);
+  w.userCombo->setObjectName(QStringLiteral("userCombo"));
+  w.userCombo->setAccessibleName(QStringLiteral("User"));
+  w.userCombo->setEditable(false);
+  w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  w.userCombo->setMinimumContentsLength(10);
+  w.saveCloseButton =
+      makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"));
+  w.saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
+  auto* sideColumn = new QVBoxLayout;
+  sideColumn->addWidget(w.propertiesButton);
+  sideColumn->addWidget(w.dateEdit);
+  sideColumn->addWidget(w.userCombo);
+  sideColumn->addStretch();
+  sideColumn->addWidget(w.saveCloseButton);
+
+  // The diary note, full width at the bottom.
+  w.noteEdit = new QPlainTextEdit(&form);
+  w.noteEdit->setObjectName(QStringLiteral("noteEdit"));
+  w.noteEdit->setAccessibleName(QStringLiteral("Diary note"));
+  w.noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  w.noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  w.noteEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Tab leaves the note, so the form can be worked from the keyboard alone.
+  w.noteEdit->setTabChangesFocus(true);
+  w.noteEdit->setFixedHeight(form.fontMetrics().lineSpacing() * 4 + 12);
+
+  for (QLineEdit* field : {w.kcalLeftEdit, w.weightChangeEdits[0], w.weightChangeEdits[1],
+                           w.weightChangeEdits[2], w.weightChangeEdits[3]}) {
+    field->setAutoFillBackground(true);
+  }
+
+  auto* leftColumn = new QVBoxLayout;
+  leftColumn->addWidget(mealsGroup);
+  leftColumn->addWidget(w.homepageButton, 1);
+
+  auto* lowerRight = new QHBoxLayout;
+  lowerRight->addWidget(resultGroup);
+  lowerRight->addLayout(sideColumn);
+  lowerRight->addStretch();
+
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(theoryGroup);
+  rightColumn->addLayout(lowerRight, 1);
+
+  auto* upper = new QHBoxLayout;
+  upper->addLayout(leftColumn);
+  upper->addWidget(trainingGroup);
+  upper->addLayout(rightColumn);
+
+  auto* formLayout = new QVBoxLayout(&form);
+  formLayout->addLayout(upper);
+  formLayout->addWidget(w.noteEdit);
+  formLayout->setSizeConstraint(QLayout::SetFixedSize);
+  SetTabOrder(w);
+  return w;
+}
+
+}  // namespace vesmira
