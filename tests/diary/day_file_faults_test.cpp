@@ -357,7 +357,11 @@ TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
       {"saved as UTF-16", [&](const fs::path& p) { WriteBytes(p, Utf16(stored)); },
        FileErrorCause::kNotUnderstood},
       {"binary garbage",
-       [](const fs::path& p) { WriteBytes(p, std::string("\x7F" "ELF\x02\x01\x01\0\0\r\n\xFF", 13)); },
+       [](const fs::path& p) {
+         WriteBytes(p, std::string("\x7F"
+                                   "ELF\x02\x01\x01\0\0\r\n\xFF",
+                                   13));
+       },
        FileErrorCause::kNotUnderstood},
       {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
        FileErrorCause::kNotAFile},
@@ -387,20 +391,21 @@ TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
   // A day restored from a backup as another user: it is there, but cannot be read.
   DataFolder folder;
   const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
-  EXPECT_EQ(testing::RunUnprivileged(
-                folder.path(),
-                [&]() -> std::string {
-                  fs::create_directories(path.parent_path());
-                  WriteBytes(path, stored);
-                  if (::chmod(path.c_str(), 0200) != 0) return "chmod";
-                  const StoredDay read = ReadStoredDay(path);
-                  const FileError denied{FileErrorCause::kAccessDenied, path};
-                  if (read.error != denied) return "read as a day";
-                  if (WriteDayFile(path, DayEntries::Reset(), "0", "0") != denied) return "saved";
-                  ::chmod(path.c_str(), 0600);
-                  return Bytes(path) == stored ? "" : "changed";
-                }),
-            "");
+  EXPECT_EQ(
+      testing::RunUnprivileged(folder.path(),
+                               [&]() -> std::string {
+                                 fs::create_directories(path.parent_path());
+                                 WriteBytes(path, stored);
+                                 if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                                 const StoredDay read = ReadStoredDay(path);
+                                 const FileError denied{FileErrorCause::kAccessDenied, path};
+                                 if (read.error != denied) return "read as a day";
+                                 if (WriteDayFile(path, DayEntries::Reset(), "0", "0") != denied)
+                                   return "saved";
+                                 ::chmod(path.c_str(), 0600);
+                                 return Bytes(path) == stored ? "" : "changed";
+                               }),
+      "");
 
   // An empty file is an empty day, as is a file cut after its first keys.
   DataFolder empty;

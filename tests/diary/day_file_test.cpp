@@ -144,12 +144,22 @@ TEST(DayFile, AValueCutInsideALetterLosesThatLetterWhole) {
     std::string value;
     std::string shown;
   } cases[] = {
-      {"two-byte letter cut after its first byte", a38 + "\xC3\xA9" "x", a38},
+      {"two-byte letter cut after its first byte",
+       a38 + "\xC3\xA9"
+             "x",
+       a38},
       {"three-byte letter cut after its first byte", a38 + "\xE2\x82\xAC", a38},
       {"three-byte letter cut after its second byte", a37 + "\xE2\x82\xAC", a37},
-      {"four-byte letter cut after its third byte", std::string(36, 'a') + "\xF0\x9F\x8D\x8E", std::string(36, 'a')},
-      {"letter ending at the cut", a37 + "\xC3\xA9" "xyz", a37 + "\xC3\xA9"},
-      {"Windows-1252 letter before the cut", a38 + "\xE9" "xyz", a38 + "\xE9"},
+      {"four-byte letter cut after its third byte", std::string(36, 'a') + "\xF0\x9F\x8D\x8E",
+       std::string(36, 'a')},
+      {"letter ending at the cut",
+       a37 + "\xC3\xA9"
+             "xyz",
+       a37 + "\xC3\xA9"},
+      {"Windows-1252 letter before the cut",
+       a38 + "\xE9"
+             "xyz",
+       a38 + "\xE9"},
       {"Windows-1252 letters across the cut", a38 + "\xC3\xC3", a38 + "\xC3"},
   };
   for (const auto& c : cases) {

@@ -164,17 +164,18 @@ TEST(PropertiesFile, SettingsThatCannotBeReadAreNeverReplaced) {
 
   TempFolder folder;
   const fs::path path = folder.path() / "Anna.properties";
-  EXPECT_EQ(testing::RunUnprivileged(
-                folder.path(),
-                [&]() -> std::string {
-                  WriteBytes(path, stored);
-                  if (::chmod(path.c_str(), 0200) != 0) return "chmod";
-                  const FileError denied{FileErrorCause::kAccessDenied, path};
-                  if (ReadStoredProperties(path).error != denied) return "read as settings";
-                  if (WriteProperties(path, PropertiesTexts{}) != denied) return "saved";
-                  ::chmod(path.c_str(), 0600);
-                  return ReadBytes(path) == stored ? "" : "changed";
-                }),
+  EXPECT_EQ(testing::RunUnprivileged(folder.path(),
+                                     [&]() -> std::string {
+                                       WriteBytes(path, stored);
+                                       if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                                       const FileError denied{FileErrorCause::kAccessDenied, path};
+                                       if (ReadStoredProperties(path).error != denied)
+                                         return "read as settings";
+                                       if (WriteProperties(path, PropertiesTexts{}) != denied)
+                                         return "saved";
+                                       ::chmod(path.c_str(), 0600);
+                                       return ReadBytes(path) == stored ? "" : "changed";
+                                     }),
             "");
 }
 

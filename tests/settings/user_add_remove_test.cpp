@@ -3,9 +3,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <iostream>
-
 #include <filesystem>
+#include <iostream>
 #include <sstream>
 #include <string>
 

@@ -25,7 +25,7 @@ TEST(AtomicWriteFile, NewFilesAndFoldersArePrivateAndReplacedFilesKeepTheirMode)
     mode_t file;
     mode_t folder;
   } cases[] = {
-      {022, 0600, 0700},   // the usual umask: the diary is still the person's alone
+      {022, 0600, 0700},  // the usual umask: the diary is still the person's alone
       {0, 0600, 0700},
       {077, 0600, 0700},
       {0277, 0400, 0500},  // a stricter umask still applies
@@ -134,17 +134,16 @@ TEST(AtomicWriteFile, ReplacesOnlyAWritableRegularFileAndFollowsLinksToIt) {
        "elsewhere/target", nullptr},
       {"link to a file not yet there",
        [](const fs::path& f) { fs::create_symlink("target", f / "day"); }, "target", nullptr},
-      {"FIFO",
-       [](const fs::path& f) { ASSERT_EQ(::mkfifo((f / "day").c_str(), 0600), 0); }, nullptr,
-       "%1 is not a regular file."},
+      {"FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo((f / "day").c_str(), 0600), 0); },
+       nullptr, "%1 is not a regular file."},
       {"link to a FIFO",
        [](const fs::path& f) {
          ASSERT_EQ(::mkfifo((f / "fifo").c_str(), 0600), 0);
          fs::create_symlink("fifo", f / "day");
        },
        nullptr, "%1 is not a regular file."},
-      {"links in a loop", [](const fs::path& f) { fs::create_symlink("day", f / "day"); },
-       nullptr, "%1 contains an invalid path."},
+      {"links in a loop", [](const fs::path& f) { fs::create_symlink("day", f / "day"); }, nullptr,
+       "%1 contains an invalid path."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
