@@ -90,7 +90,8 @@ const std::vector<fs::path>& YearDayFiles() {
   static const std::vector<fs::path> files = [] {
     std::vector<fs::path> paths;
     const RangeWalkInput input = YearWalkInput();
-    for (int t = 0; t < kYearLength; ++t) paths.push_back(SpanDayPath(input, SpanDay(kToday, t)));
+    for (int t = 0; t < kYearLength; ++t)
+      paths.push_back(DayFilePath(input.dataFolder, input.user, DateText(SpanDay(kToday, t))));
     return paths;
   }();
   return files;

@@ -22,9 +22,8 @@ struct Ratio {
 };
 
 constexpr Ratio kRatios[] = {
-    {"year walk (year mode), 365 stored days [cpu]", "BM_YearWalk", 1.5},
+    {"Calculate (theoretical result), 365 stored days [cpu]", "BM_Calculate", 1.5},
     {"  of which reading the totals [cpu]", "BM_ReadYearTotals", 1.5},
-    {"Calculate (theoretical result) [cpu]", "BM_Calculate", 1.5},
     {"HTML page walk into memory [cpu]", "WalkIntoMemory/Page", 2.0},
     {"sheet walk into memory [cpu]", "WalkIntoMemory/Sheet", 2.0},
     {"HTML export to a file, 365 days [wall]", "Export/Page", 2.0},

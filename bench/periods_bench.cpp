@@ -1,4 +1,4 @@
-// A year's walk, Calculate and the two exports over 365 stored days, each timed beside a bare
+// Calculate and the two exports over 365 stored days, each timed beside a bare
 // loop that opens, reads and closes the same files.
 #include <benchmark/benchmark.h>
 
@@ -8,7 +8,6 @@
 #include "diary/day_file.h"
 #include "export/export_file.h"
 #include "graphs/graph_series.h"
-#include "periods/range_walk.h"
 #include "periods/theoretical_result.h"
 
 namespace vesmira::bench {
@@ -16,16 +15,7 @@ namespace {
 
 void BareReadYear() { benchmark::DoNotOptimize(ReadFilesBare(YearDayFiles())); }
 
-void BM_YearWalk(benchmark::State& state) {
-  const RangeWalkInput input = YearWalkInput();
-  GraphSeries series;
-  Paired(
-      state, PairClock::kProcessor,
-      [&] { benchmark::DoNotOptimize(WalkStoredDays(input, series)); }, BareReadYear);
-}
-BENCHMARK(BM_YearWalk)->Unit(benchmark::kMicrosecond);
-
-// The year walk's reading alone: the totals of the same files, their paths made beforehand.
+// Calculate's reading alone: the totals of the same files, their paths made beforehand.
 void BM_ReadYearTotals(benchmark::State& state) {
   Paired(
       state, PairClock::kProcessor,

@@ -2,13 +2,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <iosfwd>
 #include <string>
 
-#include "diary/day_file.h"
 #include "diary/energy_model.h"
-#include "graphs/graph_series.h"
 #include "storage/calendar_date.h"
+#include "storage/data_paths.h"
 
 namespace vesmira {
 
@@ -50,30 +48,14 @@ class PeriodAccumulator {
   std::int64_t m_training = 0;
 };
 
-// The day file of the walk's user for date.
-std::filesystem::path SpanDayPath(const RangeWalkInput& input, const CalendarDate& date);
-
-// The day files of one walk, the same paths as SpanDayPath: the user's folder is made once
-// and each day's file name put in its place, which a year of days notices.
+// The day files of the walk's user, one span day at a time.
 class SpanDayPaths {
  public:
-  explicit SpanDayPaths(const RangeWalkInput& input);
-  const std::filesystem::path& For(const CalendarDate& date);
+  explicit SpanDayPaths(const RangeWalkInput& input) : m_paths(input.dataFolder, input.user) {}
+  const std::filesystem::path& For(const CalendarDate& date) { return m_paths.For(DateText(date)); }
 
  private:
-  std::filesystem::path m_path;
-  std::string m_namePrefix;  // "<user>."
+  DayFilePaths m_paths;
 };
-
-// Labels day t of series and, when that day is stored, adds it to period and sets its value
-// to what the graphs draw: its energy sum, or for the training graph the size of its
-// training energy. Returns whether the day is stored.
-bool VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
-                    PeriodAccumulator& period);
-
-// Relabels all 365 days of series, sets the value of every stored day (its
-// energy sum, or its absolute training with the training-graph flag) and returns the
-// year's sums. Values of missing days keep what they held: the graph commands pre-fill them.
-PeriodSums WalkStoredDays(const RangeWalkInput& input, GraphSeries& series);
 
 }  // namespace vesmira

@@ -1,7 +1,10 @@
 #include "periods/theoretical_result.h"
 
+#include <cstdlib>
+#include <optional>
 #include <utility>
 
+#include "diary/day_file.h"
 #include "storage/number_text.h"
 
 namespace vesmira {
@@ -31,6 +34,24 @@ ResultColumn ShowSums(const PeriodSums& sums, const UserSettings& settings) {
   return ShowColumn(sums.kcalChange, FormatNumber(sums.training), settings);
 }
 
+// Labels day t of series and sets its value to what the graphs draw: a stored day's energy
+// sum, or for the training graph the size of its training energy; a day without a file draws
+// as a day of normal consumption and no training. A stored day is added to period.
+void VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
+                    PeriodAccumulator& period) {
+  const CalendarDate date = SpanDay(input.today, t);
+  series.dayLabels[t] = DayLabel(date);
+  const bool training = series.trainingGraph != 0;
+  const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
+  if (!totals) {
+    series.dayValues[t] = training ? 0 : input.settings.grundForbrukning;
+    return;
+  }
+  period.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
+  series.dayValues[t] =
+      training ? SaturateToInt32(std::llabs(std::int64_t{totals->training})) : totals->energySum;
+}
+
 }  // namespace
 
 TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
@@ -45,11 +66,7 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   PeriodAccumulator sums;
   SpanDayPaths paths(input);
   for (int t = 0; t < kYearLength; ++t) {
-    if (!VisitSeriesDay(input, paths, t, series, sums) && t < kMonthLength) {
-      // Within the month the graphs draw a day without a record as a day of normal
-      // consumption and no training; older missing days keep the graph command's pre-fill.
-      series.dayValues[t] = series.trainingGraph != 0 ? 0 : input.settings.grundForbrukning;
-    }
+    VisitSeriesDay(input, paths, t, series, sums);
     if (t == kWeekLength - 1) result.week = ShowSums(sums.Sums(), input.settings);
     if (t == kMonthLength - 1) result.month = ShowSums(sums.Sums(), input.settings);
   }

@@ -41,9 +41,9 @@ ResultColumn DayColumn(std::string_view energyInText, std::string_view trainingT
 
 // What the Calculate button shows. The caller saves the day shown on the form (SaveDay)
 // first, so the week, month and year that end today include it with its current values.
-// Fills the labels of all 365 days of series, the values of days 0 to 30 (a missing day
-// shows the normal consumption, or 0 for the training graph) and the values of the stored
-// days among the rest; the span and the training-graph flag are read, never changed.
+// Fills the labels and values of all 365 days of series (a missing day shows the normal
+// consumption, or 0 for the training graph); the span and the training-graph flag are read,
+// never changed.
 TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
                                              std::string_view energyInText,
                                              std::string_view trainingText, GraphSeries& series);

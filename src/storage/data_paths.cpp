@@ -6,6 +6,17 @@ namespace vesmira {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// "<user>.<DD-MM-YYYY>"
+void AppendDayFileName(std::string& text, std::string_view user, std::string_view dateText) {
+  text += user;
+  text += '.';
+  text += dateText;
+}
+
+}  // namespace
+
 fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
 
 fs::path PropertiesFilePath(const fs::path& dataFolder, std::string_view user) {
@@ -26,10 +37,21 @@ fs::path DayFilePath(const fs::path& dataFolder, std::string_view user, std::str
   text += '/';
   text += user;
   if (!user.empty()) text += '/';
-  text += user;
-  text += '.';
-  text += dateText;
+  AppendDayFileName(text, user, dateText);
   return fs::path(std::move(text));
+}
+
+DayFilePaths::DayFilePaths(const fs::path& dataFolder, std::string_view user)
+    : m_path(DayFilePath(dataFolder, user, "")) {
+  AppendDayFileName(m_fileName, user, "");
+  m_userPartLength = m_fileName.size();
+}
+
+const fs::path& DayFilePaths::For(std::string_view dateText) {
+  m_fileName.resize(m_userPartLength);
+  m_fileName += dateText;
+  m_path.replace_filename(m_fileName);
+  return m_path;
 }
 
 }  // namespace vesmira

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 // Every path below the data folder, the folder that holds users/:
@@ -20,5 +22,19 @@ std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
 // With no user name the day lies in the users folder itself.
 std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
                                   std::string_view dateText);
+
+// The day files of one user, the same paths as DayFilePath: the user's folder is made once and
+// each day's file name put in its place, which a year of days notices.
+class DayFilePaths {
+ public:
+  DayFilePaths(const std::filesystem::path& dataFolder, std::string_view user);
+  // Valid until the next call.
+  const std::filesystem::path& For(std::string_view dateText);
+
+ private:
+  std::filesystem::path m_path;
+  std::string m_fileName;  // "<user>." and the date text
+  std::size_t m_userPartLength;
+};
 
 }  // namespace vesmira

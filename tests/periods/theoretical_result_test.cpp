@@ -100,7 +100,9 @@ TEST(TheoreticalResult, NoStoredDaysGivesZeroForEveryPeriod) {
 TEST(TheoreticalResult, FillsTheGraphSeriesForBothGraphs) {
   const TempFolder folder;
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 2), 2100, -350);
+  StoreTotals(folder.path(), "Anna", SpanDay(kToday, 40), 0, -150);  // saved without meals
   StoreTotals(folder.path(), "Anna", SpanDay(kToday, 100), 1800, 250);
+  StoreTotals(folder.path(), "Anna", SpanDay(kToday, 364), -100, 900);
   for (const std::int32_t trainingGraph : {0, 1}) {
     GraphSeries series;
     series.dayValues.fill(kPrefill);
@@ -108,19 +110,40 @@ TEST(TheoreticalResult, FillsTheGraphSeriesForBothGraphs) {
     series.span = kYearSpan;
     CalculateTheoreticalResult(InputFor(folder), "0", "0", series);
     const bool training = trainingGraph != 0;
+    // A stored day: its energy sum, or the size of its training energy.
     EXPECT_EQ(series.dayValues[2], training ? 350 : 2100);
+    EXPECT_EQ(series.dayValues[40], training ? 150 : 0);
     EXPECT_EQ(series.dayValues[100], training ? 250 : 1800);
-    // Missing days of the month: normal consumption, or no training.
-    EXPECT_EQ(series.dayValues[0], training ? 0 : 2000);
-    EXPECT_EQ(series.dayValues[30], training ? 0 : 2000);
-    // Missing days beyond the month keep the graph command's pre-fill.
-    EXPECT_EQ(series.dayValues[31], kPrefill);
-    EXPECT_EQ(series.dayValues[364], kPrefill);
+    EXPECT_EQ(series.dayValues[364], training ? 900 : -100);
+    // A missing day, within the month or before it: normal consumption, or no training.
+    for (const int t : {0, 30, 31, 363}) EXPECT_EQ(series.dayValues[t], training ? 0 : 2000) << t;
     EXPECT_EQ(series.dayLabels[0], "10/03");
+    EXPECT_EQ(series.dayLabels[9], "01/03");
+    EXPECT_EQ(series.dayLabels[10], "28/02");
     EXPECT_EQ(series.dayLabels[364], "11/03");
     EXPECT_EQ(series.trainingGraph, trainingGraph);
     EXPECT_EQ(series.span, kYearSpan);
   }
+}
+
+TEST(TheoreticalResult, YearCountsEveryStoredDayAndSaturatesInsteadOfOverflowing) {
+  constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  const TempFolder folder;
+  StoreTotals(folder.path(), "Anna", SpanDay(kToday, 364), -100, 900);  // more trained than eaten
+  StoreTotals(folder.path(), "Anna", SpanDay(kToday, 40), 0, -150);     // training only
+  GraphSeries series;
+  EXPECT_EQ(CalculateTheoreticalResult(InputFor(folder), "0", "0", series).year,
+            Column("-2100", "-0.300000", kGoodColour, "750"));
+
+  const TempFolder huge;
+  for (int t = 0; t < 3; ++t) StoreTotals(huge.path(), "Anna", SpanDay(kToday, t), kMax, kMin);
+  GraphSeries training;
+  training.trainingGraph = 1;
+  const TheoreticalResult result = CalculateTheoreticalResult(InputFor(huge), "0", "0", training);
+  EXPECT_EQ(result.year.kcalChange, "2147483647");
+  EXPECT_EQ(result.year.training, "-2147483648");
+  EXPECT_EQ(training.dayValues[0], kMax);  // the size of the smallest training energy
 }
 
 TEST(TheoreticalResult, CalculatingTwiceGivesTheSameResults) {

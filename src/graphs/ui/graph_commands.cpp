@@ -20,9 +20,6 @@ QString FromView(std::string_view text) {
 void ShowGraph(CVesmiraView& view, std::int32_t trainingGraph, std::string_view title) {
   GraphSeries& series = view.Series();
   series.trainingGraph = trainingGraph;
-  // The walks set the stored days only, so every other day keeps this value and no value
-  // of the other graph survives.
-  series.dayValues.fill(trainingGraph != 0 ? 0 : view.Settings().grundForbrukning);
   RunCalculate(view);
   CGraphDialog dialog(&view, PointsFromSeries(series), FromView(kGraphTimeAxisName),
                       FromView(kGraphValueAxisName), FromView(title));

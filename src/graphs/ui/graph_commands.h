@@ -4,9 +4,9 @@ namespace vesmira {
 
 class CVesmiraView;
 
-// The form's graph buttons: each runs Calculate over a series pre-filled with the value of a
-// day without a file, then shows the last 31 or 365 days (the form's span), oldest first, in
-// a modal graph window over the form.
+// The form's graph buttons: each runs Calculate, which fills the series for the graph chosen,
+// then shows the last 31 or 365 days (the form's span), oldest first, in a modal graph window
+// over the form.
 
 // "Calorie Graph": the stored energy sum of each day; a missing day is the normal
 // consumption.
