@@ -2,10 +2,13 @@
 // written from arbitrary texts reads back as those texts wherever the format can hold them.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <sstream>
 #include <string>
 
 #include "diary/day_file.h"
+#include "diary/weighing.h"
 #include "fuzz_input.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
@@ -23,6 +26,7 @@ void ReadArbitraryBytes(std::string_view bytes) {
   for (const auto& minutes : entries.minutes) Check(minutes.size() < vesmira::kValueCapacity);
   Check(entries.ovrigForbrukning.size() < vesmira::kValueCapacity);
   Check(!entries.diaryNote.empty());
+  Check(!entries.vikt || vesmira::IsWeighing(*entries.vikt));
   (void)entries.Figures();
 
   std::istringstream forRecord{std::string(bytes)};
@@ -33,7 +37,18 @@ void ReadArbitraryBytes(std::string_view bytes) {
         figures.ovrigForbrukning == record.ovrigForbrukning);
 
   std::istringstream forTotals{std::string(bytes)};
-  (void)vesmira::ReadDayTotals(forTotals);
+  const vesmira::DayTotals totals = vesmira::ReadDayTotals(forTotals);
+  Check(!totals.vikt || vesmira::IsWeighing(*totals.vikt));
+}
+
+// Any bit pattern; only a weighing is stored.
+std::optional<double> Weighing(FuzzInput& input) {
+  std::uint64_t bits = 0;
+  for (int i = 0; i < 8; ++i) bits = (bits << 8) | input.Byte();
+  double value = 0;
+  std::memcpy(&value, &bits, sizeof value);
+  if (!vesmira::IsWeighing(value)) return std::nullopt;
+  return value;
 }
 
 // A value the format holds unchanged: one line of at most 39 characters.
@@ -59,6 +74,7 @@ void RoundTrip(FuzzInput& input) {
   // The two result texts are the form's computed figures, numbers as "%d" shows them.
   const std::string energyIn = vesmira::FormatNumber(Number(input));
   const std::string training = vesmira::FormatNumber(Number(input));
+  written.vikt = Weighing(input);
   written.diaryNote = std::string(input.Rest());
   if (written.diaryNote.empty()) written.diaryNote = vesmira::kNotePlaceholder;
 
@@ -66,6 +82,9 @@ void RoundTrip(FuzzInput& input) {
   vesmira::WriteDayFile(out, written, energyIn, training);
   std::istringstream in(out.str());
   const vesmira::DayEntries read = vesmira::ReadDayFile(in);
+  // Every weighing reads back as the very same number, and so does the day's totals.
+  std::istringstream forTotals(out.str());
+  Check(vesmira::ReadDayTotals(forTotals).vikt == written.vikt);
   if (read != written) {
     auto show = [](const char* what, const std::string& a, const std::string& b) {
       if (a != b) std::fprintf(stderr, "%s: wrote [%s] read [%s]\n", what, a.c_str(), b.c_str());
@@ -76,6 +95,7 @@ void RoundTrip(FuzzInput& input) {
       show("minutes", written.minutes[i], read.minutes[i]);
     show("other", written.ovrigForbrukning, read.ovrigForbrukning);
     show("note", written.diaryNote, read.diaryNote);
+    if (written.vikt != read.vikt) std::fprintf(stderr, "weighing differs\n");
     std::abort();
   }
 }

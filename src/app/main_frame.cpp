@@ -83,6 +83,10 @@ void CMainFrame::CreateMenus() {
       AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
   connect(exportSheet, &QAction::triggered, m_view,
           [this] { ExportToDataSheet(*m_view, m_prompts); });
+  QAction* exportWeights = AddAction(exportMenu, QStringLiteral("exportWeightSheetAction"),
+                                     QStringLiteral("To &Weight Sheet"));
+  connect(exportWeights, &QAction::triggered, m_view,
+          [this] { ExportToWeightSheet(*m_view, m_prompts); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));

@@ -1,9 +1,12 @@
 #include "diary/day_file.h"
 
+#include <algorithm>
 #include <istream>
+#include <iterator>
 #include <sstream>
 #include <system_error>
 
+#include "diary/weighing.h"
 #include "storage/atomic_file.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
@@ -39,6 +42,41 @@ std::string ReadFieldValue(std::istream& in, std::string_view key, bool& anyKey)
   return std::move(read.value);
 }
 
+std::string RestOf(std::istream& in) {
+  if (!in.good()) return {};
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The weighing lies between the day's totals and the note, and only on a day with one: it is
+// looked for in the lines before the note's key, so that a line of the note that begins with
+// "vikt" is never taken for it. after is where the entry ends, 0 when there is none.
+struct WeightEntry {
+  std::optional<double> kilograms;
+  std::size_t after = 0;
+};
+
+WeightEntry FindWeightEntry(std::string_view rest) {
+  std::size_t start = 0;
+  const auto nextLine = [&rest, &start](std::string_view& line) {
+    if (start >= rest.size()) return false;
+    std::size_t end = rest.find('\n', start);
+    if (end == rest.npos) end = rest.size();
+    line = rest.substr(start, end - start);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    start = end + 1;
+    return true;
+  };
+  std::string_view line;
+  while (nextLine(line)) {
+    if (line.starts_with(kNoteKey)) break;
+    if (!line.starts_with(kWeightKey)) continue;
+    if (!nextLine(line)) return {std::nullopt, rest.size()};
+    // As every other value: at most 39 characters of the line.
+    return {ParseStoredWeight(line.substr(0, kValueCapacity - 1)), std::min(start, rest.size())};
+  }
+  return {};
+}
+
 DayEntries ReadEntries(std::istream& in, bool& anyKey) {
   DayEntries entries;
   for (std::size_t i = 0; i < kMealCount; ++i) {
@@ -48,7 +86,14 @@ DayEntries ReadEntries(std::istream& in, bool& anyKey) {
     entries.minutes[i] = ReadFieldValue(in, kActivities[i].minutesKey, anyKey);
   }
   entries.ovrigForbrukning = ReadFieldValue(in, kOtherConsumptionKey, anyKey);
-  KeyValue note = ReadKeyValue(in, kNoteKey, kNoteCapacity);
+  // The note is read from where the weighing's entry ends, or from here when there is none.
+  const std::string rest = RestOf(in);
+  const WeightEntry weight = FindWeightEntry(rest);
+  entries.vikt = weight.kilograms;
+  anyKey = anyKey || weight.after != 0;
+  TextBuffer noteBuffer(rest.substr(weight.after));
+  std::istream noteIn(&noteBuffer);
+  KeyValue note = ReadKeyValue(noteIn, kNoteKey, kNoteCapacity);
   anyKey = anyKey || note.found;
   entries.diaryNote = note.value.empty() ? std::string(kNotePlaceholder) : std::move(note.value);
   return entries;
@@ -100,6 +145,9 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
       std::int64_t{ParseNumber(energyInText)} - ParseNumber(trainingText);
   WriteKeyValue(out, kEnergySumKey, FormatNumber(SaturateToInt32(energySum)));
   WriteKeyValue(out, kTrainingKey, trainingText);
+  if (entries.vikt && IsWeighing(*entries.vikt)) {
+    WriteKeyValue(out, kWeightKey, FormatStoredWeight(*entries.vikt));
+  }
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }
 
@@ -171,6 +219,7 @@ DayTotals ReadDayTotals(std::istream& in) {
   DayTotals totals;
   totals.energySum = ParseNumber(ReadValue(in, kEnergySumKey));
   totals.training = ParseNumber(ReadValue(in, kTrainingKey));
+  totals.vikt = FindWeightEntry(RestOf(in)).kilograms;
   return totals;
 }
 

@@ -23,6 +23,8 @@ struct DayEntries {
   std::array<std::string, kActivityCount> minutes;
   std::string ovrigForbrukning;
   std::string diaryNote;
+  // Kilograms; empty on a day without a weighing.
+  std::optional<double> vikt;
 
   // Every field "0" and the placeholder note: a day without a file.
   static DayEntries Reset();
@@ -40,7 +42,9 @@ struct DayRecord {
 };
 
 // The 67 lines and the note. "dagEnergiSum" is the number of energyInText minus the number
-// of trainingText; "dagBortTrandade" is trainingText as it stands.
+// of trainingText; "dagBortTrandade" is trainingText as it stands. A day with a weighing has
+// one more entry, "vikt", before the note: readers that look for the note's key forward pass
+// over it, and a day without one keeps the bytes it always had.
 void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,
                   std::string_view trainingText);
 
@@ -52,8 +56,8 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
                                                     std::string_view energyInText,
                                                     std::string_view trainingText);
 
-// The nineteen values (39 characters at most each) and the whole note; an empty note comes
-// back as the placeholder.
+// The nineteen values (39 characters at most each), the weighing and the whole note; an
+// empty note comes back as the placeholder.
 DayEntries ReadDayFile(std::istream& in);
 // A day file as read: its entries, or why it cannot be read, or neither when there is none.
 // A file that is not a regular file, is larger than kMaxStoredFileBytes, cannot be opened or
@@ -72,10 +76,11 @@ void ReadDayRecord(std::istream& in, DayRecord& record);
 // When the file cannot be opened the record keeps what it held; returns whether it opened.
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record);
 
-// The stored day totals under "dagEnergiSum" and "dagBortTrandade".
+// The stored day totals under "dagEnergiSum" and "dagBortTrandade", and the weighing.
 struct DayTotals {
   std::int32_t energySum = 0;
   std::int32_t training = 0;
+  std::optional<double> vikt;  // kilograms
 };
 DayTotals ReadDayTotals(std::istream& in);
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "diary/diary_tables.h"
+#include "diary/weighing.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
 
@@ -40,6 +41,15 @@ void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date) {
 
 void WriteSheetClosing(std::ostream& out) {
   out << kLineEnd << kLineEnd << "Data exported from Vesmira" << kLineEnd;
+}
+
+void WriteWeightSheetHeader(std::ostream& out, bool kilograms) {
+  out << "Date,Weight_" << WeightUnitName(kilograms) << kLineEnd;
+}
+
+void WriteWeightSheetRow(std::ostream& out, const CalendarDate& date, double kilograms,
+                         bool kilogramsShown) {
+  out << DateText(date) + ',' + FormatWeighing(kilograms, kilogramsShown) + std::string(kLineEnd);
 }
 
 }  // namespace vesmira

@@ -18,4 +18,10 @@ void WriteSheetRow(std::ostream& out, const CalendarDate& date, const DayRecord&
 void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date);
 void WriteSheetClosing(std::ostream& out);
 
+// The weight sheet in the same style: "Date,Weight_kg" (or "Weight_lbs"), then a line of the
+// date and the weight in the user's unit for each day with a weighing, and the same closing.
+void WriteWeightSheetHeader(std::ostream& out, bool kilograms);
+void WriteWeightSheetRow(std::ostream& out, const CalendarDate& date, double kilograms,
+                         bool kilogramsShown);
+
 }  // namespace vesmira

@@ -10,7 +10,28 @@
 
 namespace vesmira {
 
+namespace {
+
+void WriteWeightSheet(const RangeWalkInput& input, std::ostream& out) {
+  const bool kilograms = input.settings.UsesKilograms();
+  WriteWeightSheetHeader(out, kilograms);
+  SpanDayPaths paths(input);
+  for (int t = 0; t < kYearLength; ++t) {
+    if (!out) break;
+    const CalendarDate date = SpanDay(input.today, t);
+    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
+    if (totals && totals->vikt) WriteWeightSheetRow(out, date, *totals->vikt, kilograms);
+  }
+  WriteSheetClosing(out);
+}
+
+}  // namespace
+
 void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream& out) {
+  if (kind == ExportKind::kWeightSheet) {
+    WriteWeightSheet(input, out);
+    return;
+  }
   const bool page = kind == ExportKind::kHtmlPage;
   if (page) {
     WriteHtmlHead(out, input.user);

@@ -10,11 +10,12 @@
 namespace vesmira {
 
 enum class ExportKind {
-  kHtmlPage,   // the page of diary notes
-  kDataSheet,  // the comma-separated sheet of meals and minutes
+  kHtmlPage,     // the page of diary notes
+  kDataSheet,    // the comma-separated sheet of meals and minutes
+  kWeightSheet,  // the comma-separated sheet of the days' weighings
 };
 
-// Writes the page or the sheet of today and the 364 days before it, newest first. The walk
+// Writes the page or a sheet of today and the 364 days before it, newest first. The walk
 // stores nothing itself: the caller saves the day shown on the form (SaveDay) first, so that
 // the day being edited is visited with its current values.
 void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream& out);

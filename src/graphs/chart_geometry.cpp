@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cassert>
 #include <climits>
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
+#include "diary/weighing.h"
 #include "storage/number_text.h"
 
 namespace vesmira {
@@ -17,6 +20,8 @@ constexpr int kMaxExtent = 1 << 20;
 constexpr int kPenWidthUpToAMonth = 5;
 constexpr int kPenWidthAboveAMonth = 2;
 
+constexpr double kMinWeightRange = 1.0;
+
 int At(const std::vector<int>& values, int index) {
   assert(index >= 0 && index < static_cast<int>(values.size()));
   return values[static_cast<std::size_t>(index)];
@@ -25,12 +30,6 @@ int At(const std::vector<int>& values, int index) {
 std::int32_t ValueAt(const GraphPoints& points, int index) {
   assert(index >= 0 && index < static_cast<int>(points.values.size()));
   return points.values[static_cast<std::size_t>(index)];
-}
-
-std::string LabelAt(const GraphPoints& points, int index) {
-  assert(index >= 0 && index < static_cast<int>(points.values.size()));
-  const auto position = static_cast<std::size_t>(index);
-  return position < points.labels.size() ? points.labels[position] : std::string();
 }
 
 // The smoothed height of point i: the mean of h over i - 1 to i + 2, cut to the points
@@ -47,14 +46,12 @@ int Average(const std::vector<int>& heights, int i) {
 
 }  // namespace
 
-ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphPoints& points,
-                                   std::string_view timeAxisName, std::string_view valueAxisName) {
-  assert(points.labels.size() == points.values.size());
-  const int width = std::clamp(outerWidth, 0, kMaxExtent);
-  const int height = std::clamp(outerHeight, 0, kMaxExtent);
-  const int count = static_cast<int>(
-      std::min<std::size_t>(points.values.size(), static_cast<std::size_t>(kMaxExtent)));
+namespace {
 
+// What every chart has whatever its values: the axes, the value ticks, the axis names, the x of
+// each point and the time ticks with their date labels. count is at least 1.
+ChartGeometry ChartFrame(int width, int height, int count, const std::vector<std::string>& labels,
+                         std::string_view timeAxisName, std::string_view valueAxisName) {
   // A window smaller than its margins gets an empty plot area rather than a mirrored one.
   const int plotWidth = std::max(width - kChartLeftMargin - kChartRightMargin, 0);
   const int plotHeight = std::max(height - kChartTopMargin - kChartBottomMargin, 0);
@@ -67,10 +64,8 @@ ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphP
   // The value ticks hang from the top of the axis; the remainder of the division is left
   // over at the bottom, so there is no tick at the origin.
   const int tickSpacing = plotHeight / kChartTickCount;
-  std::vector<int> tickYs;
   for (int k = 0; k < kChartTickCount; ++k) {
     const int y = kChartTopMargin + tickSpacing * (kChartTickCount - 1 - k);
-    tickYs.push_back(y);
     chart.valueTicks.push_back({{kChartLeftMargin - 3, y}, {kChartLeftMargin + 3, y}});
   }
   chart.valueAxisName = {{9, 39}, std::string(valueAxisName)};
@@ -81,6 +76,39 @@ ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphP
   // A whole number of pixels per day.
   const int step = plotWidth / count;
   for (int i = 0; i < count; ++i) chart.xs.push_back(step * i + kChartLeftMargin);
+
+  const auto labelAt = [&labels](int index) {
+    const auto position = static_cast<std::size_t>(index);
+    return position < labels.size() ? labels[position] : std::string();
+  };
+  // The ticks stand at points s, 2s, ..., 10s; for a count that is a multiple of ten the
+  // last of them would be one past the end, so it is held on the last point.
+  const int tickEvery = count / kChartTickCount;
+  chart.dateLabels.push_back({{At(chart.xs, 0), height - 45}, labelAt(0)});
+  for (int k = 0; k < kChartTickCount; ++k) {
+    const int point = std::min((k + 1) * tickEvery, count - 1);
+    const int x = At(chart.xs, point);
+    chart.timeTicks.push_back({{x, height - 47}, {x, height - 53}});
+    chart.dateLabels.push_back({{x, height - 45}, labelAt(point)});
+  }
+  return chart;
+}
+
+int PlotHeight(int height) { return std::max(height - kChartTopMargin - kChartBottomMargin, 0); }
+
+}  // namespace
+
+ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphPoints& points,
+                                   std::string_view timeAxisName, std::string_view valueAxisName) {
+  assert(points.labels.size() == points.values.size());
+  const int width = std::clamp(outerWidth, 0, kMaxExtent);
+  const int height = std::clamp(outerHeight, 0, kMaxExtent);
+  const int count = static_cast<int>(
+      std::min<std::size_t>(points.values.size(), static_cast<std::size_t>(kMaxExtent)));
+  ChartGeometry chart =
+      ChartFrame(width, height, count, points.labels, timeAxisName, valueAxisName);
+  if (count == 0) return chart;
+  const int plotHeight = PlotHeight(height);
 
   std::int32_t min = ValueAt(points, 0);
   std::int32_t max = min;
@@ -111,19 +139,70 @@ ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphP
     chart.smoothedLine.push_back({At(chart.xs, i), height - At(chart.averages, i)});
   }
 
-  // The ticks stand at points s, 2s, ..., 10s; for a count that is a multiple of ten the
-  // last of them would be one past the end, so it is held on the last point.
-  const int tickEvery = count / kChartTickCount;
-  chart.dateLabels.push_back({{At(chart.xs, 0), height - 45}, LabelAt(points, 0)});
   chart.valueLabels.push_back({{0, height - 55}, FormatNumber(min)});
   const std::int64_t valueStep = range / kChartTickCount;
   for (int k = 0; k < kChartTickCount; ++k) {
-    const int point = std::min((k + 1) * tickEvery, count - 1);
-    const int x = At(chart.xs, point);
-    chart.timeTicks.push_back({{x, height - 47}, {x, height - 53}});
-    chart.dateLabels.push_back({{x, height - 45}, LabelAt(points, point)});
-    chart.valueLabels.push_back(
-        {{0, tickYs[static_cast<std::size_t>(k)] - 5}, FormatNumber(valueStep * (k + 1) + min)});
+    chart.valueLabels.push_back({{0, chart.valueTicks[static_cast<std::size_t>(k)].from.y - 5},
+                                 FormatNumber(valueStep * (k + 1) + min)});
+  }
+  return chart;
+}
+
+ChartGeometry ComputeWeightChartGeometry(int outerWidth, int outerHeight,
+                                         const WeightGraphPoints& points,
+                                         std::string_view timeAxisName,
+                                         std::string_view valueAxisName) {
+  assert(points.labels.size() == points.weighings.size() &&
+         points.labels.size() == points.trend.size());
+  const int width = std::clamp(outerWidth, 0, kMaxExtent);
+  const int height = std::clamp(outerHeight, 0, kMaxExtent);
+  const int count = static_cast<int>(
+      std::min<std::size_t>(points.weighings.size(), static_cast<std::size_t>(kMaxExtent)));
+  ChartGeometry chart =
+      ChartFrame(width, height, count, points.labels, timeAxisName, valueAxisName);
+  chart.rawLineOnTop = true;
+  chart.markRawPoints = true;
+  if (count == 0) return chart;
+  const int plotHeight = PlotHeight(height);
+
+  std::optional<double> min;
+  std::optional<double> max;
+  for (int i = 0; i < count; ++i) {
+    const auto position = static_cast<std::size_t>(i);
+    for (const std::optional<double>& value :
+         {points.weighings[position], points.trend[position]}) {
+      if (!value || !std::isfinite(*value)) continue;
+      min = min ? std::min(*min, *value) : *value;
+      max = max ? std::max(*max, *value) : *value;
+    }
+  }
+  // Weights keep within a few kilograms: the axis shows at least one unit, the values in its
+  // middle, so that a single weighing or a flat trend has a scale too.
+  double low = min.value_or(0.0);
+  double range = max.value_or(0.0) - low;
+  if (range < kMinWeightRange) {
+    low -= (kMinWeightRange - range) / 2;
+    range = kMinWeightRange;
+  }
+  const auto heightOf = [&](double value) {
+    return static_cast<int>((value - low) / range * plotHeight) + kChartBottomMargin;
+  };
+  for (int i = 0; i < count; ++i) {
+    const auto position = static_cast<std::size_t>(i);
+    const std::optional<double>& weighing = points.weighings[position];
+    if (weighing && std::isfinite(*weighing)) {
+      chart.rawLine.push_back({At(chart.xs, i), height - heightOf(*weighing)});
+    }
+    const std::optional<double>& trend = points.trend[position];
+    if (trend && std::isfinite(*trend)) {
+      chart.smoothedLine.push_back({At(chart.xs, i), height - heightOf(*trend)});
+    }
+  }
+
+  chart.valueLabels.push_back({{0, height - 55}, FormatWeightValue(low)});
+  for (int k = 0; k < kChartTickCount; ++k) {
+    chart.valueLabels.push_back({{0, chart.valueTicks[static_cast<std::size_t>(k)].from.y - 5},
+                                 FormatWeightValue(low + range * (k + 1) / kChartTickCount)});
   }
   return chart;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vesmira {
@@ -18,6 +19,10 @@ struct GraphSeries {
   std::array<std::int32_t, kSeriesCapacity> dayValues{};
   std::int32_t span = kMonthSpan;  // 31 or 365
   std::int32_t trainingGraph = 0;  // 1 while the training graph is prepared
+  // In kilograms: day t's weighing (empty without one) and the trend of the weighings up to
+  // day t (empty before the first weighing).
+  std::array<std::optional<double>, kSeriesCapacity> dayWeighings{};
+  std::array<std::optional<double>, kSeriesCapacity> dayTrend{};
 };
 
 }  // namespace vesmira

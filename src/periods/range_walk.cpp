@@ -8,7 +8,11 @@ CalendarDate SpanDay(const CalendarDate& today, int t) { return AddDays(today, -
 
 void PeriodAccumulator::AddStoredDay(std::int32_t energySum, std::int32_t training,
                                      std::int32_t normal) {
-  if (energySum != 0) m_kcalChange += std::int64_t{energySum} - normal;
+  if (energySum != 0) {
+    m_kcalChange += std::int64_t{energySum} - normal;
+    m_energy.energySum += energySum;
+    ++m_energy.days;
+  }
   m_training += training;
 }
 

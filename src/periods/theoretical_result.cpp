@@ -36,7 +36,8 @@ ResultColumn ShowSums(const PeriodSums& sums, const UserSettings& settings) {
 
 // Labels day t of series and sets its value to what the graphs draw: a stored day's energy
 // sum, or for the training graph the size of its training energy; a day without a file draws
-// as a day of normal consumption and no training. A stored day is added to period.
+// as a day of normal consumption and no training. A stored day is added to period. Day t's
+// weighing is set too, empty when it has none.
 void VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
                     PeriodAccumulator& period) {
   const CalendarDate date = SpanDay(input.today, t);
@@ -45,8 +46,10 @@ void VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, Gra
   const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
   if (!totals) {
     series.dayValues[t] = training ? 0 : input.settings.grundForbrukning;
+    series.dayWeighings[t].reset();
     return;
   }
+  series.dayWeighings[t] = totals->vikt;
   period.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
   series.dayValues[t] =
       training ? SaturateToInt32(std::llabs(std::int64_t{totals->training})) : totals->energySum;
@@ -65,12 +68,30 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   // file is read twice.
   PeriodAccumulator sums;
   SpanDayPaths paths(input);
+  StoredEnergy weekEnergy;
+  StoredEnergy monthEnergy;
   for (int t = 0; t < kYearLength; ++t) {
     VisitSeriesDay(input, paths, t, series, sums);
-    if (t == kWeekLength - 1) result.week = ShowSums(sums.Sums(), input.settings);
-    if (t == kMonthLength - 1) result.month = ShowSums(sums.Sums(), input.settings);
+    if (t == kWeekLength - 1) {
+      result.week = ShowSums(sums.Sums(), input.settings);
+      weekEnergy = sums.Energy();
+    }
+    if (t == kMonthLength - 1) {
+      result.month = ShowSums(sums.Sums(), input.settings);
+      monthEnergy = sums.Energy();
+    }
   }
   result.year = ShowSums(sums.Sums(), input.settings);
+
+  // The trend runs oldest day first, so it is worked out once the year's weighings are in.
+  series.dayTrend = ComputeWeightTrend(series.dayWeighings);
+  const auto measure = [&](int length, const StoredEnergy& energy) {
+    return FormatMeasuredColumn(MeasurePeriod(series.dayWeighings, series.dayTrend, length, energy),
+                                input.settings);
+  };
+  result.measuredWeek = measure(kWeekLength, weekEnergy);
+  result.measuredMonth = measure(kMonthLength, monthEnergy);
+  result.measuredYear = measure(kYearLength, sums.Energy());
   return result;
 }
 

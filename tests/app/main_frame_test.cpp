@@ -98,7 +98,8 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
            (QStringList{QStringLiteral("&Status Bar"), QStringLiteral("&Users"),
                         QStringLiteral("&Export")}));
   QCOMPARE(MenuTexts(m_form->Frame().findChild<QMenu*>(QStringLiteral("exportMenu"))),
-           (QStringList{QStringLiteral("To &HTML"), QStringLiteral("To &Data Sheet")}));
+           (QStringList{QStringLiteral("To &HTML"), QStringLiteral("To &Data Sheet"),
+                        QStringLiteral("To &Weight Sheet")}));
   QCOMPARE(MenuTexts(menus[2]->menu()),
            (QStringList{QStringLiteral("&Help"), QStringLiteral("&About")}));
   for (const char* name : {"propertiesAction", "exitAction", "statusBarAction", "usersAction",

@@ -54,4 +54,12 @@ void ExportToDataSheet(CVesmiraView& view, Prompts& prompts) {
               QStringLiteral("Data Files (*.xlc *.xls)"), QStringLiteral("All Files (*)")}});
 }
 
+void ExportToWeightSheet(CVesmiraView& view, Prompts& prompts) {
+  RunExport(view, prompts, ExportKind::kWeightSheet,
+            {QStringLiteral("weight.xls"),
+             QStringLiteral("xls"),
+             {QStringLiteral("Data sheet Files (*.xls)"),
+              QStringLiteral("Data Files (*.xlc *.xls)"), QStringLiteral("All Files (*)")}});
+}
+
 }  // namespace vesmira

@@ -20,4 +20,8 @@ void ExportToHtml(CVesmiraView& view, Prompts& prompts);
 // and writes the comma-separated sheet of the same 365 days.
 void ExportToDataSheet(CVesmiraView& view, Prompts& prompts);
 
+// Tools > Export > "To &Weight Sheet": asks for a file name ("weight.xls"), stores the day shown
+// and writes the date and weight of each day weighed among the same 365 days.
+void ExportToWeightSheet(CVesmiraView& view, Prompts& prompts);
+
 }  // namespace vesmira

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "diary/ui/vesmira_view.h"
+#include "diary/weighing.h"
 #include "graphs/graph_points.h"
 #include "graphs/ui/graph_dialog.h"
 #include "periods/ui/calculate_command.h"
@@ -27,6 +28,16 @@ void ShowGraph(CVesmiraView& view, std::int32_t trainingGraph, std::string_view 
 }
 
 }  // namespace
+
+void ShowWeightGraph(CVesmiraView& view) {
+  // Calculate reads the weighings of the year and works out their trend.
+  RunCalculate(view);
+  const bool kilograms = view.Settings().UsesKilograms();
+  CGraphDialog dialog(&view, WeightPointsFromSeries(view.Series(), kilograms),
+                      FromView(kGraphTimeAxisName), FromView(WeightUnitName(kilograms)),
+                      FromView(kWeightGraphTitle));
+  dialog.exec();
+}
 
 void ShowCalorieGraph(CVesmiraView& view) { ShowGraph(view, 0, kCalorieGraphTitle); }
 

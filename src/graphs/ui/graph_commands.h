@@ -15,4 +15,8 @@ void ShowCalorieGraph(CVesmiraView& view);
 // "Training Graph": the size of each day's stored training energy; a missing day is 0.
 void ShowTrainingGraph(CVesmiraView& view);
 
+// "Weight Graph": the weighings of the last 31 or 365 days, days without one left out, and
+// their trend, in the user's unit.
+void ShowWeightGraph(CVesmiraView& view);
+
 }  // namespace vesmira

@@ -24,6 +24,7 @@ constexpr QRect kCloseButtonGeometry(11, 11, 75, 23);
 
 const QColor kRawLineColour(255, 0, 0);
 const QColor kSmoothedLineColour(0, 200, 0);
+constexpr int kRawPointRadius = 2;
 
 QPoint ToQPoint(const ChartPoint& point) { return {point.x, point.y}; }
 
@@ -47,6 +48,21 @@ CGraphDialog::CGraphDialog(QWidget* owner, GraphPoints points, const QString& ti
       m_timeAxisName(timeAxisName.toStdString()),
       m_valueAxisName(valueAxisName.toStdString()),
       m_title(title) {
+  BuildWindow();
+}
+
+CGraphDialog::CGraphDialog(QWidget* owner, WeightGraphPoints points, const QString& timeAxisName,
+                           const QString& valueAxisName, const QString& title)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      m_weightPoints(std::move(points)),
+      m_timeAxisName(timeAxisName.toStdString()),
+      m_valueAxisName(valueAxisName.toStdString()),
+      m_title(title) {
+  BuildWindow();
+}
+
+void CGraphDialog::BuildWindow() {
   setObjectName(QStringLiteral("graphDialog"));
   setModal(true);
   setWindowTitle(QStringLiteral("Energy Graph"));
@@ -70,8 +86,11 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
 
   // The layout is measured on the outer frame, caption and border included.
   const QRect frame = frameGeometry();
-  const ChartGeometry chart = ComputeChartGeometry(frame.width(), frame.height(), m_points,
-                                                   m_timeAxisName, m_valueAxisName);
+  const ChartGeometry chart =
+      m_weightPoints ? ComputeWeightChartGeometry(frame.width(), frame.height(), *m_weightPoints,
+                                                  m_timeAxisName, m_valueAxisName)
+                     : ComputeChartGeometry(frame.width(), frame.height(), m_points, m_timeAxisName,
+                                            m_valueAxisName);
 
   QPainter painter(this);
   painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
@@ -100,6 +119,13 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
   if (chart.rawLineOnTop) {
     DrawPolyline(painter, chart.smoothedLine, kSmoothedLineColour, chart.smoothedPenWidth);
     DrawPolyline(painter, chart.rawLine, kRawLineColour, chart.rawPenWidth);
+    if (chart.markRawPoints) {
+      painter.setPen(QPen(kRawLineColour, 1));
+      painter.setBrush(kRawLineColour);
+      for (const ChartPoint& point : chart.rawLine) {
+        painter.drawEllipse(ToQPoint(point), kRawPointRadius, kRawPointRadius);
+      }
+    }
   } else {
     DrawPolyline(painter, chart.rawLine, kRawLineColour, chart.rawPenWidth);
     DrawPolyline(painter, chart.smoothedLine, kSmoothedLineColour, chart.smoothedPenWidth);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <optional>
 #include <string>
 
 #include "graphs/graph_points.h"
@@ -16,9 +17,13 @@ class CGraphDialog : public QDialog {
  public:
   CGraphDialog(QWidget* owner, GraphPoints points, const QString& timeAxisName,
                const QString& valueAxisName, const QString& title);
+  // The weight graph: the weighings and their trend.
+  CGraphDialog(QWidget* owner, WeightGraphPoints points, const QString& timeAxisName,
+               const QString& valueAxisName, const QString& title);
 
-  // What the window was opened with.
+  // What the window was opened with: points, or the weight graph's points.
   const GraphPoints& Points() const { return m_points; }
+  const std::optional<WeightGraphPoints>& WeightPoints() const { return m_weightPoints; }
   const QString& Title() const { return m_title; }
 
  protected:
@@ -26,7 +31,10 @@ class CGraphDialog : public QDialog {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void BuildWindow();
+
   GraphPoints m_points;
+  std::optional<WeightGraphPoints> m_weightPoints;
   std::string m_timeAxisName;
   std::string m_valueAxisName;
   QString m_title;

@@ -212,7 +212,7 @@ void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
   m_form->Start();
   QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   const ResultColumn gain{"200", "0.028571", kWarningColour, "300"};
-  m_form->View().ShowTheoreticalResult({gain, gain, gain, gain});
+  m_form->View().ShowTheoreticalResult({gain, gain, gain, gain, {}, {}, {}});
   Type("breakfastEdit", QStringLiteral("300"));
 
   SelectUser(1);

@@ -1,0 +1,83 @@
+#include "diary/weighing.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace vesmira {
+
+namespace {
+
+std::string_view Trim(std::string_view text) {
+  constexpr std::string_view kBlanks = " \t";
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == text.npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  text = Trim(text);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::string_view WeightUnitName(bool kilograms) {
+  return kilograms ? kWeightUnitKg : kWeightUnitLbs;
+}
+
+bool IsWeighing(double kilograms) {
+  return std::isfinite(kilograms) && kilograms > 0 && kilograms <= kMaxWeighingKg;
+}
+
+std::string FormatStoredWeight(double kilograms) {
+  char buffer[64];
+  // Fixed, never with an exponent: the shortest such text that reads back as the number.
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, kilograms, std::chars_format::fixed);
+  if (result.ec != std::errc()) return {};
+  return std::string(buffer, result.ptr);
+}
+
+std::optional<double> ParseStoredWeight(std::string_view text) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || !IsWeighing(*value)) return std::nullopt;
+  return value;
+}
+
+double ToUserUnit(double kilograms, bool kilogramsShown) {
+  return kilogramsShown ? kilograms : kilograms / kKilogramsPerPound;
+}
+
+std::optional<double> WeighingFromTyped(std::string_view text, bool kilogramsTyped) {
+  std::string decimal(Trim(text));
+  for (char& c : decimal) {
+    if (c == ',') c = '.';
+  }
+  std::optional<double> value = ParseDecimal(decimal);
+  if (!value) return std::nullopt;
+  if (!kilogramsTyped) *value *= kKilogramsPerPound;
+  *value = std::round(*value * 10000.0) / 10000.0;
+  if (!IsWeighing(*value)) return std::nullopt;
+  return value;
+}
+
+std::string FormatWeightValue(double value) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+  if (result.ec != std::errc()) return {};
+  std::string text(buffer, result.ptr);
+  // "72.500" -> "72.5", "72.000" -> "72.0".
+  while (text.size() >= 3 && text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
+  return text;
+}
+
+std::string FormatWeighing(double kilograms, bool kilogramsShown) {
+  return FormatWeightValue(ToUserUnit(kilograms, kilogramsShown));
+}
+
+}  // namespace vesmira

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A day's weighing: kept in kilograms in the day file under "vikt", typed and shown in the
+// user's unit. Numbers are written and read with a decimal point whatever the locale.
+namespace vesmira {
+
+inline constexpr std::string_view kWeightKey = "vikt";
+inline constexpr double kKilogramsPerPound = 0.453592;
+// Above this no scales reads: such a value is a slip of the keyboard, not a weighing.
+inline constexpr double kMaxWeighingKg = 1000.0;
+
+inline constexpr std::string_view kWeightUnitKg = "kg";
+inline constexpr std::string_view kWeightUnitLbs = "lbs";
+std::string_view WeightUnitName(bool kilograms);
+
+// A finite number above 0 and at most kMaxWeighingKg.
+bool IsWeighing(double kilograms);
+
+// The stored text: the shortest decimal text that reads back as the same number.
+std::string FormatStoredWeight(double kilograms);
+// The whole text, blanks around it aside, is a decimal number that is a weighing; anything
+// else is no weighing.
+std::optional<double> ParseStoredWeight(std::string_view text);
+
+double ToUserUnit(double kilograms, bool kilogramsShown);
+// Typed in the user's unit, with a decimal point or comma; kept to a tenth of a gram, so
+// that the same text always gives the same stored bytes. Empty when the text is empty or
+// not a weighing.
+std::optional<double> WeighingFromTyped(std::string_view text, bool kilogramsTyped);
+// The weight in the user's unit as the form and the sheets show it: up to three decimals,
+// at least one ("72.0", "72.45"), so that a text typed and stored shows as typed.
+std::string FormatWeighing(double kilograms, bool kilogramsShown);
+// A number with up to three decimals, at least one.
+std::string FormatWeightValue(double value);
+
+}  // namespace vesmira
