@@ -21,6 +21,7 @@
 #include "periods/theoretical_result.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "storage/atomic_file.h"
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
@@ -63,14 +64,11 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
 CVesmiraView::~CVesmiraView() {
   // A window closed through its frame has saved already; any other end still keeps the day.
   // Nothing can be shown any more, so a failure here goes unreported.
-  if (m_dayLoaded && !m_finalSaveDone) static_cast<void>(WriteShownDay());
+  if (HasDayToStore() && !m_finalSaveDone) static_cast<void>(WriteShownDay());
 }
 
 void CVesmiraView::ConnectEvents() {
-  std::vector<QLineEdit*> inputs(m_form.mealEdits.begin(), m_form.mealEdits.end());
-  inputs.insert(inputs.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
-  inputs.push_back(m_form.otherKcalEdit);
-  for (QLineEdit* input : inputs) {
+  for (QLineEdit* input : InputFields()) {
     KeepOnOneLine(input);
     connect(input, &QLineEdit::textChanged, this, [this] { UpdateBalance(); });
   }
@@ -106,8 +104,8 @@ void CVesmiraView::StartForm() {
     m_form.dateEdit->setDate(ToQDate(m_today()));
   }
   m_currentDate = ShownDate();
-  std::error_code ignored;
-  std::filesystem::create_directories(UsersFolder(m_dataFolder), ignored);
+  // Not reported here: a missing users folder lists no users, and a save names the cause.
+  static_cast<void>(MakePrivateFolder(UsersFolder(m_dataFolder)));
   LoadUserList();
 }
 
@@ -126,8 +124,13 @@ void CVesmiraView::UpdateBalance() {
   m_form.normalConsumptionEdit->setText(FromStoredBytes(FormatNumber(balance.normalConsumption)));
 }
 
+bool CVesmiraView::HasDayToStore() const {
+  // A day whose file cannot be read was shown read-only, so it holds nothing to store.
+  return m_dayLoaded && !m_unreadableDay;
+}
+
 bool CVesmiraView::SaveDay() {
-  if (!m_dayLoaded) return true;
+  if (!HasDayToStore()) return true;
   if (const std::optional<FileError> error = WriteShownDay()) {
     ReportFileError(*error);
     return false;
@@ -137,11 +140,25 @@ bool CVesmiraView::SaveDay() {
 
 void CVesmiraView::LoadDay() {
   m_currentDate = ShownDate();
-  const std::optional<DayEntries> entries =
-      ReadDayFile(DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate)));
+  const StoredDay day =
+      ReadStoredDay(DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate)));
   m_dayLoaded = true;
   m_finalSaveDone = false;
-  ShowDayEntries(entries ? *entries : DayEntries::Reset());
+  m_unreadableDay = day.error;
+  // A file that cannot be read may still hold the day: it is shown empty and read-only, so
+  // nothing typed could be saved over it, and the person is told why.
+  for (QLineEdit* input : InputFields()) input->setReadOnly(day.error.has_value());
+  m_form.noteEdit->setReadOnly(day.error.has_value());
+  ShowDayEntries(day.entries ? *day.entries : DayEntries::Reset());
+  m_shownEntries = CurrentEntries();
+  if (day.error) ReportFileError(*day.error);
+}
+
+std::vector<QLineEdit*> CVesmiraView::InputFields() const {
+  std::vector<QLineEdit*> inputs(m_form.mealEdits.begin(), m_form.mealEdits.end());
+  inputs.insert(inputs.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
+  inputs.push_back(m_form.otherKcalEdit);
+  return inputs;
 }
 
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
@@ -163,8 +180,10 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
 void CVesmiraView::LoadUserList() {
   // What was typed is stored before another day replaces it. The list is rebuilt even when
   // that fails, as it must show the users folder as it now is, but a day that could not be
-  // stored (reported) stays on the form with its user chosen in the list.
-  const bool saved = SaveDay();
+  // stored (reported) stays on the form with its user chosen in the list. A day as it was
+  // loaded is not stored: the user shown may just have been removed, and storing its day
+  // would make its folder again.
+  const bool saved = !HasDayToStore() || CurrentEntries() == m_shownEntries || SaveDay();
   m_form.userCombo->clear();
   const UserListScan scan = ScanUserList(m_dataFolder);
   if (scan.renameError) {
@@ -193,8 +212,15 @@ void CVesmiraView::TakeListedUser() {
 }
 
 void CVesmiraView::LoadProperties() {
-  const std::optional<UserSettings> settings =
-      ReadProperties(PropertiesFilePath(m_dataFolder, m_currentUser));
+  const StoredProperties stored =
+      ReadStoredProperties(PropertiesFilePath(m_dataFolder, m_currentUser));
+  // Settings that are there but cannot be read are named with their cause; the Properties
+  // dialog's Save will not write over them either.
+  if (stored.error) {
+    ReportFileError(*stored.error);
+    return;
+  }
+  const std::optional<UserSettings>& settings = stored.settings;
   if (!settings) {
     m_prompts.ShowMessage(this, QStringLiteral("Could not open properties file."),
                           Prompts::Icon::kNone);
@@ -204,7 +230,7 @@ void CVesmiraView::LoadProperties() {
 }
 
 bool CVesmiraView::FinalSave() {
-  if (m_finalSaveDone || !m_dayLoaded) return true;
+  if (m_finalSaveDone || !HasDayToStore()) return true;
   if (const std::optional<FileError> error = WriteShownDay()) {
     const QString text = FromStoredBytes(FileErrorMessage(*error)) +
                          QStringLiteral("\n\nClose anyway? The day shown will not be saved.");

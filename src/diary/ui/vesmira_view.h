@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "diary/day_file.h"
 #include "diary/diary_tables.h"
@@ -121,6 +122,10 @@ class CVesmiraView : public QWidget {
   void ShowDayEntries(const DayEntries& entries);
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
   [[nodiscard]] std::optional<FileError> WriteShownDay() const;
+  // Whether a day was loaded that may be stored: not one whose file could not be read.
+  bool HasDayToStore() const;
+  // The nineteen fields a person types figures into.
+  std::vector<QLineEdit*> InputFields() const;
   void ReportFileError(const FileError& error);
 
   std::filesystem::path m_dataFolder;
@@ -133,6 +138,10 @@ class CVesmiraView : public QWidget {
   CalendarDate m_currentDate;
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
+  // The cause, while the day shown is one whose file cannot be read.
+  std::optional<FileError> m_unreadableDay;
+  // The day's texts as loaded, to tell a day typed in from one only looked at.
+  DayEntries m_shownEntries;
 
   DiaryFormWidgets m_form;
 };
