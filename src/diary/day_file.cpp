@@ -112,7 +112,7 @@ std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
 
 }  // namespace
 
-DayEntries DayEntries::Reset() {
+DayEntries DayEntries::ForMissingDay() {
   DayEntries entries;
   for (auto& meal : entries.meals) meal = "0";
   for (auto& minutes : entries.minutes) minutes = "0";

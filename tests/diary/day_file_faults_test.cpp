@@ -44,7 +44,7 @@ std::string Bytes(const fs::path& path) { return ReadFileBytes(path).value_or("<
 // The day of one save in the kill loop: its figures and its note change with each
 // generation, and so does the file's length, so a cut or mixed file cannot pass for a whole one.
 DayEntries GenerationEntries(int day, int generation) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals[0] = FormatNumber(generation);
   entries.meals[2] = FormatNumber(day * 100 + generation % 7);
   entries.minutes[0] = FormatNumber(generation % 90);
@@ -383,7 +383,7 @@ TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
     EXPECT_FALSE(read.entries.has_value());
     ASSERT_TRUE(read.error.has_value());
     EXPECT_EQ(*read.error, (FileError{c.cause, path}));
-    EXPECT_EQ(WriteDayFile(path, DayEntries::Reset(), "0", "0"), read.error);
+    EXPECT_EQ(WriteDayFile(path, DayEntries::ForMissingDay(), "0", "0"), read.error);
     EXPECT_EQ(fs::is_regular_file(path) ? Bytes(path) : "", before);
     EXPECT_TRUE(fs::exists(path));
   }
@@ -391,21 +391,21 @@ TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
   // A day restored from a backup as another user: it is there, but cannot be read.
   DataFolder folder;
   const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
-  EXPECT_EQ(
-      testing::RunUnprivileged(folder.path(),
-                               [&]() -> std::string {
-                                 fs::create_directories(path.parent_path());
-                                 WriteBytes(path, stored);
-                                 if (::chmod(path.c_str(), 0200) != 0) return "chmod";
-                                 const StoredDay read = ReadStoredDay(path);
-                                 const FileError denied{FileErrorCause::kAccessDenied, path};
-                                 if (read.error != denied) return "read as a day";
-                                 if (WriteDayFile(path, DayEntries::Reset(), "0", "0") != denied)
-                                   return "saved";
-                                 ::chmod(path.c_str(), 0600);
-                                 return Bytes(path) == stored ? "" : "changed";
-                               }),
-      "");
+  EXPECT_EQ(testing::RunUnprivileged(folder.path(),
+                                     [&]() -> std::string {
+                                       fs::create_directories(path.parent_path());
+                                       WriteBytes(path, stored);
+                                       if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                                       const StoredDay read = ReadStoredDay(path);
+                                       const FileError denied{FileErrorCause::kAccessDenied, path};
+                                       if (read.error != denied) return "read as a day";
+                                       if (WriteDayFile(path, DayEntries::ForMissingDay(), "0",
+                                                        "0") != denied)
+                                         return "saved";
+                                       ::chmod(path.c_str(), 0600);
+                                       return Bytes(path) == stored ? "" : "changed";
+                                     }),
+            "");
 
   // An empty file is an empty day, as is a file cut after its first keys.
   DataFolder empty;
@@ -413,7 +413,7 @@ TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
   const fs::path emptyDay = DayFilePath(empty.path(), kUser, "06-12-2026");
   WriteBytes(emptyDay, "");
   EXPECT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
-  EXPECT_EQ(WriteDayFile(emptyDay, DayEntries::Reset(), "0", "0"), std::nullopt);
+  EXPECT_EQ(WriteDayFile(emptyDay, DayEntries::ForMissingDay(), "0", "0"), std::nullopt);
   WriteBytes(emptyDay, "***Kal intag\r\nfrukost\r\n300\r\n\r\n");
   ASSERT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
   EXPECT_EQ(ReadStoredDay(emptyDay).entries->meals[0], "300");

@@ -149,7 +149,7 @@ void CVesmiraView::LoadDay() {
   // nothing typed could be saved over it, and the person is told why.
   for (QLineEdit* input : InputFields()) input->setReadOnly(day.error.has_value());
   m_form.noteEdit->setReadOnly(day.error.has_value());
-  ShowDayEntries(day.entries ? *day.entries : DayEntries::Reset());
+  ShowDayEntries(day.entries ? *day.entries : DayEntries::ForMissingDay());
   m_shownEntries = CurrentEntries();
   if (day.error) ReportFileError(*day.error);
 }
@@ -169,9 +169,7 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
     m_form.minutesEdits[i]->setText(FromStoredBytes(entries.minutes[i]));
   }
   m_form.otherKcalEdit->setText(FromStoredBytes(entries.ovrigForbrukning));
-  const std::string& note =
-      entries.diaryNote.empty() ? std::string(kNotePlaceholder) : entries.diaryNote;
-  m_form.noteEdit->setPlainText(FromStoredBytes(note));
+  m_form.noteEdit->setPlainText(FromStoredBytes(entries.diaryNote));
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();
