@@ -151,6 +151,13 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }
 
+std::string DayFileBytes(const DayEntries& entries, std::string_view energyInText,
+                         std::string_view trainingText) {
+  std::ostringstream bytes;
+  WriteDayFile(bytes, entries, energyInText, trainingText);
+  return std::move(bytes).str();
+}
+
 std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path) {
   return ReadStoredDay(path).error;
 }
@@ -161,9 +168,19 @@ std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const D
   // A file that cannot be read may hold a day all the same: it is never written over.
   if (std::optional<FileError> error = CheckDayReplaceable(path)) return error;
   if (std::optional<FileError> error = MakeDayFolder(path)) return error;
-  std::ostringstream bytes;
-  WriteDayFile(bytes, entries, energyInText, trainingText);
-  return AtomicWriteFile(path, bytes.view());
+  return WriteFileIfChanged(path, DayFileBytes(entries, energyInText, trainingText)).error;
+}
+
+StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
+                         const FileIdentity& expected) {
+  std::optional<FileError> error = CheckDayReplaceable(path);
+  if (!error) error = MakeDayFolder(path);
+  if (error) {
+    StoreResult result;
+    result.write.error = std::move(error);
+    return result;
+  }
+  return StoreFile(path, bytes, expected);
 }
 
 DayEntries ReadDayFile(std::istream& in) {

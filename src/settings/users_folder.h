@@ -12,9 +12,14 @@
 // The users folder: a user exists exactly when users/N.properties exists.
 namespace vesmira {
 
-// The user names of the regular files whose names end in ".properties", every
-// ".properties" removed, in ascending byte order of the file names; names IsUsableUserName
-// refuses are left out. A missing folder holds no users.
+// Whether fileName is a copy a sync tool made when two versions of a file met: Syncthing's
+// "x.sync-conflict-<date>-<id>.properties", Nextcloud's and Dropbox's "x (... conflicted copy
+// ...).properties".
+bool IsSyncConflictCopy(std::string_view fileName);
+
+// The user names of the regular files whose names end in ".properties" (sync tools' conflict
+// copies left out), every ".properties" removed, in ascending byte order of the file names;
+// names IsUsableUserName refuses are left out. A missing folder holds no users.
 std::vector<std::string> ScanUserNames(const std::filesystem::path& dataFolder);
 
 // Renames every users/*.propertys to its ".properties" name, in ascending order. A rename
