@@ -21,14 +21,11 @@ constexpr std::string_view kLongTermSection = "***Langtidsdata";
 constexpr std::string_view kEnergySumKey = "dagEnergiSum";
 constexpr std::string_view kTrainingKey = "dagBortTrandade";
 
-std::string ReadValue(std::istream& in, std::string_view key) {
+std::string ReadValue(KeyValueReader& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
 }
 
-std::string RestOf(std::istream& in) {
-  if (!in.good()) return {};
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string_view RestOf(const KeyValueReader& in) { return in.Unread(); }
 
 // The weighing lies between the day's totals and the note, and only on a day with one: it is
 // looked for in the lines before the note's key, so that a line of the note that begins with
@@ -115,7 +112,7 @@ std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const D
   return AtomicWriteFile(path, bytes.view());
 }
 
-DayEntries ReadDayFile(std::istream& in) {
+static DayEntries ReadEntries(KeyValueReader& in) {
   DayEntries entries;
   for (std::size_t i = 0; i < kMealCount; ++i)
     entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
@@ -124,21 +121,22 @@ DayEntries ReadDayFile(std::istream& in) {
   }
   entries.ovrigForbrukning = ReadValue(in, kOtherConsumptionKey);
   // The note is read from where the weighing's entry ends, or from here when there is none.
-  const std::string rest = RestOf(in);
+  const std::string_view rest = RestOf(in);
   const WeightEntry weight = FindWeightEntry(rest);
   entries.vikt = weight.kilograms;
-  TextBuffer noteBuffer(rest.substr(weight.after));
-  std::istream note(&noteBuffer);
+  KeyValueReader note(rest.substr(weight.after));
   entries.diaryNote = ReadKeyValue(note, kNoteKey, kNoteCapacity).value;
   if (entries.diaryNote.empty()) entries.diaryNote = kNotePlaceholder;
   return entries;
 }
 
+DayEntries ReadDayFile(std::istream& in) { return ReadKeyValueStream(in, ReadEntries); }
+
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadDayFile(in); });
+  return ReadKeyValueFile(path, ReadEntries);
 }
 
-void ReadDayRecord(std::istream& in, DayRecord& record) {
+static void ReadRecord(KeyValueReader& in, DayRecord& record) {
   for (std::size_t i = 0; i < kMealCount; ++i) {
     record.meals[i] = ParseNumber(ReadValue(in, kMeals[i].dayFileKey));
   }
@@ -149,16 +147,20 @@ void ReadDayRecord(std::istream& in, DayRecord& record) {
   record.diaryNote = ReadKeyValue(in, kNoteKey, kNoteCapacity).value;
 }
 
+void ReadDayRecord(std::istream& in, DayRecord& record) {
+  ReadKeyValueStream(in, [&record](KeyValueReader& reader) { ReadRecord(reader, record); });
+}
+
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
-  return ReadTextFile(path,
-                      [&record](std::istream& in) {
-                        ReadDayRecord(in, record);
-                        return true;
-                      })
+  return ReadKeyValueFile(path,
+                          [&record](KeyValueReader& in) {
+                            ReadRecord(in, record);
+                            return true;
+                          })
       .has_value();
 }
 
-DayTotals ReadDayTotals(std::istream& in) {
+static DayTotals ReadTotals(KeyValueReader& in) {
   DayTotals totals;
   totals.energySum = ParseNumber(ReadValue(in, kEnergySumKey));
   totals.training = ParseNumber(ReadValue(in, kTrainingKey));
@@ -166,8 +168,10 @@ DayTotals ReadDayTotals(std::istream& in) {
   return totals;
 }
 
+DayTotals ReadDayTotals(std::istream& in) { return ReadKeyValueStream(in, ReadTotals); }
+
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadDayTotals(in); });
+  return ReadKeyValueFile(path, ReadTotals);
 }
 
 }  // namespace vesmira

@@ -13,7 +13,7 @@ namespace {
 constexpr std::int32_t kNewUserGrundForbrukning = 2200;
 constexpr std::int32_t kNewUserMal = 1800;
 
-std::int32_t ReadNumber(std::istream& in, std::string_view key) {
+std::int32_t ReadNumber(KeyValueReader& in, std::string_view key) {
   return ParseNumber(ReadKeyValue(in, key, kValueCapacity).value);
 }
 
@@ -34,9 +34,7 @@ std::optional<FileError> WriteWhole(const std::filesystem::path& path,
   return AtomicWriteFile(path, bytes.view());
 }
 
-}  // namespace
-
-UserSettings ReadProperties(std::istream& in) {
+UserSettings ReadSettings(KeyValueReader& in) {
   UserSettings settings;
   settings.grundForbrukning = ReadNumber(in, kGrundForbrukningKey);
   settings.mal = ReadNumber(in, kMalKey);
@@ -47,8 +45,12 @@ UserSettings ReadProperties(std::istream& in) {
   return settings;
 }
 
+}  // namespace
+
+UserSettings ReadProperties(std::istream& in) { return ReadKeyValueStream(in, ReadSettings); }
+
 std::optional<UserSettings> ReadProperties(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadProperties(in); });
+  return ReadKeyValueFile(path, ReadSettings);
 }
 
 void WriteDefaultProperties(std::ostream& out) {
