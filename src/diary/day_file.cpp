@@ -10,6 +10,7 @@
 #include "storage/atomic_file.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
@@ -25,7 +26,19 @@ std::string ReadValue(KeyValueReader& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
 }
 
-std::string_view RestOf(const KeyValueReader& in) { return in.Unread(); }
+// A value as the form shows it. The reader cuts a long value at a fixed number of bytes,
+// which may fall inside a letter: its first bytes alone would show as another character.
+std::string ReadFieldValue(KeyValueReader& in, std::string_view key, bool& anyKey) {
+  KeyValue read = ReadKeyValue(in, key, kValueCapacity);
+  anyKey = anyKey || read.found;
+  const std::string_view next = in.Unread();
+  if (read.found && read.value.size() == kValueCapacity - 1 && !next.empty()) {
+    read.value.resize(LengthWithoutCutLetter(read.value, static_cast<unsigned char>(next.front())));
+  }
+  return std::move(read.value);
+}
+
+std::string RestOf(const KeyValueReader& in) { return std::string(in.Unread()); }
 
 // The weighing lies between the day's totals and the note, and only on a day with one: it is
 // looked for in the lines before the note's key, so that a line of the note that begins with
@@ -55,6 +68,38 @@ WeightEntry FindWeightEntry(std::string_view rest) {
     return {ParseStoredWeight(line.substr(0, kValueCapacity - 1)), std::min(start, rest.size())};
   }
   return {};
+}
+
+DayEntries ReadEntries(KeyValueReader& in, bool& anyKey) {
+  DayEntries entries;
+  for (std::size_t i = 0; i < kMealCount; ++i) {
+    entries.meals[i] = ReadFieldValue(in, kMeals[i].dayFileKey, anyKey);
+  }
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    entries.minutes[i] = ReadFieldValue(in, kActivities[i].minutesKey, anyKey);
+  }
+  entries.ovrigForbrukning = ReadFieldValue(in, kOtherConsumptionKey, anyKey);
+  // The note is read from where the weighing's entry ends, or from here when there is none.
+  const std::string rest = RestOf(in);
+  const WeightEntry weight = FindWeightEntry(rest);
+  entries.vikt = weight.kilograms;
+  anyKey = anyKey || weight.after != 0;
+  KeyValueReader noteIn(std::string_view(rest).substr(weight.after));
+  KeyValue note = ReadKeyValue(noteIn, kNoteKey, kNoteCapacity);
+  anyKey = anyKey || note.found;
+  entries.diaryNote = note.value.empty() ? std::string(kNotePlaceholder) : std::move(note.value);
+  return entries;
+}
+
+// The user's own folder is made when a day is first stored, but only inside a users folder
+// that is there: a data folder on a drive that was pulled out is not rebuilt elsewhere.
+std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.parent_path();
+  if (folder.empty() || folder.parent_path().filename() != kUsersFolderName) return std::nullopt;
+  if (std::optional<FileError> error = MakePrivateFolder(folder)) {
+    return FileError{error->cause, path};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -105,29 +150,24 @@ std::string DayFileBytes(const DayEntries& entries, std::string_view energyInTex
   return std::move(bytes).str();
 }
 
-namespace {
-
-// A day is never lost for want of its user's folder.
-std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
-  if (!path.has_parent_path()) return std::nullopt;
-  std::error_code error;
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (error) return FileErrorFromErrno(error.value(), path);
-  return std::nullopt;
+std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path) {
+  return ReadStoredDay(path).error;
 }
-
-}  // namespace
 
 std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
                                       std::string_view energyInText,
                                       std::string_view trainingText) {
+  // A file that cannot be read may hold a day all the same: it is never written over.
+  if (std::optional<FileError> error = CheckDayReplaceable(path)) return error;
   if (std::optional<FileError> error = MakeDayFolder(path)) return error;
   return WriteFileIfChanged(path, DayFileBytes(entries, energyInText, trainingText)).error;
 }
 
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
                          const FileIdentity& expected) {
-  if (std::optional<FileError> error = MakeDayFolder(path)) {
+  std::optional<FileError> error = CheckDayReplaceable(path);
+  if (!error) error = MakeDayFolder(path);
+  if (error) {
     StoreResult result;
     result.write.error = std::move(error);
     return result;
@@ -135,28 +175,34 @@ StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view byt
   return StoreFile(path, bytes, expected);
 }
 
-static DayEntries ReadEntries(KeyValueReader& in) {
-  DayEntries entries;
-  for (std::size_t i = 0; i < kMealCount; ++i)
-    entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    entries.minutes[i] = ReadValue(in, kActivities[i].minutesKey);
-  }
-  entries.ovrigForbrukning = ReadValue(in, kOtherConsumptionKey);
-  // The note is read from where the weighing's entry ends, or from here when there is none.
-  const std::string_view rest = RestOf(in);
-  const WeightEntry weight = FindWeightEntry(rest);
-  entries.vikt = weight.kilograms;
-  KeyValueReader note(rest.substr(weight.after));
-  entries.diaryNote = ReadKeyValue(note, kNoteKey, kNoteCapacity).value;
-  if (entries.diaryNote.empty()) entries.diaryNote = kNotePlaceholder;
-  return entries;
+DayEntries ReadDayFile(std::istream& in) {
+  return ReadKeyValueStream(in, [](KeyValueReader& reader) {
+    bool anyKey = false;
+    return ReadEntries(reader, anyKey);
+  });
 }
 
-DayEntries ReadDayFile(std::istream& in) { return ReadKeyValueStream(in, ReadEntries); }
+StoredDay ReadStoredDay(const std::filesystem::path& path) {
+  StoredDay day;
+  StoredBytes stored = ReadStoredFile(path);
+  day.error = std::move(stored.error);
+  if (!stored.bytes) return day;
+  // An empty file is an empty day; bytes in which no key of a day is found are something
+  // else (another encoding, another program's file) and are not taken for an empty day.
+  const bool empty = stored.bytes->empty();
+  KeyValueReader in(*stored.bytes);
+  bool anyKey = false;
+  DayEntries entries = ReadEntries(in, anyKey);
+  if (!anyKey && !empty) {
+    day.error = FileError{FileErrorCause::kNotUnderstood, path};
+  } else {
+    day.entries = std::move(entries);
+  }
+  return day;
+}
 
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
-  return ReadKeyValueFile(path, ReadEntries);
+  return ReadStoredDay(path).entries;
 }
 
 static void ReadRecord(KeyValueReader& in, DayRecord& record) {
