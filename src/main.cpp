@@ -1,19 +1,45 @@
+#include <QFile>
+#include <QString>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "app/data_folder.h"
+#include "app/help_page.h"
 #include "app/vesmira_app.h"
+#include "build_config.h"
 
 int main(int argc, char* argv[]) {
-  vesmira::CVesmiraApp app(argc, argv);
-  // The diary lives below the folder the program is started in.
+  // Only a relative --data-folder needs the working folder; its loss is reported then.
   std::error_code error;
-  const std::filesystem::path dataFolder = std::filesystem::current_path(error);
-  if (error) {
-    std::fprintf(stderr, "vesmira: the working folder cannot be read: %s\n",
-                 error.message().c_str());
+  const std::filesystem::path workingFolder = std::filesystem::current_path(error);
+  vesmira::StartOptions options = vesmira::ReadStartOptions(
+      argc, argv, [](const char* name) { return std::getenv(name); }, workingFolder);
+  if (options.showHelp) {
+    std::fputs(vesmira::UsageText().c_str(), stdout);
+    return 0;
+  }
+  if (options.showVersion) {
+    std::printf("Vesmira %s\n", vesmira::build::kVersion);
+    return 0;
+  }
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "vesmira: %s\nTry 'vesmira --help'.\n", options.error.c_str());
+    return 2;
+  }
+  if (const auto problem = vesmira::CreateDataFolder(options.dataFolder)) {
+    std::fprintf(stderr, "vesmira: %s\n", problem->c_str());
     return 1;
   }
-  if (!app.InitInstance(dataFolder)) return 1;
+
+  int qtArgc = static_cast<int>(options.remaining.size()) - 1;
+  vesmira::CVesmiraApp app(qtArgc, options.remaining.data());
+  // Without its pages the diary still works; Help then says the page is not found.
+  for (const QString& problem :
+       vesmira::KeepShippedPages(QFile::decodeName(options.dataFolder.c_str()))) {
+    std::fprintf(stderr, "vesmira: %s\n", problem.toLocal8Bit().constData());
+  }
+  if (!app.InitInstance(options.dataFolder)) return 1;
   return app.exec();
 }

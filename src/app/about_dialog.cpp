@@ -5,12 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "build_config.h"
+#include "app/product_links.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
 
-CAboutDialog::CAboutDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(parent) {
+CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("About Vesmira"));
   setObjectName(QStringLiteral("aboutDialog"));
 
@@ -25,18 +26,16 @@ CAboutDialog::CAboutDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(pare
   auto* notice = new QLabel(QStringLiteral("Copyright © 2026 the Vesmira developers"), this);
   notice->setObjectName(QStringLiteral("noticeLabel"));
   notice->setTextFormat(Qt::PlainText);
-  auto* contact = new QLabel(
-      QStringLiteral("Questions and ideas: dev@%1").arg(QString::fromUtf8(build::kHomePageHost)),
-      this);
+  auto* contact = new QLabel(links.contact, this);
   contact->setObjectName(QStringLiteral("contactLabel"));
   contact->setTextFormat(Qt::PlainText);
 
-  auto* homePage = new QPushButton(
-      QStringLiteral("Home page: %1").arg(QString::fromUtf8(build::kHomePageHost)), this);
+  auto* homePage = new QPushButton(QStringLiteral("Home page: ") + links.homePageName, this);
   homePage->setObjectName(QStringLiteral("homePageButton"));
   homePage->setFlat(true);
   homePage->setCursor(Qt::PointingHandCursor);
-  connect(homePage, &QPushButton::clicked, this, [&urlOpener] { urlOpener.Open(HomePageUrl()); });
+  connect(homePage, &QPushButton::clicked, this,
+          [&urlOpener, url = links.homePage] { urlOpener.Open(url); });
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));

@@ -4,6 +4,7 @@
 
 namespace vesmira {
 
+struct ProductLinks;
 class UrlOpener;
 
 // Help > About: the program's name and version, and a button that opens the home page.
@@ -11,7 +12,7 @@ class CAboutDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CAboutDialog(UrlOpener& urlOpener, QWidget* parent = nullptr);
+  CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent = nullptr);
 };
 
 }  // namespace vesmira

@@ -1,14 +1,57 @@
 #include "app/help_page.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <QVersionNumber>
+#include <filesystem>
+#include <optional>
+#include <string_view>
 
+#include "build_config.h"
+#include "storage/atomic_file.h"
 #include "ui/prompts.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
+
+namespace {
+
+QByteArray Sum(const QByteArray& bytes) {
+  return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+bool WriteWhole(const QString& path, const QByteArray& bytes) {
+  return !AtomicWriteFile(
+              std::filesystem::path(QFile::encodeName(path).toStdString()),
+              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+              .has_value();
+}
+
+// What the program remembers of the page it wrote: its sum and the version that wrote it,
+// one line "SUM VERSION".
+struct WrittenPage {
+  QByteArray sum;
+  QVersionNumber version;
+};
+
+std::optional<WrittenPage> ReadRecord(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QList<QByteArray> fields = file.read(256).simplified().split(' ');
+  if (fields.size() != 2 || fields[0].size() != 64) return std::nullopt;
+  const QVersionNumber version = QVersionNumber::fromString(QString::fromLatin1(fields[1]));
+  if (version.isNull()) return std::nullopt;
+  return WrittenPage{fields[0], version};
+}
+
+bool WriteRecord(const QString& path, const QByteArray& sum, const QString& version) {
+  return WriteWhole(path, sum + ' ' + version.toLatin1() + '\n');
+}
+
+}  // namespace
 
 void ShowHelp(const QString& dataFolder, UrlOpener& urlOpener, Prompts& prompts, QWidget* parent) {
   // Opening it, rather than asking whether it exists, also turns away a page that cannot be
@@ -22,6 +65,62 @@ void ShowHelp(const QString& dataFolder, UrlOpener& urlOpener, Prompts& prompts,
   const QString path = QFileInfo(page).absoluteFilePath();
   page.close();
   urlOpener.Open(QUrl::fromLocalFile(path));
+}
+
+PageOutcome KeepShippedPage(const QString& dataFolder, const ShippedPage& page,
+                            const QString& version) {
+  const QDir folder(dataFolder);
+  const QString pagePath = folder.filePath(page.name);
+  const QString recordPath =
+      folder.filePath(QLatin1Char('.') + page.name + QStringLiteral(".shipped"));
+  const QByteArray shippedSum = Sum(page.bytes);
+  const auto write = [&] {
+    return WriteWhole(pagePath, page.bytes) && WriteRecord(recordPath, shippedSum, version)
+               ? PageOutcome::kWritten
+               : PageOutcome::kFailed;
+  };
+
+  const QFileInfo info(pagePath);
+  if (info.isSymLink() || (info.exists() && !info.isFile())) return PageOutcome::kKept;
+  if (!info.exists()) return write();
+  QFile file(pagePath);
+  if (!file.open(QIODevice::ReadOnly)) return PageOutcome::kKept;
+  const QByteArray sum = Sum(file.readAll());
+  file.close();
+  const std::optional<WrittenPage> record = ReadRecord(recordPath);
+  if (sum == shippedSum) {
+    // The page of this version, perhaps put there before records were kept.
+    if (!record || record->sum != sum) WriteRecord(recordPath, sum, version);
+    return PageOutcome::kCurrent;
+  }
+  const bool unchanged = record ? record->sum == sum : page.earlierSums.contains(sum);
+  const bool older = !record || record->version <= QVersionNumber::fromString(version);
+  return unchanged && older ? write() : PageOutcome::kKept;
+}
+
+QStringList KeepShippedPages(const QString& dataFolder) {
+  const struct {
+    QString name;
+    QList<QByteArray> earlierSums;
+  } pages[] = {
+      // The help page that the first packages copied in without a record.
+      {HelpFileName(), {"813ba7db8ae45fc1d68e9b741df8d91bc70a191208cc5b739f0683f9b8968029"}},
+      {DietTipsFileName(), {}},
+  };
+  QStringList problems;
+  for (const auto& [name, earlierSums] : pages) {
+    QFile shipped(QStringLiteral(":/pages/") + name);
+    if (!shipped.open(QIODevice::ReadOnly)) {
+      problems << QStringLiteral("the program holds no %1").arg(name);
+      continue;
+    }
+    const ShippedPage page{name, shipped.readAll(), earlierSums};
+    if (KeepShippedPage(dataFolder, page, QString::fromUtf8(build::kVersion)) ==
+        PageOutcome::kFailed) {
+      problems << QStringLiteral("could not write %1 into %2").arg(name, dataFolder);
+    }
+  }
+  return problems;
 }
 
 }  // namespace vesmira

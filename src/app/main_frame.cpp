@@ -10,6 +10,7 @@
 
 #include "app/about_dialog.h"
 #include "app/help_page.h"
+#include "app/product_links.h"
 #include "app/splash_window.h"
 #include "app/tips_dialog.h"
 #include "export/ui/export_commands.h"
@@ -53,7 +54,7 @@ void CMainFrame::ServeFormButtons() {
   connect(m_view, &CVesmiraView::propertiesRequested, this,
           [this] { RunPropertiesCommand(*m_view, m_prompts, this); });
   connect(m_view, &CVesmiraView::homepageRequested, this, [this] {
-    CTipsDialog dialog(m_urlOpener, m_view);
+    CTipsDialog dialog(Links(), m_urlOpener, m_view);
     dialog.exec();
   });
 }
@@ -97,7 +98,7 @@ void CMainFrame::CreateMenus() {
   });
   QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
   connect(about, &QAction::triggered, this, [this] {
-    CAboutDialog dialog(m_urlOpener, this);
+    CAboutDialog dialog(Links(), m_urlOpener, this);
     dialog.exec();
   });
 
@@ -107,6 +108,10 @@ void CMainFrame::CreateMenus() {
   saveDay->setShortcut(QKeySequence::Save);
   connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
   addAction(saveDay);
+}
+
+ProductLinks CMainFrame::Links() const {
+  return LinksOfThisBuild(QFile::decodeName(m_dataFolder.c_str()));
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text) {

@@ -11,6 +11,7 @@ class QAction;
 namespace vesmira {
 
 class Prompts;
+struct ProductLinks;
 class UrlOpener;
 
 // The main window: the diary form at a fixed size, the menu, and the caption
@@ -42,6 +43,8 @@ class CMainFrame : public QMainWindow {
   // The commands of the form's buttons.
   void ServeFormButtons();
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
+  // Where the About box and the tip dialog lead, for the data folder of the form.
+  ProductLinks Links() const;
   void SetDocumentTitle(const QString& title);
 
   std::filesystem::path m_dataFolder;

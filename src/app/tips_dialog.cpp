@@ -5,33 +5,36 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "build_config.h"
+#include "app/product_links.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
 
-CTipsDialog::CTipsDialog(UrlOpener& urlOpener, QWidget* parent) : QDialog(parent) {
+CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(QStringLiteral("Tip of the Day"));
   setObjectName(QStringLiteral("tipsDialog"));
 
-  auto* question = new QLabel(QStringLiteral("Do you want to visit the Vesmira site for a"), this);
+  auto* question =
+      new QLabel(QStringLiteral("Do you want to visit %1 for a").arg(links.siteName), this);
   question->setObjectName(QStringLiteral("questionLabel"));
   question->setAlignment(Qt::AlignCenter);
   auto* dietTip = new QLabel(QStringLiteral("diet tip?"), this);
   dietTip->setObjectName(QStringLiteral("dietTipLabel"));
   dietTip->setAlignment(Qt::AlignCenter);
 
-  auto* link = new QPushButton(QString::fromUtf8(build::kHomePageText), this);
+  auto* link = new QPushButton(links.homePageText, this);
   link->setObjectName(QStringLiteral("linkButton"));
   link->setFlat(true);
   link->setCursor(Qt::PointingHandCursor);
-  connect(link, &QPushButton::clicked, this, [&urlOpener] { urlOpener.Open(HomePageUrl()); });
+  connect(link, &QPushButton::clicked, this,
+          [&urlOpener, url = links.homePage] { urlOpener.Open(url); });
 
   auto* yes = new QPushButton(QStringLiteral("Yes"), this);
   yes->setObjectName(QStringLiteral("yesButton"));
   yes->setDefault(true);
-  connect(yes, &QPushButton::clicked, this, [this, &urlOpener] {
-    urlOpener.Open(TipPageUrl());
+  connect(yes, &QPushButton::clicked, this, [this, &urlOpener, url = links.tipPage] {
+    urlOpener.Open(url);
     accept();
   });
   auto* no = new QPushButton(QStringLiteral("No"), this);

@@ -4,14 +4,15 @@
 
 namespace vesmira {
 
+struct ProductLinks;
 class UrlOpener;
 
-// The form's "Homepage" button: offers the diet tip page of the web site.
+// The form's "Homepage" button: offers the diet tip page.
 class CTipsDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  CTipsDialog(UrlOpener& urlOpener, QWidget* parent = nullptr);
+  CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent = nullptr);
 };
 
 }  // namespace vesmira

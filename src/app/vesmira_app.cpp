@@ -16,7 +16,7 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("Vesmira"));
   setApplicationVersion(QString::fromUtf8(build::kVersion));
   // Lets the desktop match the window to its menu entry and show the program's icon.
-  setDesktopFileName(QStringLiteral("org.example.Vesmira"));
+  setDesktopFileName(QStringLiteral("org.example.vesmira"));
   QIcon icon;
   for (const int size : {16, 32, 48}) {
     icon.addFile(QStringLiteral(":/icons/vesmira-%1.png").arg(size), QSize(size, size));

@@ -34,7 +34,8 @@ std::string EscapeHtml(std::string_view text) {
 
 namespace {
 
-// The note holds its line ends as "\n" (a "\r\n" read from an older file counts as one).
+// The note holds its line ends as "\n" (a "\r\n" read from an older file counts as one). A
+// browser folds a line end into a space, so each is written as a "<br>" before the CR LF.
 void WriteNoteText(std::ostream& out, std::string_view note) {
   const std::string escaped = EscapeHtml(StoredBytesToUtf8(note));
   // Made whole first and written at once: a stream's insertion costs the same for one
@@ -45,6 +46,7 @@ void WriteNoteText(std::ostream& out, std::string_view note) {
     const char c = escaped[i];
     if (c == '\r' && i + 1 < escaped.size() && escaped[i + 1] == '\n') continue;
     if (c == '\n') {
+      text += "<br>";
       text += kLineEnd;
     } else {
       text += c;
@@ -77,7 +79,7 @@ void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view 
 void WriteHtmlClosing(std::ostream& out) {
   out << "<tr>" << kLineEnd << "<td>" << kLineEnd << "&nbsp;" << kLineEnd << "</td>" << kLineEnd
       << "</tr>" << kLineEnd << "<tr>" << kLineEnd << "<td>" << kLineEnd << "<a href=\""
-      << build::kHomePageUrl << "\">" << build::kHomePageText << "</a>" << kLineEnd << "</td>"
+      << build::kPageLinkUrl << "\">" << build::kPageLinkText << "</a>" << kLineEnd << "</td>"
       << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd << "</body>" << kLineEnd
       << "</html>" << kLineEnd << kLineEnd << "<!-- Exported from Vesmira -->" << kLineEnd;
 }

@@ -7,14 +7,15 @@
 #include "storage/calendar_date.h"
 
 // The page of diary notes: a head, two table rows per stored day, newest first, and a
-// closing link to the product's home page. Every line ends with CR LF.
+// closing link to the product's home page, or to the installed help page when the build names
+// no web site. Every line ends with CR LF.
 namespace vesmira {
 
 // &, <, > and " as character references, so a typed text shows as typed and adds no mark-up.
 std::string EscapeHtml(std::string_view text);
 
 void WriteHtmlHead(std::ostream& out, std::string_view user);
-// A line end inside the note is written as CR LF like every other.
+// A line end inside the note shows as one: "<br>" and CR LF.
 void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view note);
 void WriteHtmlClosing(std::ostream& out);
 

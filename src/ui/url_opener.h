@@ -17,8 +17,4 @@ class DesktopUrlOpener final : public UrlOpener {
   void Open(const QUrl& url) override;
 };
 
-// The product's home page and tip page, from the build settings.
-QUrl HomePageUrl();
-QUrl TipPageUrl();
-
 }  // namespace vesmira

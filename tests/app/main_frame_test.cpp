@@ -189,7 +189,7 @@ void MainFrameTest::windowsCarryTheProgramIcon() {
   m_form->Start();
   const QIcon icon = m_form->Frame().windowIcon();
   QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
-  QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Vesmira"));
+  QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.vesmira"));
 }
 
 // The application object itself names the settings key, so the test runs inside one.

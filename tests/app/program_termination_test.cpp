@@ -60,7 +60,7 @@ void ProgramTerminationTest::sigtermRewritesTheDayShownWhole() {
   // Qt's own allocations that live until exit are no concern of this test.
   environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
   program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(VESMIRA_PROGRAM), QStringList{});
+  program.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), dir.path()});
   QVERIFY2(program.waitForStarted(30000), qPrintable(program.errorString()));
 
   // The program says when its window is shown with the day loaded.

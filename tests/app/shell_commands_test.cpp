@@ -2,6 +2,7 @@
 // person reaches them: through the menu and the form of the real main window.
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "app/about_dialog.h"
 #include "app/main_frame.h"
+#include "app/product_links.h"
 #include "app/splash_window.h"
 #include "app/tips_dialog.h"
 #include "app/vesmira_app.h"
@@ -23,13 +25,6 @@ using vesmira::testing::Click;
 using vesmira::testing::FrameFixture;
 using vesmira::testing::WithNextModal;
 using vesmira::testing::WriteBytes;
-
-namespace {
-
-const QUrl kHomePage(QStringLiteral("https://vesmira.example.org/"));
-const QUrl kTipPage(QStringLiteral("https://vesmira.example.org/software/vesmira/tip.html"));
-
-}  // namespace
 
 class ShellCommandsTest : public QObject {
   Q_OBJECT
@@ -98,7 +93,8 @@ void ShellCommandsTest::homepageButtonShowsPictureAndOpensTipDialog() {
                                        Click(dialog, "yesButton");
                                      }));
   QCOMPARE(owner, static_cast<QWidget*>(&m_form->Frame().View()));
-  QCOMPARE(m_form->opener.opened, QList<QUrl>({kHomePage, kTipPage}));
+  const ProductLinks links = LinksOfThisBuild(QFile::decodeName(m_form->folder.Path().c_str()));
+  QCOMPARE(m_form->opener.opened, QList<QUrl>({links.homePage, links.tipPage}));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
   // The dialog lived for its one run.
   QVERIFY(m_form->Frame().findChild<CTipsDialog*>() == nullptr);
@@ -132,7 +128,9 @@ void ShellCommandsTest::aboutEntryShowsAboutBoxOverWindow() {
   QVERIFY(stayedOpen);
   QCOMPARE(owner, static_cast<QWidget*>(&m_form->Frame()));
   QCOMPARE(title, QStringLiteral("About Vesmira"));
-  QCOMPARE(m_form->opener.opened, QList<QUrl>({kHomePage}));
+  QCOMPARE(
+      m_form->opener.opened,
+      QList<QUrl>({LinksOfThisBuild(QFile::decodeName(m_form->folder.Path().c_str())).homePage}));
   QVERIFY(QApplication::activeModalWidget() == nullptr);
 }
 

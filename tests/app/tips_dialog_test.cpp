@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/product_links.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
 
@@ -14,8 +15,14 @@ using vesmira::testing::Shown;
 
 namespace {
 
-const QUrl kHomePage(QStringLiteral("https://vesmira.example.org/"));
-const QUrl kTipPage(QStringLiteral("https://vesmira.example.org/software/vesmira/tip.html"));
+const QUrl kHomePage(QStringLiteral("https://diary.test/"));
+const QUrl kTipPage(QStringLiteral("https://diary.test/software/vesmira/tip.html"));
+const vesmira::ProductLinks kLinks{kHomePage,
+                                   kTipPage,
+                                   QStringLiteral("www.diary.test"),
+                                   QStringLiteral("diary.test"),
+                                   QStringLiteral("the Diary site"),
+                                   QStringLiteral("dev@diary.test")};
 
 QPushButton* Button(const QDialog& dialog, const char* name) {
   return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
@@ -37,15 +44,15 @@ class TipsDialogTest : public QObject {
 
 void TipsDialogTest::showsQuestionAndAddress() {
   RecordingUrlOpener opener;
-  CTipsDialog dialog(opener);
+  CTipsDialog dialog(kLinks, opener);
   QCOMPARE(dialog.windowTitle(), QStringLiteral("Tip of the Day"));
   auto* question = dialog.findChild<QLabel*>(QStringLiteral("questionLabel"));
-  QCOMPARE(question->text(), QStringLiteral("Do you want to visit the Vesmira site for a"));
+  QCOMPARE(question->text(), QStringLiteral("Do you want to visit the Diary site for a"));
   QVERIFY(question->alignment() & Qt::AlignHCenter);
   auto* dietTip = dialog.findChild<QLabel*>(QStringLiteral("dietTipLabel"));
   QCOMPARE(dietTip->text(), QStringLiteral("diet tip?"));
   QVERIFY(dietTip->alignment() & Qt::AlignHCenter);
-  QCOMPARE(Button(dialog, "linkButton")->text(), QStringLiteral("www.vesmira.example.org"));
+  QCOMPARE(Button(dialog, "linkButton")->text(), QStringLiteral("www.diary.test"));
   QVERIFY(Button(dialog, "linkButton")->isFlat());
   QVERIFY(Button(dialog, "yesButton")->isDefault());
   QVERIFY(!Button(dialog, "noButton")->isDefault());
@@ -61,7 +68,7 @@ void TipsDialogTest::yesAndEnterOpenTipPageAndClose_data() {
 void TipsDialogTest::yesAndEnterOpenTipPageAndClose() {
   QFETCH(bool, enter);
   RecordingUrlOpener opener;
-  CTipsDialog dialog(opener);
+  CTipsDialog dialog(kLinks, opener);
   QVERIFY(Shown(dialog));
   if (enter) {
     QTest::keyClick(&dialog, Qt::Key_Return);
@@ -75,7 +82,7 @@ void TipsDialogTest::yesAndEnterOpenTipPageAndClose() {
 
 void TipsDialogTest::linkOpensHomePageAndStaysOpen() {
   RecordingUrlOpener opener;
-  CTipsDialog dialog(opener);
+  CTipsDialog dialog(kLinks, opener);
   QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   for (int i = 0; i < 3; ++i) QTest::mouseClick(Button(dialog, "linkButton"), Qt::LeftButton);
@@ -98,7 +105,7 @@ void TipsDialogTest::noEscapeAndCloseBoxOpenNothing_data() {
 void TipsDialogTest::noEscapeAndCloseBoxOpenNothing() {
   QFETCH(QString, how);
   RecordingUrlOpener opener;
-  CTipsDialog dialog(opener);
+  CTipsDialog dialog(kLinks, opener);
   QVERIFY(Shown(dialog));
   QSignalSpy finished(&dialog, &QDialog::finished);
   if (how == QStringLiteral("no")) {

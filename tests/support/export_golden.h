@@ -13,15 +13,16 @@ inline std::string GoldenBytes(std::string_view name) {
   return ReadFileBytes(std::filesystem::path(VESMIRA_TEST_DATA) / "export" / name).value_or("");
 }
 
-// The golden page links to the default home page; a build with another address gives the
-// same page with that address.
+// The golden page links to the help page installed below /usr; a build with another prefix
+// or a web site gives the same page with its own link.
 inline std::string WithBuiltHomePage(std::string page) {
   const auto replace = [&page](std::string_view from, std::string_view to) {
     const std::size_t at = page.find(from);
     if (at != std::string::npos) page.replace(at, from.size(), to);
   };
-  replace("\"https://vesmira.example.org/\"", "\"" + std::string(build::kHomePageUrl) + "\"");
-  replace(">www.vesmira.example.org<", ">" + std::string(build::kHomePageText) + "<");
+  replace("\"file:///usr/share/vesmira/help.html\"",
+          "\"" + std::string(build::kPageLinkUrl) + "\"");
+  replace(">Vesmira help<", ">" + std::string(build::kPageLinkText) + "<");
   return page;
 }
 
