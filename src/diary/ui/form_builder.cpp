@@ -70,9 +70,8 @@ void SetTabOrder(const DiaryFormWidgets& w) {
                              w.calculateButton, w.monthlyRadio, w.yearlyRadio});
   order.insert(order.end(), {w.energyInEdit, w.trainingEdit, w.sumEdit, w.targetEdit,
                              w.kcalLeftEdit, w.normalConsumptionEdit});
-  order.insert(order.end(),
-               {w.propertiesButton, w.dateEdit, w.weightEdit, w.userCombo, w.saveCloseButton,
-                w.noteEdit});
+  order.insert(order.end(), {w.propertiesButton, w.dateEdit, w.weightEdit, w.userCombo,
+                             w.saveCloseButton, w.noteEdit});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -186,9 +185,9 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
   }
   // What the scales say, for the periods that end today: there is no trend of a single day.
-  const int measuredWidth =
-      std::max(resultWidth, form.fontMetrics().horizontalAdvance(
-                                FromStoredBytes(kNotEnoughData) + QStringLiteral("00")));
+  const int measuredWidth = std::max(
+      resultWidth,
+      form.fontMetrics().horizontalAdvance(FromStoredBytes(kNotEnoughData) + QStringLiteral("00")));
   w.trendCaptionLabel = makeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
   w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
   theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
@@ -196,8 +195,9 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
     const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
     const int column = static_cast<int>(p) + 2;
-    w.trendChangeEdits[p] = makeEdit(QStringLiteral("trendChange%1Edit").arg(period),
-                                     QStringLiteral("Measured change %1").arg(period), measuredWidth);
+    w.trendChangeEdits[p] =
+        makeEdit(QStringLiteral("trendChange%1Edit").arg(period),
+                 QStringLiteral("Measured change %1").arg(period), measuredWidth);
     w.trendChangeEdits[p]->setReadOnly(true);
     w.trendChangeEdits[p]->setAutoFillBackground(true);
     w.realConsumptionEdits[p] =
