@@ -45,7 +45,7 @@ void Check(const std::optional<FileError>& error) {
 }  // namespace
 
 DayEntries TypicalDay(int t) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals = {FormatNumber(350 + t % 90),  "120", FormatNumber(650 + t % 45), "0",
                    FormatNumber(700 + t % 120), "150"};
   entries.minutes[0] = FormatNumber(t % 3 == 0 ? 45 : 0);

@@ -62,7 +62,7 @@ WeightEntry FindWeightEntry(std::string_view rest) {
 
 }  // namespace
 
-DayEntries DayEntries::Reset() {
+DayEntries DayEntries::ForMissingDay() {
   DayEntries entries;
   for (auto& meal : entries.meals) meal = "0";
   for (auto& minutes : entries.minutes) minutes = "0";

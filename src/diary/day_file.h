@@ -27,7 +27,7 @@ struct DayEntries {
   std::optional<double> vikt;
 
   // Every field "0" and the placeholder note: a day without a file.
-  static DayEntries Reset();
+  static DayEntries ForMissingDay();
   DayFigures Figures() const;
   friend bool operator==(const DayEntries&, const DayEntries&) = default;
 };

@@ -79,9 +79,10 @@ void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view 
 void WriteHtmlClosing(std::ostream& out) {
   out << "<tr>" << kLineEnd << "<td>" << kLineEnd << "&nbsp;" << kLineEnd << "</td>" << kLineEnd
       << "</tr>" << kLineEnd << "<tr>" << kLineEnd << "<td>" << kLineEnd << "<a href=\""
-      << build::kPageLinkUrl << "\">" << build::kPageLinkText << "</a>" << kLineEnd << "</td>"
-      << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd << "</body>" << kLineEnd
-      << "</html>" << kLineEnd << kLineEnd << "<!-- Exported from Vesmira -->" << kLineEnd;
+      << EscapeHtml(build::kPageLinkUrl) << "\">" << EscapeHtml(build::kPageLinkText) << "</a>"
+      << kLineEnd << "</td>" << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd
+      << "</body>" << kLineEnd << "</html>" << kLineEnd << kLineEnd
+      << "<!-- Exported from Vesmira -->" << kLineEnd;
 }
 
 }  // namespace vesmira

@@ -9,8 +9,8 @@
 
 namespace vesmira {
 
-ResultColumn ShowColumn(std::int32_t kcalChange, std::string trainingText,
-                        const UserSettings& settings) {
+ResultColumn FormatColumn(std::int32_t kcalChange, std::string trainingText,
+                          const UserSettings& settings) {
   ResultColumn column;
   column.kcalChange = FormatNumber(kcalChange);
   double weight = kcalChange / kKcalPerKilogram;
@@ -25,13 +25,13 @@ ResultColumn DayColumn(std::string_view energyInText, std::string_view trainingT
                        const UserSettings& settings) {
   const std::int64_t change = std::int64_t{ParseNumber(energyInText)} - ParseNumber(trainingText) -
                               settings.grundForbrukning;
-  return ShowColumn(SaturateToInt32(change), std::string(trainingText), settings);
+  return FormatColumn(SaturateToInt32(change), std::string(trainingText), settings);
 }
 
 namespace {
 
-ResultColumn ShowSums(const PeriodSums& sums, const UserSettings& settings) {
-  return ShowColumn(sums.kcalChange, FormatNumber(sums.training), settings);
+ResultColumn FormatSums(const PeriodSums& sums, const UserSettings& settings) {
+  return FormatColumn(sums.kcalChange, FormatNumber(sums.training), settings);
 }
 
 // Labels day t of series and sets its value to what the graphs draw: a stored day's energy
@@ -73,15 +73,15 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   for (int t = 0; t < kYearLength; ++t) {
     VisitSeriesDay(input, paths, t, series, sums);
     if (t == kWeekLength - 1) {
-      result.week = ShowSums(sums.Sums(), input.settings);
+      result.week = FormatSums(sums.Sums(), input.settings);
       weekEnergy = sums.Energy();
     }
     if (t == kMonthLength - 1) {
-      result.month = ShowSums(sums.Sums(), input.settings);
+      result.month = FormatSums(sums.Sums(), input.settings);
       monthEnergy = sums.Energy();
     }
   }
-  result.year = ShowSums(sums.Sums(), input.settings);
+  result.year = FormatSums(sums.Sums(), input.settings);
 
   // The trend runs oldest day first, so it is worked out once the year's weighings are in.
   series.dayTrend = ComputeWeightTrend(series.dayWeighings);

@@ -37,8 +37,8 @@ struct TheoreticalResult {
 };
 
 // The colour follows the sign of the change in kilograms, before any conversion to pounds.
-ResultColumn ShowColumn(std::int32_t kcalChange, std::string trainingText,
-                        const UserSettings& settings);
+ResultColumn FormatColumn(std::int32_t kcalChange, std::string trainingText,
+                          const UserSettings& settings);
 
 // The Day column: energy in minus training minus the normal consumption, even on a day
 // with nothing eaten. The training text is shown as it stands.

@@ -11,6 +11,7 @@
 
 #include "diary/day_file.h"
 #include "settings/properties_file.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
@@ -71,10 +72,10 @@ std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
 }
 
 std::optional<FileError> RenameLegacyProperties(const fs::path& dataFolder) {
-  const fs::path folder = UsersFolder(dataFolder);
   for (const std::string& name : FileNamesEndingIn(dataFolder, kLegacyPropertiesExtension)) {
-    const fs::path from = folder / name;
-    const fs::path to = folder / ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension);
+    const fs::path from = UsersFolderFile(dataFolder, name);
+    const fs::path to = UsersFolderFile(
+        dataFolder, ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension));
     if (const int error = RenameNoReplace(from, to); error != 0) {
       return FileErrorFromErrno(error, from);
     }
@@ -100,6 +101,13 @@ bool IsUsableUserName(std::string_view name) {
   return std::none_of(name.begin(), name.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
     return c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F;
+  });
+}
+
+bool HoldsUserName(const std::vector<std::string>& users, std::string_view name) {
+  const std::string shown = StoredBytesToUtf8(name);
+  return std::any_of(users.begin(), users.end(), [&](const std::string& user) {
+    return user == name || StoredBytesToUtf8(user) == shown;
   });
 }
 

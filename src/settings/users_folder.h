@@ -12,8 +12,6 @@
 // The users folder: a user exists exactly when users/N.properties exists.
 namespace vesmira {
 
-inline constexpr std::string_view kLegacyPropertiesExtension = ".propertys";
-
 // The user names of the regular files whose names end in ".properties", every
 // ".properties" removed, in ascending byte order of the file names. A missing folder
 // holds no users.
@@ -36,6 +34,10 @@ UserListScan ScanUserList(const std::filesystem::path& dataFolder);
 // A user name that can be used as a file name inside the users folder: not empty, not "."
 // or "..", no "/", "\", NUL or other control character, and no ".properties".
 bool IsUsableUserName(std::string_view name);
+
+// Whether users (names as stored) holds name: a name from an older install counts as the name
+// it is shown as, so typing Björn finds the Windows-1252 Björn and no two users look alike.
+bool HoldsUserName(const std::vector<std::string>& users, std::string_view name);
 
 // Adds a user: creates users/N (a folder that exists already is kept, with its day files) and
 // writes the new user's properties file. A name that IsUsableUserName refuses writes nothing.

@@ -19,6 +19,10 @@ void AppendDayFileName(std::string& text, std::string_view user, std::string_vie
 
 fs::path UsersFolder(const fs::path& dataFolder) { return dataFolder / kUsersFolderName; }
 
+fs::path UsersFolderFile(const fs::path& dataFolder, std::string_view fileName) {
+  return UsersFolder(dataFolder) / std::string(fileName);
+}
+
 fs::path PropertiesFilePath(const fs::path& dataFolder, std::string_view user) {
   std::string fileName(user);
   fileName += kPropertiesExtension;

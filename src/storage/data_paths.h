@@ -7,14 +7,19 @@
 
 // Every path below the data folder, the folder that holds users/:
 //   users/U.properties      the settings of user U
+//   users/U.propertys       the same from an older install, renamed when the users are listed
 //   users/U/                the folder of U's days
 //   users/U/U.DD-MM-YYYY    one day of U
 namespace vesmira {
 
 inline constexpr std::string_view kUsersFolderName = "users";
 inline constexpr std::string_view kPropertiesExtension = ".properties";
+inline constexpr std::string_view kLegacyPropertiesExtension = ".propertys";
 
 std::filesystem::path UsersFolder(const std::filesystem::path& dataFolder);
+// A file of the users folder by its name, as a listing of the folder gives it.
+std::filesystem::path UsersFolderFile(const std::filesystem::path& dataFolder,
+                                      std::string_view fileName);
 std::filesystem::path PropertiesFilePath(const std::filesystem::path& dataFolder,
                                          std::string_view user);
 std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,

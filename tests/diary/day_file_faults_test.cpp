@@ -43,7 +43,7 @@ std::string Bytes(const fs::path& path) { return ReadFileBytes(path).value_or("<
 // The day of one save in the kill loop: its figures and its note change with each
 // generation, and so does the file's length, so a cut or mixed file cannot pass for a whole one.
 DayEntries GenerationEntries(int day, int generation) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals[0] = FormatNumber(generation);
   entries.meals[2] = FormatNumber(day * 100 + generation % 7);
   entries.minutes[0] = FormatNumber(generation % 90);

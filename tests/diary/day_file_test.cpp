@@ -21,7 +21,7 @@ using testing::WriteBytes;
 
 // Breakfast 500, lunch 700, 45 minutes of cycling and 100 kcal other consumption.
 DayEntries CyclingDay() {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals[0] = "500";
   entries.meals[2] = "700";
   entries.minutes[0] = "45";
@@ -177,7 +177,7 @@ TEST(DayFile, AFailedWriteReportsItsCauseAndKeepsTheOldFile) {
 TEST(DayFile, AFullDiskKeepsTheOldFileByteForByte) {
   TempFolder folder;
   const auto path = DayFilePath(folder.path(), "Anna", "06-12-2026");
-  ASSERT_FALSE(WriteDayFile(path, DayEntries::Reset(), "0", "0"));
+  ASSERT_FALSE(WriteDayFile(path, DayEntries::ForMissingDay(), "0", "0"));
   const std::string old = ReadBytes(path);
 
   // The file-size limit applies to the child alone, which reports by its exit code.

@@ -66,7 +66,7 @@ TEST(Weighing, StoredTextThatIsNotADecimalNumberIsNoWeighing) {
 }
 
 DayEntries WeighedDay(std::optional<double> kilograms, std::string note = "Ran.") {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals[0] = "500";
   entries.diaryNote = std::move(note);
   entries.vikt = kilograms;

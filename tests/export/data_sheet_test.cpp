@@ -38,7 +38,7 @@ std::vector<std::vector<std::string>> ParseCsv(const std::string& bytes) {
 }
 
 DayEntries Entries(const std::vector<const char*>& numbers) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   for (std::size_t i = 0; i < kMealCount; ++i) entries.meals[i] = numbers[i];
   for (std::size_t i = 0; i < kActivityCount; ++i) entries.minutes[i] = numbers[kMealCount + i];
   entries.ovrigForbrukning = numbers.back();
@@ -52,7 +52,7 @@ TEST(DataSheetExport, StoredDaysBesideMissingDaysMatchTheGoldenFile) {
                              "0", "0", "60", "0", "15", "5", "-100"}),
                     "2050", "900");
   // Every field 0: told apart from the missing day before it by the missing final comma.
-  testing::StoreDay(folder.path(), "Anna", {2026, 12, 31}, DayEntries::Reset(), "0", "0");
+  testing::StoreDay(folder.path(), "Anna", {2026, 12, 31}, DayEntries::ForMissingDay(), "0", "0");
   const RangeWalkInput input{folder.path(), "Anna", UserSettings{}, {2027, 1, 2}};
   const std::filesystem::path target = folder.path() / "diet.xls";
 

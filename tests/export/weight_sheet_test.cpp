@@ -19,7 +19,7 @@ constexpr CalendarDate kToday{2027, 1, 2};
 
 void StoreDay(const TempFolder& folder, const CalendarDate& date, std::optional<double> kilograms,
               std::string note) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.meals[0] = "500";
   entries.diaryNote = std::move(note);
   entries.vikt = kilograms;

@@ -71,10 +71,11 @@ run() {
   pid=$!
   tries=0
   while ! grep -q 'startup-ms:' "$work/stderr" && kill -0 "$pid" 2>/dev/null &&
-    [ "$tries" -lt 600 ]; do
+    [ "$tries" -lt 2400 ]; do
     sleep 0.1
     tries=$((tries + 1))
   done
+  grep -q 'startup-ms:' "$work/stderr" || fail "the window was not shown: $(cat "$work/stderr")"
   kill -TERM "$pid" 2>/dev/null || true
   status=0
   wait "$pid" || status=$?
@@ -93,7 +94,7 @@ done
 
 # --data-folder names another one, relative to the folder it is started in.
 run "$work/somewhere" "$work/data" --data-folder "synced folder"
-[ "$status" -eq 0 ] || fail "with --data-folder the program ended with $status"
+[ "$status" -eq 0 ] || fail "with --data-folder the program ended with $status: $(cat "$work/stderr")"
 [ -d "$work/somewhere/synced folder/users" ] || fail "--data-folder was not used"
 
 # --help and --version answer without a display.

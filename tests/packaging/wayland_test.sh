@@ -35,7 +35,7 @@ env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=$socket QT_QPA_PLATFOR
   "$program" --data-folder "$work/data" 2>"$work/stderr" &
 pid=$!
 tries=0
-while ! grep -q 'startup-ms:' "$work/stderr" && kill -0 "$pid" 2>/dev/null && [ "$tries" -lt 600 ]; do
+while ! grep -q 'startup-ms:' "$work/stderr" && kill -0 "$pid" 2>/dev/null && [ "$tries" -lt 2400 ]; do
   sleep 0.1
   tries=$((tries + 1))
 done

@@ -115,7 +115,7 @@ TEST(WeightTrend, ShowsKilogramsOrPoundsOrNotEnoughData) {
 
 void StoreWeighedDay(const TempFolder& folder, int t, std::int32_t energySum,
                      std::optional<double> kilograms) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.vikt = kilograms;
   testing::StoreDay(folder.path(), "Anna", AddDays(kToday, -t), entries, FormatNumber(energySum),
                     "0");

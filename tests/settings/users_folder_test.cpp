@@ -46,6 +46,16 @@ TEST_F(UsersFolderTest, EveryExtensionIsRemovedFromTheName) {
   EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"", "x"}));
 }
 
+TEST(UsersFolder, ANameFromAnOlderInstallIsTheNameItIsShownAs) {
+  const std::vector<std::string> users{"Anna", "Bj\xF6rn"};  // Windows-1252
+  EXPECT_TRUE(HoldsUserName(users, "Anna"));
+  EXPECT_TRUE(HoldsUserName(users, "Bj\xC3\xB6rn"));  // typed, UTF-8
+  EXPECT_TRUE(HoldsUserName(users, "Bj\xF6rn"));
+  EXPECT_FALSE(HoldsUserName(users, "Bjorn"));
+  EXPECT_FALSE(HoldsUserName(users, "anna"));
+  EXPECT_FALSE(HoldsUserName({}, ""));
+}
+
 TEST(UsersFolder, AMissingFolderHoldsNoUsers) {
   TempFolder data;
   EXPECT_TRUE(ScanUserNames(data.path()).empty());

@@ -37,7 +37,7 @@ std::filesystem::path DiaryFolder::DayPath(std::string_view user, std::string_vi
 }
 
 DayEntries Meals(std::initializer_list<std::string_view> meals, std::string_view note) {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   std::size_t i = 0;
   for (const std::string_view meal : meals) {
     if (i < kMealCount) entries.meals[i++] = std::string(meal);

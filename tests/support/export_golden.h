@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "build_config.h"
+#include "export/html_page.h"
 #include "storage/atomic_file.h"
 
 namespace vesmira::testing {
@@ -20,9 +21,8 @@ inline std::string WithBuiltHomePage(std::string page) {
     const std::size_t at = page.find(from);
     if (at != std::string::npos) page.replace(at, from.size(), to);
   };
-  replace("\"file:///usr/share/vesmira/help.html\"",
-          "\"" + std::string(build::kPageLinkUrl) + "\"");
-  replace(">Vesmira help<", ">" + std::string(build::kPageLinkText) + "<");
+  replace("\"file:///usr/share/vesmira/help.html\"", "\"" + EscapeHtml(build::kPageLinkUrl) + "\"");
+  replace(">Vesmira help<", ">" + EscapeHtml(build::kPageLinkText) + "<");
   return page;
 }
 

@@ -26,7 +26,7 @@ inline void StoreDay(const std::filesystem::path& dataFolder, std::string_view u
 inline void StoreTotals(const std::filesystem::path& dataFolder, std::string_view user,
                         const CalendarDate& date, std::int32_t energySum, std::int32_t training,
                         std::string note = "Diet Diary Notes") {
-  DayEntries entries = DayEntries::Reset();
+  DayEntries entries = DayEntries::ForMissingDay();
   entries.diaryNote = std::move(note);
   StoreDay(dataFolder, user, date, entries, FormatNumber(std::int64_t{energySum} + training),
            FormatNumber(training));

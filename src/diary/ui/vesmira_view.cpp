@@ -172,7 +172,7 @@ void CVesmiraView::LoadDay() {
       ReadDayFile(DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate)));
   m_dayLoaded = true;
   m_finalSaveDone = false;
-  ShowDayEntries(entries ? *entries : DayEntries::Reset());
+  ShowDayEntries(entries ? *entries : DayEntries::ForMissingDay());
 }
 
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
@@ -187,9 +187,7 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
     m_form.minutesEdits[i]->setText(FromStoredBytes(entries.minutes[i]));
   }
   m_form.otherKcalEdit->setText(FromStoredBytes(entries.ovrigForbrukning));
-  const std::string& note =
-      entries.diaryNote.empty() ? std::string(kNotePlaceholder) : entries.diaryNote;
-  m_form.noteEdit->setPlainText(FromStoredBytes(note));
+  m_form.noteEdit->setPlainText(FromStoredBytes(entries.diaryNote));
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();

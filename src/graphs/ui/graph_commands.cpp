@@ -9,21 +9,18 @@
 #include "graphs/graph_points.h"
 #include "graphs/ui/graph_dialog.h"
 #include "periods/ui/calculate_command.h"
+#include "ui/stored_text.h"
 
 namespace vesmira {
 
 namespace {
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void ShowGraph(CVesmiraView& view, std::int32_t trainingGraph, std::string_view title) {
   GraphSeries& series = view.Series();
   series.trainingGraph = trainingGraph;
   RunCalculate(view);
-  CGraphDialog dialog(&view, PointsFromSeries(series), FromView(kGraphTimeAxisName),
-                      FromView(kGraphValueAxisName), FromView(title));
+  CGraphDialog dialog(&view, PointsFromSeries(series), FromStoredBytes(kGraphTimeAxisName),
+                      FromStoredBytes(kGraphValueAxisName), FromStoredBytes(title));
   dialog.exec();
 }
 
@@ -33,9 +30,9 @@ void ShowWeightGraph(CVesmiraView& view) {
   // Calculate reads the weighings of the year and works out their trend.
   RunCalculate(view);
   const bool kilograms = view.Settings().UsesKilograms();
-  CGraphDialog dialog(&view, WeightPointsFromSeries(view.Series(), kilograms),
-                      FromView(kGraphTimeAxisName), FromView(WeightUnitName(kilograms)),
-                      FromView(kWeightGraphTitle));
+  CGraphDialog dialog(
+      &view, WeightPointsFromSeries(view.Series(), kilograms), FromStoredBytes(kGraphTimeAxisName),
+      FromStoredBytes(WeightUnitName(kilograms)), FromStoredBytes(kWeightGraphTitle));
   dialog.exec();
 }
 

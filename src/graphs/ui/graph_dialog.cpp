@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphs/chart_geometry.h"
+#include "ui/stored_text.h"
 
 namespace vesmira {
 
@@ -108,8 +109,7 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
   painter.setBackgroundMode(Qt::TransparentMode);
   const int ascent = QFontMetrics(font, this).ascent();
   const auto drawText = [&painter, ascent](const ChartText& text) {
-    painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent),
-                     QString::fromUtf8(text.text.data(), static_cast<qsizetype>(text.text.size())));
+    painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent), FromStoredBytes(text.text));
   };
   for (const ChartText& text : chart.dateLabels) drawText(text);
   for (const ChartText& text : chart.valueLabels) drawText(text);

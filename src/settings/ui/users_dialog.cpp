@@ -89,8 +89,8 @@ void CUsersDialog::BuildDialog() {
   setTabOrder(m_nameEdit, m_addButton);
   m_closeButton->setFocus();
 
-  connect(m_addButton, &QPushButton::clicked, this, &CUsersDialog::AddUser);
-  connect(m_removeButton, &QPushButton::clicked, this, &CUsersDialog::RemoveUsers);
+  connect(m_addButton, &QPushButton::clicked, this, &CUsersDialog::AddTypedUser);
+  connect(m_removeButton, &QPushButton::clicked, this, &CUsersDialog::RemoveTickedUsers);
   connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -111,7 +111,7 @@ std::string CUsersDialog::NameOf(const QListWidgetItem* item) {
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void CUsersDialog::AddUser() {
+void CUsersDialog::AddTypedUser() {
   const std::string name = ToStoredBytes(m_nameEdit->text());
   if (name.empty()) {
     m_prompts.ShowMessage(this, EmptyNameMessage(), Prompts::Icon::kExclamation);
@@ -122,17 +122,11 @@ void CUsersDialog::AddUser() {
     return;
   }
   // The folder decides, not this list: a user added or removed elsewhere counts as it is.
-  // A name from an older install counts as the name it is shown as, or two users would be
-  // listed alike.
-  const std::vector<std::string> existing = ScanUserNames(m_dataFolder);
-  const QString typed = m_nameEdit->text();
-  if (std::any_of(existing.begin(), existing.end(), [&](const std::string& user) {
-        return user == name || FromStoredBytes(user) == typed;
-      })) {
+  if (HoldsUserName(ScanUserNames(m_dataFolder), name)) {
     m_prompts.ShowMessage(this, ExistingUserMessage(), Prompts::Icon::kExclamation);
     return;
   }
-  if (const std::optional<FileError> error = vesmira::AddUser(m_dataFolder, name)) {
+  if (const std::optional<FileError> error = AddUser(m_dataFolder, name)) {
     m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
     return;
   }
@@ -140,7 +134,7 @@ void CUsersDialog::AddUser() {
   if (m_loadUserList) m_loadUserList();
 }
 
-void CUsersDialog::RemoveUsers() {
+void CUsersDialog::RemoveTickedUsers() {
   if (m_prompts.ShowMessage(this, RemoveQuestion(), Prompts::Icon::kQuestion,
                             Prompts::Buttons::kYesNo) != Prompts::Answer::kYes) {
     return;

@@ -39,8 +39,8 @@ class CUsersDialog : public QDialog {
                LoadUserListFunction loadUserList, QWidget* parent = nullptr);
 
   // The Add and Remove commands, as their buttons run them.
-  void AddUser();
-  void RemoveUsers();
+  void AddTypedUser();
+  void RemoveTickedUsers();
 
  private:
   void BuildDialog();

@@ -181,7 +181,7 @@ void VesmiraViewTest::visitedDaysWithoutFilesAreStoredAsZero() {
   for (const char* day : {"06-12-2026", "07-12-2026"}) {
     const std::optional<DayEntries> stored = ReadDayFile(m_form->folder.DayPath("Anna", day));
     QVERIFY2(stored, day);
-    QCOMPARE(*stored, DayEntries::Reset());
+    QCOMPARE(*stored, DayEntries::ForMissingDay());
   }
   QCOMPARE(m_form->View().CurrentDateText(), std::string("06-12-2026"));
 }
