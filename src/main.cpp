@@ -40,6 +40,6 @@ int main(int argc, char* argv[]) {
        vesmira::KeepShippedPages(QFile::decodeName(options.dataFolder.c_str()))) {
     std::fprintf(stderr, "vesmira: %s\n", problem.toLocal8Bit().constData());
   }
-  if (!app.InitInstance(options.dataFolder)) return 1;
+  if (!app.InitInstance(options.dataFolder)) return app.StartExitStatus();
   return app.exec();
 }

@@ -4,9 +4,12 @@
 #include <QSessionManager>
 
 #include "app/main_frame.h"
+#include "app/single_instance.h"
 #include "app/startup_time.h"
 #include "app/termination_signals.h"
 #include "build_config.h"
+#include "storage/data_paths.h"
+#include "storage/stored_file.h"
 
 namespace vesmira {
 
@@ -34,16 +37,62 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
 CVesmiraApp::~CVesmiraApp() {
   m_terminationSignals.reset();
   m_mainFrame.reset();
+  m_instance.reset();
 }
 
 bool CVesmiraApp::InitInstance(const std::filesystem::path& dataFolder) {
+  if (!TakeDiary(dataFolder)) return false;
   // The command line is read for this one switch; a file named on it opens nothing.
   CSplashWindow::EnableSplash(SplashWantedFor(arguments()));
   m_mainFrame = std::make_unique<CMainFrame>(dataFolder, m_prompts, m_urlOpener);
   m_terminationSignals = std::make_unique<TerminationSignals>(m_mainFrame.get());
+  connect(m_instance.get(), &CSingleInstance::activationRequested, this, [this] {
+    CMainFrame* frame = m_mainFrame.get();
+    if (frame->isMinimized()) frame->showNormal();
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+    // A dialog open over the window is what the person works in: it comes along.
+    if (QWidget* modal = activeModalWidget()) {
+      modal->raise();
+      modal->activateWindow();
+    }
+  });
   m_mainFrame->show();
   ReportStartupTimeWhenShown(m_mainFrame.get());
   return true;
+}
+
+bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
+  m_instance = std::make_unique<CSingleInstance>(dataFolder);
+  QString message;
+  switch (m_instance->Acquire()) {
+    case CSingleInstance::Outcome::kFirst:
+      // No other program saves here now, so what an interrupted save left can go.
+      RemoveStaleTemporaries(UsersFolder(dataFolder));
+      return true;
+    case CSingleInstance::Outcome::kRaisedOther:
+      m_startExitStatus = 0;
+      return false;
+    case CSingleInstance::Outcome::kHeldElsewhere:
+      message = QStringLiteral(
+                    "This diary is open in Vesmira on the computer \"%1\".\n\n"
+                    "Close Vesmira there, then start it here again. If Vesmira no longer "
+                    "runs there, delete the file %2 and start again.")
+                    .arg(m_instance->HolderHost(), m_instance->LockFilePath());
+      break;
+    case CSingleInstance::Outcome::kNoAnswer:
+      message = QStringLiteral(
+          "This diary is open in Vesmira already, but that window does not answer. Close it, "
+          "then start Vesmira again.");
+      break;
+    case CSingleInstance::Outcome::kFailed:
+      message = m_instance->ErrorText();
+      break;
+  }
+  static_cast<Prompts&>(m_prompts).ShowMessage(nullptr, message, Prompts::Icon::kStop);
+  m_startExitStatus = 1;
+  return false;
 }
 
 }  // namespace vesmira

@@ -11,6 +11,7 @@
 namespace vesmira {
 
 class CMainFrame;
+class CSingleInstance;
 class TerminationSignals;
 
 // The application object: its name and maker (the framework's settings key), the real
@@ -24,16 +25,24 @@ class CVesmiraApp : public QApplication {
   ~CVesmiraApp() override;
 
   // Opens the main window on the diary below dataFolder, with the splash picture unless the
-  // command line says "Embedding" or "Automation". Returns false when the program cannot
-  // start.
+  // command line says "Embedding" or "Automation". Returns false when the program ends at
+  // once, with StartExitStatus(): 0 when the diary is open in this computer's program
+  // already, which was asked to come to the front; 1 when it cannot be opened (said why).
   bool InitInstance(const std::filesystem::path& dataFolder);
+  int StartExitStatus() const { return m_startExitStatus; }
 
   CMainFrame* MainFrame() { return m_mainFrame.get(); }
 
  private:
+  // Takes the diary's lock, or hands the start to the program that holds it.
+  bool TakeDiary(const std::filesystem::path& dataFolder);
+
   QtPrompts m_prompts;
   DesktopUrlOpener m_urlOpener;
   SplashInputFilter m_splashFilter;
+  // Holds the diary's lock for as long as the window lives.
+  std::unique_ptr<CSingleInstance> m_instance;
+  int m_startExitStatus = 0;
   std::unique_ptr<CMainFrame> m_mainFrame;
   // SIGTERM, SIGINT and SIGHUP close the main window, which saves the day.
   std::unique_ptr<TerminationSignals> m_terminationSignals;

@@ -101,18 +101,41 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }
 
+std::string DayFileBytes(const DayEntries& entries, std::string_view energyInText,
+                         std::string_view trainingText) {
+  std::ostringstream bytes;
+  WriteDayFile(bytes, entries, energyInText, trainingText);
+  return std::move(bytes).str();
+}
+
+namespace {
+
+// A day is never lost for want of its user's folder.
+std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
+  if (!path.has_parent_path()) return std::nullopt;
+  std::error_code error;
+  std::filesystem::create_directories(path.parent_path(), error);
+  if (error) return FileErrorFromErrno(error.value(), path);
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
                                       std::string_view energyInText,
                                       std::string_view trainingText) {
-  // A day is never lost for want of its user's folder.
-  if (path.has_parent_path()) {
-    std::error_code error;
-    std::filesystem::create_directories(path.parent_path(), error);
-    if (error) return FileErrorFromErrno(error.value(), path);
+  if (std::optional<FileError> error = MakeDayFolder(path)) return error;
+  return WriteFileIfChanged(path, DayFileBytes(entries, energyInText, trainingText)).error;
+}
+
+StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
+                         const FileIdentity& expected) {
+  if (std::optional<FileError> error = MakeDayFolder(path)) {
+    StoreResult result;
+    result.write.error = std::move(error);
+    return result;
   }
-  std::ostringstream bytes;
-  WriteDayFile(bytes, entries, energyInText, trainingText);
-  return AtomicWriteFile(path, bytes.view());
+  return StoreFile(path, bytes, expected);
 }
 
 DayEntries ReadDayFile(std::istream& in) {

@@ -12,6 +12,7 @@
 #include "diary/energy_model.h"
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
+#include "storage/stored_file.h"
 
 namespace vesmira {
 
@@ -48,11 +49,21 @@ struct DayRecord {
 void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view energyInText,
                   std::string_view trainingText);
 
-// Replaces the day file atomically, creating the user's folder when it is missing.
+// The bytes of that file.
+std::string DayFileBytes(const DayEntries& entries, std::string_view energyInText,
+                         std::string_view trainingText);
+
+// Replaces the day file atomically, creating the user's folder when it is missing; a file
+// that holds these bytes already is left as it is.
 [[nodiscard]] std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
                                                     const DayEntries& entries,
                                                     std::string_view energyInText,
                                                     std::string_view trainingText);
+
+// Stores a day's bytes (DayFileBytes) unless the file on disk is no longer the one expected
+// (StoreFile), creating the user's folder when it is missing.
+StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
+                         const FileIdentity& expected);
 
 // The nineteen values (39 characters at most each), the weighing and the whole note; an
 // empty note comes back as the placeholder.

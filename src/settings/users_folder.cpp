@@ -34,7 +34,8 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
   return text;
 }
 
-// The names of the regular files in the users folder that end in extension, sorted by bytes.
+// The names of the regular files in the users folder that end in extension, sorted by bytes;
+// the copies sync tools leave when two versions meet are no users.
 std::vector<std::string> FileNamesEndingIn(const fs::path& dataFolder, std::string_view extension) {
   std::vector<std::string> names;
   std::error_code error;
@@ -43,7 +44,7 @@ std::vector<std::string> FileNamesEndingIn(const fs::path& dataFolder, std::stri
     std::error_code typeError;
     if (!it->is_regular_file(typeError)) continue;
     std::string name = it->path().filename().string();
-    if (name.ends_with(extension)) names.push_back(std::move(name));
+    if (name.ends_with(extension) && !IsSyncConflictCopy(name)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -64,6 +65,11 @@ int RenameNoReplace(const fs::path& from, const fs::path& to) {
 bool HasOwnFolder(std::string_view user) { return !user.empty() && user != "." && user != ".."; }
 
 }  // namespace
+
+bool IsSyncConflictCopy(std::string_view fileName) {
+  return fileName.find(".sync-conflict-") != std::string_view::npos ||
+         fileName.find("conflicted copy") != std::string_view::npos;
+}
 
 std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
   std::vector<std::string> names = FileNamesEndingIn(dataFolder, kPropertiesExtension);

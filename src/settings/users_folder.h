@@ -12,7 +12,13 @@
 // The users folder: a user exists exactly when users/N.properties exists.
 namespace vesmira {
 
-// The user names of the regular files whose names end in ".properties", every
+// Whether fileName is a copy a sync tool made when two versions of a file met: Syncthing's
+// "x.sync-conflict-<date>-<id>.properties", Nextcloud's and Dropbox's "x (... conflicted copy
+// ...).properties".
+bool IsSyncConflictCopy(std::string_view fileName);
+
+// The user names of the regular files whose names end in ".properties" (sync tools' conflict
+// copies left out), every
 // ".properties" removed, in ascending byte order of the file names. A missing folder
 // holds no users.
 std::vector<std::string> ScanUserNames(const std::filesystem::path& dataFolder);

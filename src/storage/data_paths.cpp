@@ -45,6 +45,13 @@ fs::path DayFilePath(const fs::path& dataFolder, std::string_view user, std::str
   return fs::path(std::move(text));
 }
 
+fs::path ConflictCopyPath(const fs::path& file, std::string_view stamp) {
+  std::string name = file.filename().string();
+  name += ".conflict-";
+  name += stamp;
+  return file.parent_path() / name;
+}
+
 DayFilePaths::DayFilePaths(const fs::path& dataFolder, std::string_view user)
     : m_path(DayFilePath(dataFolder, user, "")) {
   AppendDayFileName(m_fileName, user, "");

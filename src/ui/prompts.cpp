@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vesmira {
 
@@ -33,6 +34,22 @@ Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Ico
   const int result = box.exec();
   if (buttons == Buttons::kOk) return Answer::kOk;
   return result == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
+int QtPrompts::AskChoice(QWidget* parent, const QString& text, Icon icon,
+                         const QStringList& buttons) {
+  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text, QMessageBox::NoButton, parent);
+  QList<QAbstractButton*> added;
+  for (const QString& label : buttons) {
+    added.append(
+        box.addButton(label, added.isEmpty() ? QMessageBox::AcceptRole : QMessageBox::RejectRole));
+  }
+  if (added.isEmpty()) return 0;
+  box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+  box.setEscapeButton(added.first());
+  box.exec();
+  const qsizetype chosen = added.indexOf(box.clickedButton());
+  return chosen < 0 ? 0 : static_cast<int>(chosen);
 }
 
 Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveRequest& request) {

@@ -33,6 +33,10 @@ class Prompts {
                              Buttons buttons = Buttons::kOk) = 0;
   // A save dialog that asks before it replaces an existing file.
   virtual SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) = 0;
+  // A question answered by one of the named buttons; returns its index. The first button is
+  // the default, and Escape or closing the box answers it too.
+  virtual int AskChoice(QWidget* parent, const QString& text, Icon icon,
+                        const QStringList& buttons) = 0;
 };
 
 // The real boxes: QMessageBox and QFileDialog.
@@ -40,6 +44,8 @@ class QtPrompts final : public Prompts {
  public:
   Answer ShowMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
   SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) override;
+  int AskChoice(QWidget* parent, const QString& text, Icon icon,
+                const QStringList& buttons) override;
 };
 
 inline QString ApplicationCaption() { return QStringLiteral("Vesmira"); }

@@ -17,6 +17,8 @@ std::string ToStoredBytes(const QString& text);
 
 // Each value of a file is one line: a box whose text is stored as one takes no line break,
 // not even a pasted one, which would add lines of its own.
+// Whatever reaches it, by typing, pasting or loading, is kept with its line breaks taken out.
 void KeepOnOneLine(QLineEdit* edit);
+QString WithoutLineBreaks(QString text);
 
 }  // namespace vesmira

@@ -138,6 +138,7 @@ void ShellCommandsTest::splashAtStartUpClosedByFirstKeyThatTypesNothing() {
   // The start-up of the program itself: the command line of this test has no switch.
   auto* app = qobject_cast<CVesmiraApp*>(qApp);
   QVERIFY(app != nullptr);
+  m_form->folder.AddUser("Anna");
   QVERIFY(app->InitInstance(m_form->folder.Path()));
   CMainFrame* frame = app->MainFrame();
   QVERIFY(frame != nullptr);

@@ -32,6 +32,11 @@ TEST_F(UsersFolderTest, ListsPropertiesFilesReversedForTheForm) {
   Touch("Anna.properties");
   Touch("notes.txt");
   Touch("Dag.properties.tmp");
+  // Copies left when two versions of a file met: the sync tools' and the program's own.
+  Touch("Bo.sync-conflict-20261206-101530-ABCDEFG.properties");
+  Touch("Bo (conflicted copy 2026-12-06 101530).properties");
+  Touch("Cia (Dag's conflicted copy 2026-12-06).properties");
+  Touch("Anna.properties.conflict-20261206-101530");
   fs::create_directory(UsersFolder(data()) / "Anna");
   fs::create_directory(UsersFolder(data()) / "Folder.properties");
   EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"Anna", "Bo", "Cia"}));

@@ -5,24 +5,32 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QDateTime>
+#include <QFile>
+#include <QFileSystemWatcher>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
+#include <sstream>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "diary/ui/day_saver.h"
 #include "diary/weighing.h"
 #include "periods/theoretical_result.h"
 #include "periods/weight_trend.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
+#include "storage/atomic_file.h"
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
@@ -57,6 +65,22 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
       m_prompts(prompts),
       m_today(today ? std::move(today) : TodayFunction(LocalToday)) {
   setObjectName(QStringLiteral("vesmiraView"));
+  m_saver = new DaySaver(
+      [this](const DaySaver::Job& job, const StoreResult& result) {
+        OnBackgroundSaveDone(job.path.native(), job.generation, result);
+      },
+      this);
+  m_idleSaveTimer = new QTimer(this);
+  m_idleSaveTimer->setSingleShot(true);
+  m_idleSaveTimer->setInterval(kIdleSaveMs);
+  m_longestSaveTimer = new QTimer(this);
+  m_longestSaveTimer->setSingleShot(true);
+  m_longestSaveTimer->setInterval(kLongestUnsavedMs);
+  // A sync tool replaces a file in several steps: they are looked at once they have settled.
+  m_diskCheckTimer = new QTimer(this);
+  m_diskCheckTimer->setSingleShot(true);
+  m_diskCheckTimer->setInterval(150);
+  m_watcher = new QFileSystemWatcher(this);
   m_form = BuildDiaryForm(*this);
   ConnectEvents();
   StartForm();
@@ -64,8 +88,18 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
 
 CVesmiraView::~CVesmiraView() {
   // A window closed through its frame has saved already; any other end still keeps the day.
-  // Nothing can be shown any more, so a failure here goes unreported.
-  if (m_dayLoaded && !m_finalSaveDone) static_cast<void>(WriteShownDay());
+  // Nothing can be shown any more, so a failure here goes unreported, and a version changed
+  // on disk is not written over: what was typed goes beside it.
+  m_closing = true;
+  m_saver->Finish();
+  if (!m_dayLoaded || m_finalSaveDone) return;
+  const std::string bytes = ShownDayBytes();
+  const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
+  if (result.changedOnDisk && HasUnsavedChanges()) {
+    const std::string stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+    static_cast<void>(AtomicWriteFile(ConflictCopyPath(ShownDayPath(), stamp), bytes));
+  }
 }
 
 void CVesmiraView::ConnectEvents() {
@@ -74,8 +108,20 @@ void CVesmiraView::ConnectEvents() {
   inputs.push_back(m_form.otherKcalEdit);
   for (QLineEdit* input : inputs) {
     KeepOnOneLine(input);
-    connect(input, &QLineEdit::textChanged, this, [this] { UpdateBalance(); });
+    connect(input, &QLineEdit::textChanged, this, [this] {
+      UpdateBalance();
+      OnDayEdited();
+    });
   }
+  connect(m_form.noteEdit, &QPlainTextEdit::textChanged, this, [this] { OnDayEdited(); });
+  connect(m_form.weightEdit, &QLineEdit::textChanged, this, [this] { OnDayEdited(); });
+  connect(m_idleSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
+  connect(m_longestSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
+  connect(m_watcher, &QFileSystemWatcher::fileChanged, m_diskCheckTimer,
+          qOverload<>(&QTimer::start));
+  connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_diskCheckTimer,
+          qOverload<>(&QTimer::start));
+  connect(m_diskCheckTimer, &QTimer::timeout, this, [this] { CheckFilesOnDisk(); });
   connect(m_form.dateEdit, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
   connect(m_form.userCombo, &QComboBox::activated, this,
           [this](int index) { OnUserActivated(index); });
@@ -159,7 +205,7 @@ std::optional<double> CVesmiraView::ShownWeighing() const {
 
 bool CVesmiraView::SaveDay() {
   if (!m_dayLoaded) return true;
-  if (const std::optional<FileError> error = WriteShownDay()) {
+  if (const std::optional<FileError> error = StoreShownDay()) {
     ReportFileError(*error);
     return false;
   }
@@ -167,30 +213,36 @@ bool CVesmiraView::SaveDay() {
 }
 
 void CVesmiraView::LoadDay() {
+  // The day being left is done with: what its save in the background says is taken first.
+  m_saver->Finish();
+  StopSaveTimers();
   m_currentDate = ShownDate();
-  const std::optional<DayEntries> entries =
-      ReadDayFile(DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate)));
   m_dayLoaded = true;
   m_finalSaveDone = false;
-  ShowDayEntries(entries ? *entries : DayEntries::ForMissingDay());
+  m_saveFailureReported = false;
+  ShowDayAsStored(ReadShownDayFromDisk());
+  WatchFiles();
 }
 
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
+  const bool wasShowing = std::exchange(m_showingDay, true);
   // The weight first, in the unit of the settings the day is shown with.
   m_weightShownInKilograms = m_settings.UsesKilograms();
   m_form.weightUnitLabel->setText(FromStoredBytes(WeightUnitName(m_weightShownInKilograms)));
   ShowWeighing(entries.vikt);
+  // Every value is one line, whatever the file held: a lone line end shows as empty.
   for (std::size_t i = 0; i < kMealCount; ++i) {
-    m_form.mealEdits[i]->setText(FromStoredBytes(entries.meals[i]));
+    m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
   }
   for (std::size_t i = 0; i < kActivityCount; ++i) {
-    m_form.minutesEdits[i]->setText(FromStoredBytes(entries.minutes[i]));
+    m_form.minutesEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.minutes[i])));
   }
-  m_form.otherKcalEdit->setText(FromStoredBytes(entries.ovrigForbrukning));
+  m_form.otherKcalEdit->setText(WithoutLineBreaks(FromStoredBytes(entries.ovrigForbrukning)));
   m_form.noteEdit->setPlainText(FromStoredBytes(entries.diaryNote));
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();
+  m_showingDay = wasShowing;
 }
 
 void CVesmiraView::LoadUserList() {
@@ -208,6 +260,7 @@ void CVesmiraView::LoadUserList() {
     m_form.userCombo->addItem(FromStoredBytes(name),
                               QByteArray(name.data(), static_cast<qsizetype>(name.size())));
   }
+  SetDayEditable(m_form.userCombo->count() > 0);
   if (m_form.userCombo->count() == 0) return;
   if (!saved) {
     ShowCurrentUserInList();
@@ -226,8 +279,9 @@ void CVesmiraView::TakeListedUser() {
 }
 
 void CVesmiraView::LoadProperties() {
-  const std::optional<UserSettings> settings =
-      ReadProperties(PropertiesFilePath(m_dataFolder, m_currentUser));
+  const std::filesystem::path file = PropertiesFilePath(m_dataFolder, m_currentUser);
+  m_propertiesIdentity = ReadFileIdentity(file);
+  const std::optional<UserSettings> settings = ReadProperties(file);
   if (!settings) {
     m_prompts.ShowMessage(this, QStringLiteral("Could not open properties file."),
                           Prompts::Icon::kNone);
@@ -238,7 +292,7 @@ void CVesmiraView::LoadProperties() {
 
 bool CVesmiraView::FinalSave() {
   if (m_finalSaveDone || !m_dayLoaded) return true;
-  if (const std::optional<FileError> error = WriteShownDay()) {
+  if (const std::optional<FileError> error = StoreShownDay()) {
     const QString text = FromStoredBytes(FileErrorMessage(*error)) +
                          QStringLiteral("\n\nClose anyway? The day shown will not be saved.");
     if (m_prompts.ShowMessage(this, text, Prompts::Icon::kStop, Prompts::Buttons::kYesNo) !=
@@ -325,10 +379,218 @@ void CVesmiraView::ClearTheoreticalResult() {
   }
 }
 
-std::optional<FileError> CVesmiraView::WriteShownDay() const {
-  return WriteDayFile(DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate)),
-                      CurrentEntries(), ToStoredBytes(EnergyInText()),
+std::filesystem::path CVesmiraView::ShownDayPath() const {
+  return DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate));
+}
+
+std::string CVesmiraView::ShownDayBytes() const {
+  return DayFileBytes(CurrentEntries(), ToStoredBytes(EnergyInText()),
                       ToStoredBytes(TrainingText()));
+}
+
+void CVesmiraView::OnDayEdited() {
+  if (m_showingDay || !m_dayLoaded) return;
+  ++m_changeCount;
+  m_idleSaveTimer->start();
+  if (!m_longestSaveTimer->isActive()) m_longestSaveTimer->start();
+}
+
+void CVesmiraView::StopSaveTimers() {
+  m_idleSaveTimer->stop();
+  m_longestSaveTimer->stop();
+  m_saveAgain = false;
+}
+
+bool CVesmiraView::IsSavingInBackground() const { return m_saver->IsBusy(); }
+
+void CVesmiraView::SetBeforeBackgroundWrite(std::function<void()> hook) {
+  m_saver->SetBeforeWrite(std::move(hook));
+}
+
+void CVesmiraView::SaveTypingNow() {
+  if (!m_dayLoaded || m_resolving || m_closing || !HasUnsavedChanges()) return;
+  if (m_saver->IsBusy()) {
+    // One save at a time, each knowing the version it replaces: the next follows this one.
+    m_saveAgain = true;
+    return;
+  }
+  m_idleSaveTimer->stop();
+  m_longestSaveTimer->stop();
+  m_saver->Start({ShownDayPath(), ShownDayBytes(), m_dayIdentity, m_changeCount});
+}
+
+void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t changeCount,
+                                        const StoreResult& result) {
+  // Every save of a day ends before the form leaves it, so this is the day shown.
+  if (path != ShownDayPath().native()) return;
+  const bool again = std::exchange(m_saveAgain, false);
+  std::optional<FileError> error = result.write.error;
+  bool resolved = false;
+  if (result.changedOnDisk) {
+    if (!m_closing) error = ResolveChangeOnDisk();
+    resolved = !m_closing && !error;
+  } else if (!error) {
+    m_dayIdentity = result.write.identity;
+    m_storedChangeCount = changeCount;
+    m_saveFailureReported = false;
+  }
+  // Told once, not at every key: the next change tries again, and closing asks.
+  if (error && !m_saveFailureReported && !m_closing) {
+    m_saveFailureReported = true;
+    ReportFileError(*error);
+  }
+  emit backgroundSaveFinished();
+  if (m_closing) return;
+  if ((again || resolved) && HasUnsavedChanges()) SaveTypingNow();
+  // A change on disk reported while the save ran is looked at now.
+  CheckFilesOnDisk();
+}
+
+std::optional<FileError> CVesmiraView::StoreShownDay() {
+  m_saver->Finish();
+  StopSaveTimers();
+  // A change on disk is resolved, then the day stored over the version now known; a second
+  // change meanwhile is resolved once more.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const std::uint64_t changeCount = m_changeCount;
+    const StoreResult result = StoreDayFile(ShownDayPath(), ShownDayBytes(), m_dayIdentity);
+    if (result.changedOnDisk) {
+      if (std::optional<FileError> error = ResolveChangeOnDisk()) return error;
+      continue;
+    }
+    if (result.write.error) return result.write.error;
+    m_dayIdentity = result.write.identity;
+    m_storedChangeCount = changeCount;
+    m_saveFailureReported = false;
+    return std::nullopt;
+  }
+  return FileError{FileErrorCause::kSharingViolation, ShownDayPath()};
+}
+
+CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
+  DiskDay day;
+  const FileSnapshot snapshot = ReadFileSnapshot(ShownDayPath());
+  day.identity = snapshot.identity;
+  day.bytes = snapshot.bytes;
+  if (snapshot.bytes) {
+    std::istringstream in(*snapshot.bytes);
+    day.entries = ReadDayFile(in);
+  }
+  return day;
+}
+
+void CVesmiraView::ShowDayAsStored(const DiskDay& day) {
+  ShowDayEntries(day.entries ? *day.entries : DayEntries::ForMissingDay());
+  m_dayIdentity = day.identity;
+  m_storedChangeCount = m_changeCount;
+}
+
+std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
+  if (m_resolving || !m_dayLoaded) return std::nullopt;
+  const DiskDay disk = ReadShownDayFromDisk();
+  if (disk.identity == m_dayIdentity) return std::nullopt;
+  // What cannot be read can be neither shown nor kept, so it is not written over either.
+  if (disk.identity.exists && !disk.bytes) {
+    return FileError{FileErrorCause::kAccessDenied, ShownDayPath()};
+  }
+  if (!HasUnsavedChanges()) {
+    // Nothing typed is waiting: the form shows the day as it now is.
+    ShowDayAsStored(disk);
+    WatchFiles();
+    return std::nullopt;
+  }
+  m_resolving = true;
+  const QString copyStamp =
+      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const std::filesystem::path copy = ConflictCopyPath(ShownDayPath(), copyStamp.toStdString());
+  const QString day =
+      QLocale(QLocale::English, QLocale::UnitedStates)
+          .toString(QDate(m_currentDate.year, m_currentDate.month, m_currentDate.day),
+                    QStringLiteral("d MMMM yyyy"));
+  const QString text =
+      QStringLiteral(
+          "The diary of %1 for %2 was changed by another program while you were "
+          "typing.\n\nKeep what you typed, or use the version on disk? The other "
+          "version is kept beside the day as %3.")
+          .arg(FromStoredBytes(m_currentUser), day, QFile::decodeName(copy.filename().c_str()));
+  const int choice = m_prompts.AskChoice(
+      this, text, Prompts::Icon::kWarning,
+      {QStringLiteral("Keep My Typing"), QStringLiteral("Use Version on Disk")});
+  std::optional<FileError> error;
+  if (choice == 0) {
+    // The version on disk goes beside the day; the next store writes the typing over it.
+    if (disk.bytes) error = AtomicWriteFile(copy, *disk.bytes);
+    if (!error) m_dayIdentity = disk.identity;
+  } else {
+    // What was typed stays on the form until it is kept beside the day.
+    error = AtomicWriteFile(copy, ShownDayBytes());
+    if (!error) ShowDayAsStored(disk);
+  }
+  m_resolving = false;
+  WatchFiles();
+  return error;
+}
+
+void CVesmiraView::CheckFilesOnDisk() {
+  if (m_resolving || m_closing) return;
+  // The save that runs changes the file itself: it is looked at when the save has ended.
+  if (m_saver->IsBusy()) return;
+  if (m_dayLoaded && ReadFileIdentity(ShownDayPath()) != m_dayIdentity) {
+    if (const std::optional<FileError> error = ResolveChangeOnDisk();
+        error && !m_saveFailureReported) {
+      m_saveFailureReported = true;
+      ReportFileError(*error);
+    }
+  }
+  ReloadChangedProperties();
+  WatchFiles();
+}
+
+void CVesmiraView::ReloadChangedProperties() {
+  if (m_form.userCombo->count() == 0 || m_currentUser != ListedUserName()) return;
+  const std::filesystem::path file = PropertiesFilePath(m_dataFolder, m_currentUser);
+  const FileIdentity identity = ReadFileIdentity(file);
+  if (identity == m_propertiesIdentity) return;
+  m_propertiesIdentity = identity;
+  // The settings have no typing of their own on the form: the new ones are taken as they are.
+  if (const std::optional<UserSettings> settings = ReadProperties(file)) {
+    m_settings = *settings;
+    UpdateBalance();
+  }
+}
+
+void CVesmiraView::WatchFiles() {
+  // A file replaced by a rename is no longer watched under its name: the watch is made anew.
+  if (const QStringList watched = m_watcher->files() + m_watcher->directories();
+      !watched.isEmpty()) {
+    m_watcher->removePaths(watched);
+  }
+  QStringList paths;
+  const auto add = [&paths](const std::filesystem::path& path) {
+    if (std::filesystem::exists(path)) paths.append(QFile::decodeName(path.c_str()));
+  };
+  add(UsersFolder(m_dataFolder));
+  if (!m_currentUser.empty()) add(PropertiesFilePath(m_dataFolder, m_currentUser));
+  if (m_dayLoaded) {
+    add(ShownDayPath());
+    add(ShownDayPath().parent_path());
+  }
+  paths.removeDuplicates();
+  if (!paths.isEmpty()) m_watcher->addPaths(paths);
+}
+
+void CVesmiraView::SetDayEditable(bool editable) {
+  std::vector<QWidget*> fields(m_form.mealEdits.begin(), m_form.mealEdits.end());
+  fields.insert(fields.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
+  fields.push_back(m_form.otherKcalEdit);
+  fields.push_back(m_form.weightEdit);
+  fields.push_back(m_form.noteEdit);
+  for (QWidget* field : fields) field->setEnabled(editable);
+  m_form.noteEdit->setPlaceholderText(
+      editable ? QString()
+               : QStringLiteral("Welcome to Vesmira. Your diary has no user yet: choose "
+                                "Tools > Users, type your name and press Add. Then the day "
+                                "is yours to fill in."));
 }
 
 std::string CVesmiraView::ListedUserName() const {

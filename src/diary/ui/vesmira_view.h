@@ -14,16 +14,26 @@
 #include "graphs/graph_series.h"
 #include "storage/calendar_date.h"
 #include "storage/file_error.h"
+#include "storage/stored_file.h"
+
+class QFileSystemWatcher;
+class QTimer;
 
 namespace vesmira {
 
+class DaySaver;
 class Prompts;
 struct ResultColumn;
 struct TheoreticalResult;
 
 // The diary form: the window a person keeps the diary in. It owns the current user's name
 // and settings, the date of the day shown and the graph series; it loads a day from its file
-// and saves it back whenever the person leaves that day or closes the program.
+// and saves it back whenever the person leaves that day or closes the program, and while
+// the person types: about a second after typing pauses, and every few seconds while it goes
+// on, on a thread of its own. It never writes over a version of the day it did not load or
+// store itself: a change made on disk behind its back is shown, or, with typing not stored
+// yet, the person chooses which version to keep and the other is kept beside the day.
+// With no user the day's fields take no typing, and the note says how to add a user.
 //
 // The commands of its Calculate, graph, Properties and Homepage buttons are served by the
 // window that holds the form: each button emits a signal of the form and stays disabled until
@@ -58,6 +68,21 @@ class CVesmiraView : public QWidget {
   // The save of a closing window. When the day cannot be stored the person is asked whether
   // to close anyway; returns whether the window may close.
   bool FinalSave();
+
+  // How soon typing is stored: after it pauses, and at the latest while it goes on.
+  static constexpr int kIdleSaveMs = 1000;
+  static constexpr int kLongestUnsavedMs = 4000;
+  // Whether the form holds typing that is not stored yet.
+  bool HasUnsavedChanges() const { return m_changeCount != m_storedChangeCount; }
+  // Whether a save made while typing runs, or its result is not taken in yet.
+  bool IsSavingInBackground() const;
+  // Runs on the saving thread before each save made while typing: a seam for a slow disk.
+  void SetBeforeBackgroundWrite(std::function<void()> hook);
+  // Stores what was typed now, as the pause after typing would (tests and benchmarks).
+  void SaveTypingNow();
+  // Looks at the files of the day shown and of the current user now, as a change on disk
+  // reported by the file system does.
+  void CheckFilesOnDisk();
 
   // Fills the twelve "Theoretical Result" fields and the four weight colours, and the six
   // measured fields of the week, the month and the year.
@@ -98,6 +123,8 @@ class CVesmiraView : public QWidget {
   void weightGraphRequested();
   void propertiesRequested();
   void homepageRequested();
+  // A save made while typing has ended, stored or not.
+  void backgroundSaveFinished();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -129,7 +156,33 @@ class CVesmiraView : public QWidget {
   // The weighing the weight field holds, in kilograms.
   std::optional<double> ShownWeighing() const;
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
-  [[nodiscard]] std::optional<FileError> WriteShownDay() const;
+  std::filesystem::path ShownDayPath() const;
+  std::string ShownDayBytes() const;
+
+  // Saving while typing, and what comes back from it.
+  void OnDayEdited();
+  void OnBackgroundSaveDone(const std::string& path, std::uint64_t changeCount,
+                            const StoreResult& result);
+  void StopSaveTimers();
+  // Stores the day shown now, after the save in the background; a change on disk is
+  // resolved first. Returns the cause when the day is not stored.
+  [[nodiscard]] std::optional<FileError> StoreShownDay();
+  // The day shown was changed on disk: shown, or with unsaved typing, the person chooses.
+  // Returns the cause when the version on disk cannot be read or the other version cannot
+  // be kept; the form then keeps what it holds, and the day is not stored over it.
+  [[nodiscard]] std::optional<FileError> ResolveChangeOnDisk();
+  // The day's file as it now stands; no entries when there is none.
+  struct DiskDay {
+    FileIdentity identity;
+    std::optional<std::string> bytes;
+    std::optional<DayEntries> entries;
+  };
+  DiskDay ReadShownDayFromDisk() const;
+  void ShowDayAsStored(const DiskDay& day);
+  void ReloadChangedProperties();
+  void WatchFiles();
+  // No user: the day takes no typing, and the note says how to add one.
+  void SetDayEditable(bool editable);
   void ReportFileError(const FileError& error);
 
   std::filesystem::path m_dataFolder;
@@ -146,6 +199,21 @@ class CVesmiraView : public QWidget {
   bool m_weightShownInKilograms = true;
   QString m_weightText;
   std::optional<double> m_weightKilograms;
+
+  DaySaver* m_saver = nullptr;
+  QTimer* m_idleSaveTimer = nullptr;
+  QTimer* m_longestSaveTimer = nullptr;
+  QTimer* m_diskCheckTimer = nullptr;
+  QFileSystemWatcher* m_watcher = nullptr;
+  FileIdentity m_dayIdentity;         // the day file as loaded or last stored
+  FileIdentity m_propertiesIdentity;  // the current user's file as last read
+  std::uint64_t m_changeCount = 0;    // changes of the day shown by the person
+  std::uint64_t m_storedChangeCount = 0;
+  bool m_showingDay = false;  // fields set by loading are no change of the person's
+  bool m_saveAgain = false;   // a save came due while one ran
+  bool m_saveFailureReported = false;
+  bool m_resolving = false;  // the person is being asked which version to keep
+  bool m_closing = false;    // nothing is asked any more
 
   DiaryFormWidgets m_form;
 };

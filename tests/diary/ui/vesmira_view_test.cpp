@@ -94,12 +94,8 @@ void VesmiraViewTest::firstStartWithoutUsersFolder() {
   QCOMPARE(Field("breakfastEdit")->text(), QString());
   QCOMPARE(Field("cyclingMinutesEdit")->text(), QString());
   QCOMPARE(m_form->View().Settings(), UserSettings{});
-
-  Type("cyclingMinutesEdit", QStringLiteral("30"));
-  QCOMPARE(Field("cyclingKcalEdit")->text(), QStringLiteral("316"));
-  QCOMPARE(Field("normalConsumptionEdit")->text(), QStringLiteral("18000"));
-  QCOMPARE(Field("targetEdit")->text(), QStringLiteral("15000"));
-  QCOMPARE(Field("kcalLeftEdit")->text(), QStringLiteral("15316"));
+  // Typing waits for a user, as it could not be kept.
+  QVERIFY(!Field("cyclingMinutesEdit")->isEnabled());
   QVERIFY(m_form->prompts.messages.isEmpty());
 
   // With no user there is no day to keep: closing leaves the users folder empty.
@@ -461,7 +457,7 @@ void VesmiraViewTest::pastedLineBreaksStayOutOfTheDayFile() {
     QGuiApplication::clipboard()->setText(QStringLiteral("500\nlunch\r\n900"));
     Field(field)->selectAll();
     Field(field)->paste();
-    QCOMPARE(Field(field)->text(), QStringLiteral("0"));
+    QCOMPARE(Field(field)->text(), QStringLiteral("500lunch900"));
   }
   QGuiApplication::clipboard()->setText(QStringLiteral("500 kcal"));
   Field("breakfastEdit")->selectAll();
@@ -563,6 +559,7 @@ void VesmiraViewTest::everyFieldHasItsAccessibleName() {
 }
 
 void VesmiraViewTest::tabOrderRunsRowsThenGroups() {
+  m_form->folder.AddUser("Anna");
   m_form->Start();
   QStringList order;
   QWidget* widget = Field("breakfastEdit");

@@ -35,6 +35,7 @@ class WeightFieldTest : public QObject {
   void weighingIsStoredInKilogramsAndShownAgain_data();
   void weighingIsStoredInKilogramsAndShownAgain();
   void aChangedUnitShowsTheSameWeightInTheNewUnit();
+  void aTypedWeightIsSavedWithTheDaysTyping();
   void calculateShowsTheMeasuredChangeAndTheRealConsumption();
   void withoutTwoWeighingsThereIsNotEnoughData();
   void weightGraphShowsTheWeighingsAndTheirTrend();
@@ -99,6 +100,17 @@ void WeightFieldTest::aChangedUnitShowsTheSameWeightInTheNewUnit() {
   QCOMPARE(m_form->Find<QLabel>("trendCaptionLabel")->text(),
            QStringLiteral("Measured change (lbs)"));
   QVERIFY(m_form->View().SaveDay());
+  QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\n72.5\r\n")));
+}
+
+void WeightFieldTest::aTypedWeightIsSavedWithTheDaysTyping() {
+  m_form->folder.AddUser("Anna", 2000, 1800, true);
+  m_form->Start();
+  QVERIFY(!m_form->View().HasUnsavedChanges());
+  m_form->Type("weightEdit", QStringLiteral("72.5"));
+  QVERIFY(m_form->View().HasUnsavedChanges());
+  m_form->View().SaveTypingNow();
+  QTRY_VERIFY(!m_form->View().HasUnsavedChanges() && !m_form->View().IsSavingInBackground());
   QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\n72.5\r\n")));
 }
 

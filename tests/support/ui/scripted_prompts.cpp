@@ -15,4 +15,9 @@ Prompts::SaveAnswer ScriptedPrompts::AskSaveFileName(QWidget*, const SaveRequest
   return {};
 }
 
+int ScriptedPrompts::AskChoice(QWidget*, const QString& text, Icon, const QStringList& buttons) {
+  choices.append({text, buttons});
+  return nextChoices.isEmpty() ? 0 : nextChoices.takeFirst();
+}
+
 }  // namespace vesmira::testing

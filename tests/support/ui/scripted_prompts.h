@@ -22,9 +22,17 @@ class ScriptedPrompts final : public Prompts {
   QList<SaveRequest> saveRequests;
   QList<Answer> nextAnswers;          // taken front first; kOk / kNo when empty
   QList<SaveAnswer> nextSaveAnswers;  // taken front first; cancelled when empty
+  struct Choice {
+    QString text;
+    QStringList buttons;
+  };
+  QList<Choice> choices;
+  QList<int> nextChoices;  // taken front first; the first button when empty
 
   Answer ShowMessage(QWidget* parent, const QString& text, Icon icon, Buttons buttons) override;
   SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) override;
+  int AskChoice(QWidget* parent, const QString& text, Icon icon,
+                const QStringList& buttons) override;
 };
 
 class RecordingUrlOpener final : public UrlOpener {

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <filesystem>
+
+class QLocalServer;
+
+namespace vesmira {
+
+// One program per diary: a lock file in the data folder, and a local server keyed by the
+// data folder's canonical path through which a second start asks the first to come to the
+// front. A lock left by a program that died is taken over; a lock of a program on another
+// computer (a shared folder) is left alone.
+class CSingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  enum class Outcome {
+    kFirst,          // this program holds the diary
+    kRaisedOther,    // the program that holds it was asked to come to the front
+    kHeldElsewhere,  // a program on another computer holds it: HolderHost()
+    kNoAnswer,       // a program on this computer holds it but does not answer
+    kFailed,         // the lock file cannot be made: ErrorText()
+  };
+
+  explicit CSingleInstance(const std::filesystem::path& dataFolder, QObject* parent = nullptr);
+  ~CSingleInstance() override;
+
+  // Tries to take the diary; waits a few seconds for a program that is just starting.
+  Outcome Acquire();
+
+  QString LockFilePath() const { return m_lockPath; }
+  QString ServerName() const { return m_serverName; }
+  QString HolderHost() const { return m_holderHost; }
+  QString ErrorText() const { return m_errorText; }
+
+  // The name of the lock file in the data folder; no scan lists it.
+  static QString LockFileName() { return QStringLiteral(".vesmira.lock"); }
+
+ signals:
+  // A second start on the same diary asks for the window.
+  void activationRequested();
+
+ private:
+  bool AskHolderToRaise();
+  void Listen();
+  void OnNewConnection();
+
+  QString m_lockPath;
+  QString m_serverName;
+  QLockFile m_lock;
+  QLocalServer* m_server = nullptr;
+  QString m_holderHost;
+  QString m_errorText;
+};
+
+}  // namespace vesmira

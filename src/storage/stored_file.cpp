@@ -1,0 +1,91 @@
+#include "storage/stored_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <system_error>
+
+#include "storage/atomic_file.h"
+
+namespace vesmira {
+
+namespace fs = std::filesystem;
+
+FileIdentity ReadFileIdentity(const fs::path& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return {};
+  FileIdentity identity;
+  identity.exists = true;
+  identity.size = static_cast<std::uintmax_t>(status.st_size);
+  identity.modifiedNs =
+      std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec;
+  identity.device = status.st_dev;
+  identity.inode = status.st_ino;
+  return identity;
+}
+
+FileSnapshot ReadFileSnapshot(const fs::path& path) {
+  // The identity is taken on both sides of the read: a file replaced meanwhile is read again.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    FileSnapshot snapshot;
+    snapshot.identity = ReadFileIdentity(path);
+    if (!snapshot.identity.exists) return snapshot;
+    snapshot.bytes = ReadFileBytes(path);
+    if (ReadFileIdentity(path) == snapshot.identity) return snapshot;
+  }
+  FileSnapshot last;
+  last.identity = ReadFileIdentity(path);
+  last.bytes = ReadFileBytes(path);
+  return last;
+}
+
+WriteResult WriteFileIfChanged(const fs::path& path, std::string_view bytes) {
+  WriteResult result;
+  const FileSnapshot current = ReadFileSnapshot(path);
+  if (current.bytes && *current.bytes == bytes) {
+    result.identity = current.identity;
+    return result;
+  }
+  result.error = AtomicWriteFile(path, bytes);
+  result.written = !result.error;
+  result.identity = ReadFileIdentity(path);
+  return result;
+}
+
+StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileIdentity& expected) {
+  StoreResult result;
+  const FileIdentity found = ReadFileIdentity(path);
+  if (found != expected) {
+    result.changedOnDisk = true;
+    result.found = found;
+    result.write.identity = found;
+    return result;
+  }
+  result.write = WriteFileIfChanged(path, bytes);
+  return result;
+}
+
+int RemoveStaleTemporaries(const fs::path& folder) {
+  int removed = 0;
+  const auto sweep = [&removed](const fs::path& where, auto& self, int depth) -> void {
+    std::error_code error;
+    fs::directory_iterator it(where, error);
+    for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+      std::error_code typeError;
+      const std::string name = it->path().filename().string();
+      if (it->is_symlink(typeError)) continue;
+      if (it->is_directory(typeError)) {
+        if (depth == 0) self(it->path(), self, depth + 1);
+        continue;
+      }
+      if (name.size() > 5 && name.front() == '.' && name.ends_with(".tmp") &&
+          it->is_regular_file(typeError) && ::unlink(it->path().c_str()) == 0) {
+        ++removed;
+      }
+    }
+  };
+  sweep(folder, sweep, 0);
+  return removed;
+}
+
+}  // namespace vesmira

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "storage/file_error.h"
+
+// What the program knows of a file it read or wrote, so that a change made behind its back
+// (a sync tool, another computer, a hand edit) is seen before it is written over.
+namespace vesmira {
+
+// A file as it stands on disk: a save replaces the file, so a new inode, a new size or a new
+// modification time each mean another version.
+struct FileIdentity {
+  bool exists = false;
+  std::uintmax_t size = 0;
+  std::int64_t modifiedNs = 0;
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
+// The identity of the file at path; exists is false when there is none.
+FileIdentity ReadFileIdentity(const std::filesystem::path& path);
+
+// The bytes and identity of one file, read together.
+struct FileSnapshot {
+  std::optional<std::string> bytes;  // empty when there is no file or it cannot be read
+  FileIdentity identity;
+};
+FileSnapshot ReadFileSnapshot(const std::filesystem::path& path);
+
+// Writes bytes to path through the atomic save unless the file holds them already: an
+// unchanged day is not rewritten, so a sync tool sees no churn. A missing file is created.
+struct WriteResult {
+  std::optional<FileError> error;
+  bool written = false;
+  FileIdentity identity;  // of the file after the call
+};
+WriteResult WriteFileIfChanged(const std::filesystem::path& path, std::string_view bytes);
+
+// A save that never goes over another's change: when the file on disk is no longer the one
+// expected, nothing is written and changedOnDisk is set.
+struct StoreResult {
+  WriteResult write;
+  bool changedOnDisk = false;
+  FileIdentity found;  // the identity on disk, when changedOnDisk
+};
+StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
+                      const FileIdentity& expected);
+
+// Removes the temporary files of saves that were interrupted (a crash, a power cut) from
+// folder and from the folders directly below it; their names start with '.' and end in ".tmp"
+// (AtomicWriteFile). Only safe while no other program saves there. Returns how many went.
+int RemoveStaleTemporaries(const std::filesystem::path& folder);
+
+}  // namespace vesmira
