@@ -59,9 +59,15 @@ std::vector<std::string> PropertiesFiles(const fs::path& users) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(users)) {
     const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file() && name.ends_with(vesmira::kPropertiesExtension)) {
-      names.push_back(name);
+    if (!entry.is_regular_file() || !name.ends_with(vesmira::kPropertiesExtension)) continue;
+    if (vesmira::IsSyncConflictCopy(name)) continue;
+    // Listed only under a name Add would make.
+    std::string user = name;
+    for (std::size_t at = user.find(vesmira::kPropertiesExtension); at != std::string::npos;
+         at = user.find(vesmira::kPropertiesExtension, at)) {
+      user.erase(at, vesmira::kPropertiesExtension.size());
     }
+    if (vesmira::IsUsableUserName(user)) names.push_back(name);
   }
   return names;
 }
@@ -84,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (scan.renameError) {
     Check(scan.names.empty());
   } else {
-    // One name for every regular ".properties" file, legacy ones renamed first.
+    // One name for every regular ".properties" file of a usable name, legacy ones renamed
+    // first.
     Check(scan.names.size() == PropertiesFiles(users).size());
   }
   return 0;

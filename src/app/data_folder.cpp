@@ -3,6 +3,9 @@
 #include <string_view>
 #include <system_error>
 
+#include "storage/atomic_file.h"
+#include "storage/file_error.h"
+
 namespace vesmira {
 
 namespace {
@@ -93,8 +96,12 @@ std::string UsageText() {
 
 std::optional<std::string> CreateDataFolder(const std::filesystem::path& folder) {
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  // The folders above it as any program makes them; the diary's own is the person's alone.
+  if (folder.has_parent_path()) std::filesystem::create_directories(folder.parent_path(), error);
   if (error) return "cannot create the data folder " + folder.string() + ": " + error.message();
+  if (const std::optional<FileError> made = MakePrivateFolder(folder)) {
+    return "cannot create the data folder " + folder.string() + ": " + FileErrorMessage(*made);
+  }
   if (!std::filesystem::is_directory(folder, error)) {
     return "the data folder " + folder.string() + " is not a folder";
   }

@@ -23,10 +23,13 @@ QByteArray Sum(const QByteArray& bytes) {
   return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 
+std::filesystem::path ToPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
-  return !AtomicWriteFile(
-              std::filesystem::path(QFile::encodeName(path).toStdString()),
-              std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+  return !AtomicWriteFile(ToPath(path), std::string_view(bytes.constData(),
+                                                         static_cast<std::size_t>(bytes.size())))
               .has_value();
 }
 
@@ -37,10 +40,18 @@ struct WrittenPage {
   QVersionNumber version;
 };
 
+// A file of the data folder, read only when it is a regular file of a sound size: a FIFO in
+// its place must not hang the program.
+std::optional<QByteArray> ReadPageFile(const QString& path) {
+  const std::optional<std::string> bytes = ReadFileBytes(ToPath(path));
+  if (!bytes) return std::nullopt;
+  return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+}
+
 std::optional<WrittenPage> ReadRecord(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QList<QByteArray> fields = file.read(256).simplified().split(' ');
+  const std::optional<QByteArray> bytes = ReadPageFile(path);
+  if (!bytes) return std::nullopt;
+  const QList<QByteArray> fields = bytes->left(256).simplified().split(' ');
   if (fields.size() != 2 || fields[0].size() != 64) return std::nullopt;
   const QVersionNumber version = QVersionNumber::fromString(QString::fromLatin1(fields[1]));
   if (version.isNull()) return std::nullopt;
@@ -54,16 +65,14 @@ bool WriteRecord(const QString& path, const QByteArray& sum, const QString& vers
 }  // namespace
 
 void ShowHelp(const QString& dataFolder, UrlOpener& urlOpener, Prompts& prompts, QWidget* parent) {
-  // Opening it, rather than asking whether it exists, also turns away a page that cannot be
-  // read and a folder of that name.
-  QFile page(QDir(dataFolder).filePath(HelpFileName()));
-  if (!page.open(QIODevice::ReadOnly)) {
+  // Reading it, rather than asking whether it exists, also turns away a page that cannot be
+  // read, a folder of that name and a FIFO, which no browser could show either.
+  const QString path = QFileInfo(QDir(dataFolder).filePath(HelpFileName())).absoluteFilePath();
+  if (!ReadPageFile(path)) {
     prompts.ShowMessage(parent, HelpNotFoundMessage(), Prompts::Icon::kWarning,
                         Prompts::Buttons::kOk);
     return;
   }
-  const QString path = QFileInfo(page).absoluteFilePath();
-  page.close();
   urlOpener.Open(QUrl::fromLocalFile(path));
 }
 
@@ -83,10 +92,9 @@ PageOutcome KeepShippedPage(const QString& dataFolder, const ShippedPage& page,
   const QFileInfo info(pagePath);
   if (info.isSymLink() || (info.exists() && !info.isFile())) return PageOutcome::kKept;
   if (!info.exists()) return write();
-  QFile file(pagePath);
-  if (!file.open(QIODevice::ReadOnly)) return PageOutcome::kKept;
-  const QByteArray sum = Sum(file.readAll());
-  file.close();
+  const std::optional<QByteArray> present = ReadPageFile(pagePath);
+  if (!present) return PageOutcome::kKept;
+  const QByteArray sum = Sum(*present);
   const std::optional<WrittenPage> record = ReadRecord(recordPath);
   if (sum == shippedSum) {
     // The page of this version, perhaps put there before records were kept.

@@ -10,6 +10,7 @@
 #include "storage/atomic_file.h"
 #include "storage/key_value.h"
 #include "storage/number_text.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
@@ -23,6 +24,22 @@ constexpr std::string_view kTrainingKey = "dagBortTrandade";
 
 std::string ReadValue(std::istream& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
+}
+
+// A value as the form shows it. The reader cuts a long value at a fixed number of bytes,
+// which may fall inside a letter: its first bytes alone would show as another character.
+std::string ReadFieldValue(std::istream& in, std::string_view key, bool& anyKey) {
+  KeyValue read = ReadKeyValue(in, key, kValueCapacity);
+  anyKey = anyKey || read.found;
+  if (read.found && read.value.size() == kValueCapacity - 1 && in.rdbuf() != nullptr) {
+    using Traits = std::istream::traits_type;
+    const auto next = in.rdbuf()->sgetc();
+    if (!Traits::eq_int_type(next, Traits::eof())) {
+      read.value.resize(LengthWithoutCutLetter(
+          read.value, static_cast<unsigned char>(Traits::to_char_type(next))));
+    }
+  }
+  return std::move(read.value);
 }
 
 std::string RestOf(std::istream& in) {
@@ -58,6 +75,39 @@ WeightEntry FindWeightEntry(std::string_view rest) {
     return {ParseStoredWeight(line.substr(0, kValueCapacity - 1)), std::min(start, rest.size())};
   }
   return {};
+}
+
+DayEntries ReadEntries(std::istream& in, bool& anyKey) {
+  DayEntries entries;
+  for (std::size_t i = 0; i < kMealCount; ++i) {
+    entries.meals[i] = ReadFieldValue(in, kMeals[i].dayFileKey, anyKey);
+  }
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    entries.minutes[i] = ReadFieldValue(in, kActivities[i].minutesKey, anyKey);
+  }
+  entries.ovrigForbrukning = ReadFieldValue(in, kOtherConsumptionKey, anyKey);
+  // The note is read from where the weighing's entry ends, or from here when there is none.
+  const std::string rest = RestOf(in);
+  const WeightEntry weight = FindWeightEntry(rest);
+  entries.vikt = weight.kilograms;
+  anyKey = anyKey || weight.after != 0;
+  TextBuffer noteBuffer(rest.substr(weight.after));
+  std::istream noteIn(&noteBuffer);
+  KeyValue note = ReadKeyValue(noteIn, kNoteKey, kNoteCapacity);
+  anyKey = anyKey || note.found;
+  entries.diaryNote = note.value.empty() ? std::string(kNotePlaceholder) : std::move(note.value);
+  return entries;
+}
+
+// The user's own folder is made when a day is first stored, but only inside a users folder
+// that is there: a data folder on a drive that was pulled out is not rebuilt elsewhere.
+std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.parent_path();
+  if (folder.empty() || folder.parent_path().filename() != kUsersFolderName) return std::nullopt;
+  if (std::optional<FileError> error = MakePrivateFolder(folder)) {
+    return FileError{error->cause, path};
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -108,29 +158,24 @@ std::string DayFileBytes(const DayEntries& entries, std::string_view energyInTex
   return std::move(bytes).str();
 }
 
-namespace {
-
-// A day is never lost for want of its user's folder.
-std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
-  if (!path.has_parent_path()) return std::nullopt;
-  std::error_code error;
-  std::filesystem::create_directories(path.parent_path(), error);
-  if (error) return FileErrorFromErrno(error.value(), path);
-  return std::nullopt;
+std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path) {
+  return ReadStoredDay(path).error;
 }
-
-}  // namespace
 
 std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
                                       std::string_view energyInText,
                                       std::string_view trainingText) {
+  // A file that cannot be read may hold a day all the same: it is never written over.
+  if (std::optional<FileError> error = CheckDayReplaceable(path)) return error;
   if (std::optional<FileError> error = MakeDayFolder(path)) return error;
   return WriteFileIfChanged(path, DayFileBytes(entries, energyInText, trainingText)).error;
 }
 
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
                          const FileIdentity& expected) {
-  if (std::optional<FileError> error = MakeDayFolder(path)) {
+  std::optional<FileError> error = CheckDayReplaceable(path);
+  if (!error) error = MakeDayFolder(path);
+  if (error) {
     StoreResult result;
     result.write.error = std::move(error);
     return result;
@@ -139,26 +184,32 @@ StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view byt
 }
 
 DayEntries ReadDayFile(std::istream& in) {
-  DayEntries entries;
-  for (std::size_t i = 0; i < kMealCount; ++i)
-    entries.meals[i] = ReadValue(in, kMeals[i].dayFileKey);
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    entries.minutes[i] = ReadValue(in, kActivities[i].minutesKey);
+  bool anyKey = false;
+  return ReadEntries(in, anyKey);
+}
+
+StoredDay ReadStoredDay(const std::filesystem::path& path) {
+  StoredDay day;
+  StoredBytes stored = ReadStoredFile(path);
+  day.error = std::move(stored.error);
+  if (!stored.bytes) return day;
+  // An empty file is an empty day; bytes in which no key of a day is found are something
+  // else (another encoding, another program's file) and are not taken for an empty day.
+  const bool empty = stored.bytes->empty();
+  TextBuffer buffer(std::move(*stored.bytes));
+  std::istream in(&buffer);
+  bool anyKey = false;
+  DayEntries entries = ReadEntries(in, anyKey);
+  if (!anyKey && !empty) {
+    day.error = FileError{FileErrorCause::kNotUnderstood, path};
+  } else {
+    day.entries = std::move(entries);
   }
-  entries.ovrigForbrukning = ReadValue(in, kOtherConsumptionKey);
-  // The note is read from where the weighing's entry ends, or from here when there is none.
-  const std::string rest = RestOf(in);
-  const WeightEntry weight = FindWeightEntry(rest);
-  entries.vikt = weight.kilograms;
-  TextBuffer noteBuffer(rest.substr(weight.after));
-  std::istream note(&noteBuffer);
-  entries.diaryNote = ReadKeyValue(note, kNoteKey, kNoteCapacity).value;
-  if (entries.diaryNote.empty()) entries.diaryNote = kNotePlaceholder;
-  return entries;
+  return day;
 }
 
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadDayFile(in); });
+  return ReadStoredDay(path).entries;
 }
 
 void ReadDayRecord(std::istream& in, DayRecord& record) {

@@ -53,8 +53,9 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
 std::string DayFileBytes(const DayEntries& entries, std::string_view energyInText,
                          std::string_view trainingText);
 
-// Replaces the day file atomically, creating the user's folder when it is missing; a file
-// that holds these bytes already is left as it is.
+// Replaces the day file atomically, creating the user's folder when it is missing (inside a
+// users folder that is there); a file that holds these bytes already is left as it is. A day
+// file that cannot be read (ReadStoredDay) is never replaced: the cause comes back instead.
 [[nodiscard]] std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
                                                     const DayEntries& entries,
                                                     std::string_view energyInText,
@@ -68,7 +69,17 @@ StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view byt
 // The nineteen values (39 characters at most each), the weighing and the whole note; an
 // empty note comes back as the placeholder.
 DayEntries ReadDayFile(std::istream& in);
-// Empty when the file cannot be opened: a day without a file.
+// A day file as read: its entries, or why it cannot be read, or neither when there is none.
+// A file that is not a regular file, is larger than kMaxStoredFileBytes, cannot be opened or
+// is not empty and holds no key of a day cannot be read.
+struct StoredDay {
+  std::optional<DayEntries> entries;
+  std::optional<FileError> error;
+};
+StoredDay ReadStoredDay(const std::filesystem::path& path);
+// The cause when the day file at path is one WriteDayFile must not replace.
+[[nodiscard]] std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path);
+// Empty when there is no file or it cannot be read.
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path);
 
 void ReadDayRecord(std::istream& in, DayRecord& record);

@@ -13,8 +13,21 @@ namespace {
 constexpr std::int32_t kNewUserGrundForbrukning = 2200;
 constexpr std::int32_t kNewUserMal = 1800;
 
-std::int32_t ReadNumber(std::istream& in, std::string_view key) {
-  return ParseNumber(ReadKeyValue(in, key, kValueCapacity).value);
+std::int32_t ReadNumber(std::istream& in, std::string_view key, bool& anyKey) {
+  const KeyValue read = ReadKeyValue(in, key, kValueCapacity);
+  anyKey = anyKey || read.found;
+  return ParseNumber(read.value);
+}
+
+UserSettings ReadSettings(std::istream& in, bool& anyKey) {
+  UserSettings settings;
+  settings.grundForbrukning = ReadNumber(in, kGrundForbrukningKey, anyKey);
+  settings.mal = ReadNumber(in, kMalKey, anyKey);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    settings.activityKal[i] = ReadNumber(in, kActivities[i].rateKey, anyKey);
+  }
+  settings.poundFlag = ReadNumber(in, kPoundFlagKey, anyKey);
+  return settings;
 }
 
 template <typename Value>
@@ -29,26 +42,33 @@ void WriteEntries(std::ostream& out, const Value& grundForbrukning, const Value&
   }
 }
 
-std::optional<FileError> WriteWhole(const std::filesystem::path& path,
-                                    const std::ostringstream& bytes) {
-  return AtomicWriteFile(path, bytes.view());
-}
-
 }  // namespace
 
 UserSettings ReadProperties(std::istream& in) {
-  UserSettings settings;
-  settings.grundForbrukning = ReadNumber(in, kGrundForbrukningKey);
-  settings.mal = ReadNumber(in, kMalKey);
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    settings.activityKal[i] = ReadNumber(in, kActivities[i].rateKey);
+  bool anyKey = false;
+  return ReadSettings(in, anyKey);
+}
+
+StoredProperties ReadStoredProperties(const std::filesystem::path& path) {
+  StoredProperties properties;
+  StoredBytes stored = ReadStoredFile(path);
+  properties.error = std::move(stored.error);
+  if (!stored.bytes) return properties;
+  const bool empty = stored.bytes->empty();
+  TextBuffer buffer(std::move(*stored.bytes));
+  std::istream in(&buffer);
+  bool anyKey = false;
+  UserSettings settings = ReadSettings(in, anyKey);
+  if (!anyKey && !empty) {
+    properties.error = FileError{FileErrorCause::kNotUnderstood, path};
+  } else {
+    properties.settings = settings;
   }
-  settings.poundFlag = ReadNumber(in, kPoundFlagKey);
-  return settings;
+  return properties;
 }
 
 std::optional<UserSettings> ReadProperties(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadProperties(in); });
+  return ReadStoredProperties(path).settings;
 }
 
 void WriteDefaultProperties(std::ostream& out) {
@@ -62,7 +82,7 @@ void WriteDefaultProperties(std::ostream& out) {
 std::optional<FileError> WriteDefaultProperties(const std::filesystem::path& path) {
   std::ostringstream bytes;
   WriteDefaultProperties(bytes);
-  return WriteWhole(path, bytes);
+  return AtomicCreateFile(path, bytes.view());
 }
 
 UserSettings PropertiesTexts::Settings() const {
@@ -85,7 +105,9 @@ std::optional<FileError> WriteProperties(const std::filesystem::path& path,
                                          const PropertiesTexts& texts) {
   std::ostringstream bytes;
   WriteProperties(bytes, texts);
-  return WriteWhole(path, bytes);
+  // Settings that cannot be read may be settings all the same: they are never written over.
+  if (std::optional<FileError> error = ReadStoredProperties(path).error) return error;
+  return AtomicWriteFile(path, bytes.view());
 }
 
 }  // namespace vesmira

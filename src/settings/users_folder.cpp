@@ -11,6 +11,7 @@
 
 #include "diary/day_file.h"
 #include "settings/properties_file.h"
+#include "storage/atomic_file.h"
 #include "storage/text_encoding.h"
 
 namespace vesmira {
@@ -72,8 +73,13 @@ bool IsSyncConflictCopy(std::string_view fileName) {
 }
 
 std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
-  std::vector<std::string> names = FileNamesEndingIn(dataFolder, kPropertiesExtension);
-  for (auto& name : names) name = RemoveAll(std::move(name), kPropertiesExtension);
+  std::vector<std::string> names;
+  for (std::string& file : FileNamesEndingIn(dataFolder, kPropertiesExtension)) {
+    std::string name = RemoveAll(std::move(file), kPropertiesExtension);
+    // A file placed by hand may name no user Add would make, "..properties" one whose days
+    // would lie outside the users folder.
+    if (IsUsableUserName(name)) names.push_back(std::move(name));
+  }
   return names;
 }
 
@@ -122,7 +128,7 @@ std::optional<FileError> AddUser(const fs::path& dataFolder, std::string_view us
   if (!IsUsableUserName(user)) return FileError{FileErrorCause::kBadPath, file};
   const fs::path folder = UserFolderPath(dataFolder, user);
   std::error_code error;
-  const bool createdFolder = fs::create_directory(folder, error);
+  const bool createdFolder = !fs::exists(folder, error) && !MakePrivateFolder(folder);
   std::optional<FileError> writeError = WriteDefaultProperties(file);
   if (writeError && createdFolder) ::rmdir(folder.c_str());
   return writeError;

@@ -18,9 +18,8 @@ namespace vesmira {
 bool IsSyncConflictCopy(std::string_view fileName);
 
 // The user names of the regular files whose names end in ".properties" (sync tools' conflict
-// copies left out), every
-// ".properties" removed, in ascending byte order of the file names. A missing folder
-// holds no users.
+// copies left out), every ".properties" removed, in ascending byte order of the file names;
+// names IsUsableUserName refuses are left out. A missing folder holds no users.
 std::vector<std::string> ScanUserNames(const std::filesystem::path& dataFolder);
 
 // Renames every users/*.propertys to its ".properties" name, in ascending order. A rename
@@ -46,7 +45,9 @@ bool IsUsableUserName(std::string_view name);
 bool HoldsUserName(const std::vector<std::string>& users, std::string_view name);
 
 // Adds a user: creates users/N (a folder that exists already is kept, with its day files) and
-// writes the new user's properties file. A name that IsUsableUserName refuses writes nothing.
+// writes the new user's properties file, never over one that exists (kExists, also for a
+// name that differs in letter case only on a file system that ignores case). A name that
+// IsUsableUserName refuses writes nothing.
 // When the file cannot be written, a folder this call created is removed again, so a failed
 // Add leaves the users folder as it found it.
 [[nodiscard]] std::optional<FileError> AddUser(const std::filesystem::path& dataFolder,

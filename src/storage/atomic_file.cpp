@@ -1,6 +1,7 @@
 #include "storage/atomic_file.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,8 +17,8 @@ namespace {
 // Keeps the temporary name within the file system's name limit for any target name.
 constexpr std::size_t kMaxStemLength = 200;
 
-// Creates ".<stem>.<random>.tmp" in folder. Made with mode 0666, so the process's umask
-// applies as to any new file, without changing the umask even for a moment.
+// Creates ".<stem>.<random>.tmp" in folder. Made with mode 0600, so the diary is the person's
+// alone and a stricter umask still applies, without changing the umask even for a moment.
 int CreateTemporary(const std::filesystem::path& folder, const std::string& stem,
                     std::string& name) {
   static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
@@ -26,7 +27,7 @@ int CreateTemporary(const std::filesystem::path& folder, const std::string& stem
     std::string suffix(8, '0');
     for (char& c : suffix) c = kDigits[random() % (sizeof kDigits - 1)];
     name = (folder / ("." + stem + "." + suffix + ".tmp")).string();
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
@@ -51,56 +52,193 @@ void SyncFolder(const std::filesystem::path& folder) {
   ::close(fd);
 }
 
-}  // namespace
+// Follows path link by link to the file a save replaces, as a symbolic link's target may
+// itself be a link. A name that does not exist yet is the target as it stands.
+std::optional<FileError> SaveTarget(const std::filesystem::path& path,
+                                    std::filesystem::path& target, struct stat& info,
+                                    bool& exists) {
+  target = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    if (::lstat(target.c_str(), &info) != 0) {
+      if (errno != ENOENT) return FileErrorFromErrno(errno, path);
+      exists = false;
+      return std::nullopt;
+    }
+    if (!S_ISLNK(info.st_mode)) {
+      exists = true;
+      return std::nullopt;
+    }
+    std::string link(4096, '\0');
+    const ssize_t length = ::readlink(target.c_str(), link.data(), link.size());
+    if (length < 0) return FileErrorFromErrno(errno, path);
+    link.resize(static_cast<std::size_t>(length));
+    const std::filesystem::path next(link);
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  return FileErrorFromErrno(ELOOP, path);
+}
 
-std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
-                                         std::string_view bytes) {
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  const std::string stem = path.filename().string().substr(0, kMaxStemLength);
-  std::string temporary;
+std::filesystem::path FolderOf(const std::filesystem::path& path) {
+  return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+// Writes bytes to a new temporary file in folder, synced and closed; its name in temporary.
+std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
+                                        const std::filesystem::path& target,
+                                        const std::filesystem::path& reported,
+                                        std::string_view bytes, const struct stat* existing,
+                                        std::string& temporary) {
+  const std::string stem = target.filename().string().substr(0, kMaxStemLength);
   const int fd = CreateTemporary(folder, stem, temporary);
-  if (fd < 0) return FileErrorFromErrno(errno, path);
-
+  if (fd < 0) return FileErrorFromErrno(errno, reported);
   auto fail = [&](bool open) {
     const int error = errno;
     if (open) ::close(fd);
     ::unlink(temporary.c_str());
-    return FileErrorFromErrno(error, path);
+    return FileErrorFromErrno(error, reported);
   };
-
   // A replaced file keeps its permissions.
-  if (struct stat existing{};
-      ::stat(path.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
-    return fail(true);
-  }
+  if (existing != nullptr && ::fchmod(fd, existing->st_mode & 07777) != 0) return fail(true);
   if (!WriteAll(fd, bytes)) return fail(true);
   if (::fsync(fd) != 0) return fail(true);
   if (::close(fd) != 0) return fail(false);
-  if (::rename(temporary.c_str(), path.c_str()) != 0) return fail(false);
+  return std::nullopt;
+}
+
+FileError MakeError(FileErrorCause cause, const std::filesystem::path& path) {
+  return {cause, path};
+}
+
+}  // namespace
+
+std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
+                                         std::string_view bytes) {
+  std::filesystem::path target;
+  struct stat existing {};
+  bool exists = false;
+  if (auto error = SaveTarget(path, target, existing, exists)) return error;
+  if (exists) {
+    if (!S_ISREG(existing.st_mode)) return MakeError(FileErrorCause::kNotAFile, path);
+    // The rename needs only the folder's permission: the file's own is asked here, so a
+    // file its owner made read-only stays as it is.
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+      return FileErrorFromErrno(errno, path);
+    }
+  }
+  const std::filesystem::path folder = FolderOf(target);
+  std::string temporary;
+  if (auto error =
+          WriteTemporary(folder, target, path, bytes, exists ? &existing : nullptr, temporary)) {
+    return error;
+  }
+  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary.c_str());
+    return FileErrorFromErrno(error, path);
+  }
   // The new name itself must survive a power cut, not just the bytes.
   SyncFolder(folder);
   return std::nullopt;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+std::optional<FileError> AtomicCreateFile(const std::filesystem::path& path,
+                                          std::string_view bytes) {
+  const std::filesystem::path folder = FolderOf(path);
+  std::string temporary;
+  if (auto error = WriteTemporary(folder, path, path, bytes, nullptr, temporary)) return error;
+  if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0) {
+    SyncFolder(folder);
+    return std::nullopt;
+  }
+  int error = errno;
+  ::unlink(temporary.c_str());
+  if (error == EINVAL || error == ENOSYS || error == EOPNOTSUPP) {
+    // A file system without the flag: the name is claimed by an exclusive create, which every
+    // file system honours, and written in place.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      error = errno;
+    } else {
+      const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+      error = errno;
+      if (::close(fd) == 0 && written) {
+        SyncFolder(folder);
+        return std::nullopt;
+      }
+      ::unlink(path.c_str());
+    }
+  }
+  if (error == EEXIST) {
+    // Taken by a file, or by something else that no file can replace.
+    struct stat info {};
+    const bool file = ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return MakeError(file ? FileErrorCause::kExists : FileErrorCause::kNotAFile, path);
+  }
+  return FileErrorFromErrno(error, path);
+}
+
+std::optional<FileError> MakePrivateFolder(const std::filesystem::path& path) {
+  if (::mkdir(path.c_str(), 0700) == 0) return std::nullopt;
+  const int error = errno;
+  struct stat info {};
+  if (error == EEXIST && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    return std::nullopt;
+  }
+  return FileErrorFromErrno(error, path);
+}
+
+StoredBytes ReadStoredFile(const std::filesystem::path& path) {
+  StoredBytes result;
+  auto fail = [&](FileErrorCause cause) {
+    result.error = MakeError(cause, path);
+    return result;
+  };
+  // Asked before opening: opening a FIFO for reading waits for a writer, and opening a
+  // device may do something of its own.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return result;
+    return fail(FileErrorCauseFromErrno(errno));
+  }
+  if (!S_ISREG(info.st_mode)) return fail(FileErrorCause::kNotAFile);
+  if (static_cast<std::uintmax_t>(info.st_size) > kMaxStoredFileBytes) {
+    return fail(FileErrorCause::kTooLarge);
+  }
+  // The name may have been given to something else since: the open cannot wait, and what
+  // was opened is asked again.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return result;
+    return fail(FileErrorCauseFromErrno(errno));
+  }
+  auto failOpen = [&](FileErrorCause cause) {
+    ::close(fd);
+    return fail(cause);
+  };
+  if (::fstat(fd, &info) != 0) return failOpen(FileErrorCauseFromErrno(errno));
+  if (!S_ISREG(info.st_mode)) return failOpen(FileErrorCause::kNotAFile);
   std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(info.st_size));
   char chunk[8192];
   for (;;) {
     const ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got > 0) {
       bytes.append(chunk, static_cast<std::size_t>(got));
+      // A file that grows while it is read is cut off here all the same.
+      if (bytes.size() > kMaxStoredFileBytes) return failOpen(FileErrorCause::kTooLarge);
     } else if (got == 0) {
       break;
     } else if (errno != EINTR) {
-      // A folder opens but does not read: it is no file.
-      ::close(fd);
-      return std::nullopt;
+      return failOpen(FileErrorCauseFromErrno(errno));
     }
   }
   ::close(fd);
-  return bytes;
+  result.bytes = std::move(bytes);
+  return result;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path) {
+  return ReadStoredFile(path).bytes;
 }
 
 }  // namespace vesmira

@@ -1,21 +1,55 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "storage/file_error.h"
 
 namespace vesmira {
 
+// No file of the diary comes near this: a year of days with the longest notes is well below
+// one MiB. Anything larger is not read, so a stray huge file can neither exhaust the memory
+// nor stall every Calculate.
+inline constexpr std::uintmax_t kMaxStoredFileBytes = 16 * 1024 * 1024;
+
 // Replaces path with bytes whole or not at all: a temporary file beside it is written,
 // flushed and synced, renamed over the old file, and the folder synced. On failure the old
 // file is untouched, the temporary file removed, and the cause returned. The temporary
 // file's name starts with '.' and ends in ".tmp", so no scan takes it for a user or a day.
+//
+// A symbolic link is followed to the file it names, which is replaced while the link stays.
+// Only a regular file is replaced, and only one the person may write ("Access to %1 was
+// denied." otherwise): a FIFO, a device or a folder gives kNotAFile. A new file is private
+// (0600, less where the umask says so); a replaced file keeps its permissions.
 [[nodiscard]] std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
                                                        std::string_view bytes);
 
-// Reads a whole file's bytes; empty when it cannot be opened or read.
+// Writes a new file whole or not at all, never over one that exists: kExists when a file has
+// the name, also one whose name differs in letter case only on a file system that ignores it;
+// kNotAFile when a folder or the like has it.
+[[nodiscard]] std::optional<FileError> AtomicCreateFile(const std::filesystem::path& path,
+                                                        std::string_view bytes);
+
+// Creates the folder path (0700 under the umask) inside a parent that must exist already; a
+// folder that is there already is kept as it is.
+[[nodiscard]] std::optional<FileError> MakePrivateFolder(const std::filesystem::path& path);
+
+// A stored file as read: its bytes, or the cause it could not be read, or neither when there
+// is no such file.
+struct StoredBytes {
+  std::optional<std::string> bytes;
+  std::optional<FileError> error;
+  bool Missing() const { return !bytes && !error; }
+};
+
+// Reads a regular file of at most kMaxStoredFileBytes. Anything else is not opened in a way
+// that could wait (a FIFO with no writer, a device) and comes back as an error.
+StoredBytes ReadStoredFile(const std::filesystem::path& path);
+
+// The bytes of ReadStoredFile; empty when the file is missing or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);
 
 }  // namespace vesmira

@@ -85,6 +85,18 @@ std::string FileErrorMessage(const FileError& error) {
     case FileErrorCause::kGeneric:
       pattern = "An unknown error occurred while accessing %1.";
       break;
+    case FileErrorCause::kNotAFile:
+      pattern = "%1 is not a regular file.";
+      break;
+    case FileErrorCause::kTooLarge:
+      pattern = "%1 is too large to be a file of the diary.";
+      break;
+    case FileErrorCause::kNotUnderstood:
+      pattern = "%1 holds nothing this program can read. It was left as it is.";
+      break;
+    case FileErrorCause::kExists:
+      pattern = "%1 already exists.";
+      break;
   }
   const std::size_t at = pattern.find("%1");
   std::string message(pattern.substr(0, at));

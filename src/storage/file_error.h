@@ -18,6 +18,11 @@ enum class FileErrorCause {
   kLockViolation,
   kDiskFull,
   kGeneric,
+  // Found by the program itself rather than by the system.
+  kNotAFile,       // a FIFO, a device or a folder where a file belongs
+  kTooLarge,       // larger than any file of the diary can be
+  kNotUnderstood,  // holds none of the keys a file of its kind holds
+  kExists,         // a file that must be new is there already
 };
 
 struct FileError {

@@ -56,7 +56,27 @@ void AppendUtf8(std::string& text, char16_t code) {
   }
 }
 
+bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
+
 }  // namespace
+
+std::size_t LengthWithoutCutLetter(std::string_view text, unsigned char next) {
+  if (!IsContinuation(next)) return text.size();
+  // A letter is at most four bytes, so its start is among the last three.
+  for (std::size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+    const std::size_t start = text.size() - back;
+    const auto lead = static_cast<unsigned char>(text[start]);
+    if (IsContinuation(lead)) continue;
+    std::string whole(text.substr(start));
+    whole += static_cast<char>(next);
+    // The letter as it would be with the next byte, and as many more continuation bytes as
+    // it asks for, must be well-formed.
+    while (whole.size() < 4) whole += static_cast<char>(0x80);
+    const std::size_t length = Utf8SequenceLength(whole);
+    return length > back ? start : text.size();
+  }
+  return text.size();
+}
 
 std::string StoredBytesToUtf8(std::string_view bytes) {
   std::string text;

@@ -10,4 +10,9 @@ namespace vesmira {
 // UTF-8 sequence, so text of both kinds, or a value cut inside a letter, keeps every letter.
 std::string StoredBytesToUtf8(std::string_view bytes);
 
+// The length of text without the start of a letter cut off at its end: text was cut from a
+// longer line at a fixed length, and next is the line's byte after the cut. When the last
+// bytes begin a UTF-8 letter that next continues, they are no letter on their own.
+std::size_t LengthWithoutCutLetter(std::string_view text, unsigned char next);
+
 }  // namespace vesmira

@@ -29,6 +29,7 @@
 #include "storage/file_error.h"
 #include "storage/number_text.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace vesmira {
 namespace {
@@ -290,7 +291,7 @@ TEST(DayFileFaults, DayWhoseNameIsTakenByAFolderIsReportedAndTheFolderStays) {
   const std::optional<FileError> error = WriteDayFile(path, GenerationEntries(0, 4), "4", "0");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->path, path);
-  EXPECT_EQ(error->cause, FileErrorCause::kAccessDenied);
+  EXPECT_EQ(error->cause, FileErrorCause::kNotAFile);
   EXPECT_EQ(Bytes(path / "kept" / "note"), "old");
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(path.parent_path())) {
@@ -299,20 +300,123 @@ TEST(DayFileFaults, DayWhoseNameIsTakenByAFolderIsReportedAndTheFolderStays) {
   EXPECT_EQ(names, std::vector<std::string>{path.filename().string()});
 }
 
-TEST(DayFileFaults, MissingUserFolderIsCreatedByTheSave) {
-  DataFolder folder;
-  for (const bool usersFolderExists : {false, true}) {
-    SCOPED_TRACE(usersFolderExists ? "users folder without the user's folder"
-                                   : "no users folder at all");
-    if (usersFolderExists) fs::create_directories(UsersFolder(folder.path()));
-    const std::string user = usersFolderExists ? "Bert" : "Anna";
-    const fs::path path = DayFilePath(folder.path(), user, "29-02-2028");
-    ASSERT_FALSE(fs::exists(path.parent_path()));
-    ASSERT_EQ(WriteDayFile(path, GenerationEntries(1, 5), "5", "0"), std::nullopt);
-    EXPECT_EQ(Bytes(path), GenerationBytes(1, 5));
-    // A folder made for a day lists no user: users are their properties files.
-    EXPECT_TRUE(ScanUserNames(folder.path()).empty());
+TEST(DayFileFaults, TheSaveMakesAtMostTheUsersOwnFolderInsideTheUsersFolder) {
+  // A data folder on a drive that was pulled out: its mount point is an empty folder or gone.
+  const struct {
+    const char* what;
+    bool dataFolder;
+    bool usersFolder;
+    bool stored;
+  } cases[] = {
+      {"users folder without the user's folder", true, true, true},
+      {"no users folder", true, false, false},
+      {"no data folder", false, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataFolder root;
+    const fs::path data = root.path() / "Vesmira";
+    if (c.dataFolder) fs::create_directory(data);
+    if (c.usersFolder) fs::create_directory(UsersFolder(data));
+    const fs::path path = DayFilePath(data, "Bert", "29-02-2028");
+    const std::optional<FileError> error = WriteDayFile(path, GenerationEntries(1, 5), "5", "0");
+    if (c.stored) {
+      ASSERT_EQ(error, std::nullopt);
+      EXPECT_EQ(Bytes(path), GenerationBytes(1, 5));
+      // A folder made for a day lists no user: users are their properties files.
+      EXPECT_TRUE(ScanUserNames(data).empty());
+    } else {
+      ASSERT_TRUE(error.has_value());
+      EXPECT_EQ(FileErrorMessage(*error), path.string() + " was not found.");
+      EXPECT_EQ(fs::exists(data), c.dataFolder);
+      if (c.dataFolder) {
+        EXPECT_TRUE(fs::is_empty(data));
+      }
+    }
   }
+}
+
+// A day file as another program would have saved it: UTF-16 with its byte order mark.
+std::string Utf16(std::string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : text) {
+    bytes += c;
+    bytes += '\0';
+  }
+  return bytes;
+}
+
+TEST(DayFileFaults, ADayThatCannotBeReadIsNeverReplaced) {
+  // Each of these read as an empty day, and that empty day replaced the file when it was left.
+  const std::string stored = GenerationBytes(2, 9);
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+    FileErrorCause cause;
+  } cases[] = {
+      {"saved as UTF-16", [&](const fs::path& p) { WriteBytes(p, Utf16(stored)); },
+       FileErrorCause::kNotUnderstood},
+      {"binary garbage",
+       [](const fs::path& p) {
+         WriteBytes(p, std::string("\x7F"
+                                   "ELF\x02\x01\x01\0\0\r\n\xFF",
+                                   13));
+       },
+       FileErrorCause::kNotUnderstood},
+      {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+       FileErrorCause::kNotAFile},
+      {"too large",
+       [&](const fs::path& p) {
+         WriteBytes(p, stored);
+         fs::resize_file(p, kMaxStoredFileBytes + 1);
+       },
+       FileErrorCause::kTooLarge},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DataFolder folder;
+    fs::create_directories(UserFolderPath(folder.path(), kUser));
+    const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
+    c.make(path);
+    const std::string before = fs::is_regular_file(path) ? Bytes(path) : "";
+    const StoredDay read = ReadStoredDay(path);
+    EXPECT_FALSE(read.entries.has_value());
+    ASSERT_TRUE(read.error.has_value());
+    EXPECT_EQ(*read.error, (FileError{c.cause, path}));
+    EXPECT_EQ(WriteDayFile(path, DayEntries::ForMissingDay(), "0", "0"), read.error);
+    EXPECT_EQ(fs::is_regular_file(path) ? Bytes(path) : "", before);
+    EXPECT_TRUE(fs::exists(path));
+  }
+
+  // A day restored from a backup as another user: it is there, but cannot be read.
+  DataFolder folder;
+  const fs::path path = DayFilePath(folder.path(), kUser, "06-12-2026");
+  EXPECT_EQ(testing::RunUnprivileged(folder.path(),
+                                     [&]() -> std::string {
+                                       fs::create_directories(path.parent_path());
+                                       WriteBytes(path, stored);
+                                       if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                                       const StoredDay read = ReadStoredDay(path);
+                                       const FileError denied{FileErrorCause::kAccessDenied, path};
+                                       if (read.error != denied) return "read as a day";
+                                       if (WriteDayFile(path, DayEntries::ForMissingDay(), "0",
+                                                        "0") != denied)
+                                         return "saved";
+                                       ::chmod(path.c_str(), 0600);
+                                       return Bytes(path) == stored ? "" : "changed";
+                                     }),
+            "");
+
+  // An empty file is an empty day, as is a file cut after its first keys.
+  DataFolder empty;
+  fs::create_directories(UserFolderPath(empty.path(), kUser));
+  const fs::path emptyDay = DayFilePath(empty.path(), kUser, "06-12-2026");
+  WriteBytes(emptyDay, "");
+  EXPECT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
+  EXPECT_EQ(WriteDayFile(emptyDay, DayEntries::ForMissingDay(), "0", "0"), std::nullopt);
+  WriteBytes(emptyDay, "***Kal intag\r\nfrukost\r\n300\r\n\r\n");
+  ASSERT_TRUE(ReadStoredDay(emptyDay).entries.has_value());
+  EXPECT_EQ(ReadStoredDay(emptyDay).entries->meals[0], "300");
 }
 
 }  // namespace

@@ -53,6 +53,7 @@ TEST(DayFile, WritesTheSixtySevenLinesAndTheNoteByteForByte) {
 
 TEST(DayFile, ReadsBackWhatItWrote) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Anna", "06-12-2026");
   ASSERT_FALSE(WriteDayFile(path, CyclingDay(), "1200", "574"));
   EXPECT_EQ(ReadBytes(path), Golden());
@@ -133,6 +134,53 @@ TEST(DayFile, ValuesLongerThan39CharactersAreCutAndTheNextKeyFound) {
   EXPECT_EQ(read.meals[2], "700");
 }
 
+TEST(DayFile, AValueCutInsideALetterLosesThatLetterWhole) {
+  // 39 bytes are read of a longer value; a letter of two, three or four bytes may straddle
+  // the cut, and its first bytes alone showed as a stray character.
+  const std::string a37(37, 'a');
+  const std::string a38(38, 'a');
+  const struct {
+    const char* what;
+    std::string value;
+    std::string shown;
+  } cases[] = {
+      {"two-byte letter cut after its first byte",
+       a38 + "\xC3\xA9"
+             "x",
+       a38},
+      {"three-byte letter cut after its first byte", a38 + "\xE2\x82\xAC", a38},
+      {"three-byte letter cut after its second byte", a37 + "\xE2\x82\xAC", a37},
+      {"four-byte letter cut after its third byte", std::string(36, 'a') + "\xF0\x9F\x8D\x8E",
+       std::string(36, 'a')},
+      {"letter ending at the cut",
+       a37 + "\xC3\xA9"
+             "xyz",
+       a37 + "\xC3\xA9"},
+      {"Windows-1252 letter before the cut",
+       a38 + "\xE9"
+             "xyz",
+       a38 + "\xE9"},
+      {"Windows-1252 letters across the cut", a38 + "\xC3\xC3", a38 + "\xC3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DayEntries entries = CyclingDay();
+    entries.meals[0] = c.value;
+    std::ostringstream out;
+    WriteDayFile(out, entries, "0", "0");
+    std::istringstream in(out.str());
+    const DayEntries read = ReadDayFile(in);
+    EXPECT_EQ(read.meals[0], c.shown);
+    EXPECT_EQ(read.meals[2], "700");
+
+    TempFolder folder;
+    WriteBytes(folder.path() / "day", out.str());
+    const std::optional<DayEntries> fromFile = ReadDayFile(folder.path() / "day");
+    ASSERT_TRUE(fromFile.has_value());
+    EXPECT_EQ(fromFile->meals[0], c.shown);
+  }
+}
+
 TEST(DayFile, TotalsAreTheStoredSumAndTraining) {
   std::istringstream in(Golden());
   const DayTotals totals = ReadDayTotals(in);
@@ -144,6 +192,7 @@ TEST(DayFile, TotalsAreTheStoredSumAndTraining) {
 
 TEST(DayFile, AMissingUserFolderIsCreated) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Bo", "01-03-2027");
   ASSERT_FALSE(WriteDayFile(path, CyclingDay(), "1200", "574"));
   EXPECT_EQ(ReadBytes(path), Golden());
@@ -166,7 +215,7 @@ TEST(DayFile, AFailedWriteReportsItsCauseAndKeepsTheOldFile) {
   std::filesystem::create_directories(taken);
   const auto refused = WriteDayFile(taken, CyclingDay(), "1200", "574");
   ASSERT_TRUE(refused);
-  EXPECT_EQ(FileErrorMessage(*refused), "Access to " + taken.string() + " was denied.");
+  EXPECT_EQ(FileErrorMessage(*refused), taken.string() + " is not a regular file.");
   EXPECT_TRUE(std::filesystem::is_directory(taken));
   // Nothing but the folder is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(taken.parent_path()),
@@ -176,6 +225,7 @@ TEST(DayFile, AFailedWriteReportsItsCauseAndKeepsTheOldFile) {
 
 TEST(DayFile, AFullDiskKeepsTheOldFileByteForByte) {
   TempFolder folder;
+  std::filesystem::create_directory(UsersFolder(folder.path()));
   const auto path = DayFilePath(folder.path(), "Anna", "06-12-2026");
   ASSERT_FALSE(WriteDayFile(path, DayEntries::ForMissingDay(), "0", "0"));
   const std::string old = ReadBytes(path);

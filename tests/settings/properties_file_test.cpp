@@ -1,10 +1,14 @@
 #include "settings/properties_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <functional>
 #include <sstream>
 
+#include "storage/atomic_file.h"
 #include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace vesmira {
 namespace {
@@ -122,6 +126,57 @@ TEST(PropertiesFile, AFolderInPlaceOfTheFileCannotBeOpened) {
   const auto path = folder.path() / "Anna.properties";
   std::filesystem::create_directory(path);
   EXPECT_EQ(ReadProperties(path), std::nullopt);
+}
+
+TEST(PropertiesFile, SettingsThatCannotBeReadAreNeverReplaced) {
+  namespace fs = std::filesystem;
+  const std::string stored = WithCrLf(kNewUserFile);
+  const struct {
+    const char* what;
+    std::function<void(const fs::path&)> make;
+    FileErrorCause cause;
+  } cases[] = {
+      {"saved as UTF-16",
+       [&](const fs::path& p) {
+         std::string bytes = "\xFF\xFE";
+         for (const char c : stored) bytes += {c, '\0'};
+         WriteBytes(p, bytes);
+       },
+       FileErrorCause::kNotUnderstood},
+      {"another program's file", [](const fs::path& p) { WriteBytes(p, "[Settings]\nmode=1\n"); },
+       FileErrorCause::kNotUnderstood},
+      {"FIFO", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+       FileErrorCause::kNotAFile},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    const fs::path path = folder.path() / "Anna.properties";
+    c.make(path);
+    const std::string before = fs::is_regular_file(path) ? ReadBytes(path) : "";
+    const StoredProperties read = ReadStoredProperties(path);
+    EXPECT_FALSE(read.settings.has_value());
+    ASSERT_TRUE(read.error.has_value());
+    EXPECT_EQ(*read.error, (FileError{c.cause, path}));
+    EXPECT_EQ(WriteProperties(path, PropertiesTexts{}), read.error);
+    EXPECT_EQ(fs::is_regular_file(path) ? ReadBytes(path) : "", before);
+  }
+
+  TempFolder folder;
+  const fs::path path = folder.path() / "Anna.properties";
+  EXPECT_EQ(testing::RunUnprivileged(folder.path(),
+                                     [&]() -> std::string {
+                                       WriteBytes(path, stored);
+                                       if (::chmod(path.c_str(), 0200) != 0) return "chmod";
+                                       const FileError denied{FileErrorCause::kAccessDenied, path};
+                                       if (ReadStoredProperties(path).error != denied)
+                                         return "read as settings";
+                                       if (WriteProperties(path, PropertiesTexts{}) != denied)
+                                         return "saved";
+                                       ::chmod(path.c_str(), 0600);
+                                       return ReadBytes(path) == stored ? "" : "changed";
+                                     }),
+            "");
 }
 
 }  // namespace

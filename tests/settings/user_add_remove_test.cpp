@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -132,6 +136,80 @@ TEST_F(UserAddRemoveTest, RemoveThatCannotDeleteReportsTheFile) {
   WriteBytes(Users() / "a" / "b.properties", "x");
   EXPECT_TRUE(RemoveUser(m_data, "a/b").has_value());
   EXPECT_EQ(ReadBytes(Users() / "a" / "b.properties"), "x");
+}
+
+// A FAT file system of its own, through FUSE: a USB stick's, which ignores letter case in
+// names. Empty when the machine cannot mount one.
+class FatFolder {
+ public:
+  FatFolder() {
+    if (::geteuid() != 0 || ::access("/dev/fuse", R_OK | W_OK) != 0 ||
+        std::system("command -v mkfs.vfat fusefat fusermount >/dev/null 2>&1") != 0) {
+      return;
+    }
+    const std::string image = (m_folder.path() / "stick.img").string();
+    const std::string mount = (m_folder.path() / "stick").string();
+    fs::create_directory(mount);
+    const std::string make = "truncate -s 4M '" + image + "' && mkfs.vfat '" + image +
+                             "' >/dev/null 2>&1 && fusefat -o rw+ '" + image + "' '" + mount +
+                             "' >/dev/null 2>&1";
+    if (std::system(make.c_str()) == 0) m_mount = mount;
+  }
+  ~FatFolder() {
+    if (!m_mount.empty()) {
+      static_cast<void>(std::system(("fusermount -u '" + m_mount.string() + "'").c_str()));
+    }
+  }
+  FatFolder(const FatFolder&) = delete;
+  FatFolder& operator=(const FatFolder&) = delete;
+
+  const fs::path& Path() const { return m_mount; }
+
+ private:
+  testing::TempFolder m_folder;
+  fs::path m_mount;
+};
+
+TEST(AddUser, NeverReplacesAnExistingFile) {
+  // On a file system that ignores letter case, "anna" names Anna's file: Add replaced Anna's
+  // settings with a new user's. The dialog's own check compares names byte for byte, so Add
+  // itself must refuse.
+  const std::string annasOwn = "grundForbrukning\r\n2500\r\n\r\n";
+  FatFolder stick;
+  testing::TempFolder plain;
+  const struct {
+    const char* what;
+    fs::path data;
+    const char* added;
+  } cases[] = {
+      {"same name", plain.path(), "Anna"},
+      {"other letter case on a FAT stick", stick.Path(), "anna"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.data.empty()) {
+      std::cout << "no FAT file system can be mounted here (needs root, /dev/fuse, fusefat): "
+                << c.what << " not tried\n";
+      continue;
+    }
+    fs::create_directories(UsersFolder(c.data) / "Anna");
+    WriteBytes(UsersFolder(c.data) / "Anna.properties", annasOwn);
+    const std::optional<FileError> error = AddUser(c.data, c.added);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(error->cause, FileErrorCause::kExists);
+    EXPECT_EQ(ReadBytes(UsersFolder(c.data) / "Anna.properties"), annasOwn);
+    EXPECT_EQ(ScanUserNames(c.data), std::vector<std::string>{"Anna"});
+  }
+}
+
+TEST_F(UserAddRemoveTest, AddMakesAPrivateFolderAndFile) {
+  const mode_t previous = ::umask(022);
+  const std::optional<FileError> error = AddUser(m_data, "Anna");
+  ::umask(previous);
+  ASSERT_EQ(error, std::nullopt);
+  EXPECT_EQ(fs::status(Users() / "Anna").permissions(), fs::perms::owner_all);
+  EXPECT_EQ(fs::status(Users() / "Anna.properties").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
 }
 
 }  // namespace

@@ -47,8 +47,19 @@ TEST_F(UsersFolderTest, ListsPropertiesFilesReversedForTheForm) {
 
 TEST_F(UsersFolderTest, EveryExtensionIsRemovedFromTheName) {
   Touch("x.properties.properties");
-  Touch(".properties");
-  EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"", "x"}));
+  EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"x"}));
+}
+
+TEST_F(UsersFolderTest, ListsOnlyNamesAddWouldMake) {
+  // Planted files whose names, without the extension, name no user of the users folder:
+  // ".." would put its days beside the users folder.
+  for (const char* file : {"...properties", "..properties", ".properties", "a\\b.properties",
+                           "tab\there.properties", "del\x7f.properties"}) {
+    Touch(file);
+  }
+  Touch("Anna.properties");
+  EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"Anna"}));
+  EXPECT_EQ(ScanUserList(data()).names, (std::vector<std::string>{"Anna"}));
 }
 
 TEST(UsersFolder, ANameFromAnOlderInstallIsTheNameItIsShownAs) {

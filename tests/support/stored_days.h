@@ -17,6 +17,8 @@ namespace vesmira::testing {
 inline void StoreDay(const std::filesystem::path& dataFolder, std::string_view user,
                      const CalendarDate& date, const DayEntries& entries,
                      std::string_view energyInText, std::string_view trainingText) {
+  // The users folder is there, as the form makes it when it starts.
+  std::filesystem::create_directories(UsersFolder(dataFolder));
   const auto error = WriteDayFile(DayFilePath(dataFolder, user, DateText(date)), entries,
                                   energyInText, trainingText);
   ASSERT_FALSE(error.has_value()) << error->path;

@@ -92,7 +92,7 @@ CVesmiraView::~CVesmiraView() {
   // on disk is not written over: what was typed goes beside it.
   m_closing = true;
   m_saver->Finish();
-  if (!m_dayLoaded || m_finalSaveDone) return;
+  if (!HasDayToStore() || m_finalSaveDone) return;
   const std::string bytes = ShownDayBytes();
   const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
   if (result.changedOnDisk && HasUnsavedChanges()) {
@@ -103,10 +103,7 @@ CVesmiraView::~CVesmiraView() {
 }
 
 void CVesmiraView::ConnectEvents() {
-  std::vector<QLineEdit*> inputs(m_form.mealEdits.begin(), m_form.mealEdits.end());
-  inputs.insert(inputs.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
-  inputs.push_back(m_form.otherKcalEdit);
-  for (QLineEdit* input : inputs) {
+  for (QLineEdit* input : InputFields()) {
     KeepOnOneLine(input);
     connect(input, &QLineEdit::textChanged, this, [this] {
       UpdateBalance();
@@ -157,8 +154,8 @@ void CVesmiraView::StartForm() {
     m_form.dateEdit->setDate(ToQDate(m_today()));
   }
   m_currentDate = ShownDate();
-  std::error_code ignored;
-  std::filesystem::create_directories(UsersFolder(m_dataFolder), ignored);
+  // Not reported here: a missing users folder lists no users, and a save names the cause.
+  static_cast<void>(MakePrivateFolder(UsersFolder(m_dataFolder)));
   LoadUserList();
 }
 
@@ -203,8 +200,13 @@ std::optional<double> CVesmiraView::ShownWeighing() const {
   return WeighingFromTyped(ToStoredBytes(text), m_weightShownInKilograms);
 }
 
+bool CVesmiraView::HasDayToStore() const {
+  // A day whose file cannot be read was shown read-only, so it holds nothing to store.
+  return m_dayLoaded && !m_unreadableDay;
+}
+
 bool CVesmiraView::SaveDay() {
-  if (!m_dayLoaded) return true;
+  if (!HasDayToStore()) return true;
   if (const std::optional<FileError> error = StoreShownDay()) {
     ReportFileError(*error);
     return false;
@@ -220,8 +222,23 @@ void CVesmiraView::LoadDay() {
   m_dayLoaded = true;
   m_finalSaveDone = false;
   m_saveFailureReported = false;
-  ShowDayAsStored(ReadShownDayFromDisk());
+  const DiskDay day = ReadShownDayFromDisk();
+  m_unreadableDay = day.error;
+  // A file that cannot be read may still hold the day: it is shown empty and read-only, so
+  // nothing typed could be saved over it, and the person is told why.
+  for (QLineEdit* input : InputFields()) input->setReadOnly(day.error.has_value());
+  m_form.weightEdit->setReadOnly(day.error.has_value());
+  m_form.noteEdit->setReadOnly(day.error.has_value());
+  ShowDayAsStored(day);
   WatchFiles();
+  if (day.error) ReportFileError(*day.error);
+}
+
+std::vector<QLineEdit*> CVesmiraView::InputFields() const {
+  std::vector<QLineEdit*> inputs(m_form.mealEdits.begin(), m_form.mealEdits.end());
+  inputs.insert(inputs.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
+  inputs.push_back(m_form.otherKcalEdit);
+  return inputs;
 }
 
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
@@ -248,8 +265,10 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
 void CVesmiraView::LoadUserList() {
   // What was typed is stored before another day replaces it. The list is rebuilt even when
   // that fails, as it must show the users folder as it now is, but a day that could not be
-  // stored (reported) stays on the form with its user chosen in the list.
-  const bool saved = SaveDay();
+  // stored (reported) stays on the form with its user chosen in the list. A day with no
+  // typing waiting is not stored: the user shown may just have been removed, and storing its day
+  // would make its folder again.
+  const bool saved = !HasDayToStore() || !HasUnsavedChanges() || SaveDay();
   m_form.userCombo->clear();
   const UserListScan scan = ScanUserList(m_dataFolder);
   if (scan.renameError) {
@@ -281,7 +300,14 @@ void CVesmiraView::TakeListedUser() {
 void CVesmiraView::LoadProperties() {
   const std::filesystem::path file = PropertiesFilePath(m_dataFolder, m_currentUser);
   m_propertiesIdentity = ReadFileIdentity(file);
-  const std::optional<UserSettings> settings = ReadProperties(file);
+  const StoredProperties stored = ReadStoredProperties(file);
+  // Settings that are there but cannot be read are named with their cause; the Properties
+  // dialog's Save will not write over them either.
+  if (stored.error) {
+    ReportFileError(*stored.error);
+    return;
+  }
+  const std::optional<UserSettings>& settings = stored.settings;
   if (!settings) {
     m_prompts.ShowMessage(this, QStringLiteral("Could not open properties file."),
                           Prompts::Icon::kNone);
@@ -291,7 +317,7 @@ void CVesmiraView::LoadProperties() {
 }
 
 bool CVesmiraView::FinalSave() {
-  if (m_finalSaveDone || !m_dayLoaded) return true;
+  if (m_finalSaveDone || !HasDayToStore()) return true;
   if (const std::optional<FileError> error = StoreShownDay()) {
     const QString text = FromStoredBytes(FileErrorMessage(*error)) +
                          QStringLiteral("\n\nClose anyway? The day shown will not be saved.");
@@ -472,9 +498,10 @@ CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
   const FileSnapshot snapshot = ReadFileSnapshot(ShownDayPath());
   day.identity = snapshot.identity;
   day.bytes = snapshot.bytes;
-  if (snapshot.bytes) {
-    std::istringstream in(*snapshot.bytes);
-    day.entries = ReadDayFile(in);
+  if (day.identity.exists) {
+    StoredDay stored = ReadStoredDay(ShownDayPath());
+    day.entries = std::move(stored.entries);
+    day.error = std::move(stored.error);
   }
   return day;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "diary/day_file.h"
 #include "diary/diary_tables.h"
@@ -156,6 +157,10 @@ class CVesmiraView : public QWidget {
   // The weighing the weight field holds, in kilograms.
   std::optional<double> ShownWeighing() const;
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
+  // Whether a day was loaded that may be stored: not one whose file could not be read.
+  bool HasDayToStore() const;
+  // The nineteen fields a person types figures into.
+  std::vector<QLineEdit*> InputFields() const;
   std::filesystem::path ShownDayPath() const;
   std::string ShownDayBytes() const;
 
@@ -176,6 +181,7 @@ class CVesmiraView : public QWidget {
     FileIdentity identity;
     std::optional<std::string> bytes;
     std::optional<DayEntries> entries;
+    std::optional<FileError> error;  // when it is there but cannot be read
   };
   DiskDay ReadShownDayFromDisk() const;
   void ShowDayAsStored(const DiskDay& day);
@@ -199,6 +205,8 @@ class CVesmiraView : public QWidget {
   bool m_weightShownInKilograms = true;
   QString m_weightText;
   std::optional<double> m_weightKilograms;
+  // The cause, while the day shown is one whose file cannot be read.
+  std::optional<FileError> m_unreadableDay;
 
   DaySaver* m_saver = nullptr;
   QTimer* m_idleSaveTimer = nullptr;

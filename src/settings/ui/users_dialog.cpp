@@ -127,7 +127,13 @@ void CUsersDialog::AddTypedUser() {
     return;
   }
   if (const std::optional<FileError> error = AddUser(m_dataFolder, name)) {
-    m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+    // A file under the name the list did not show: one whose name differs in letter case
+    // only, on a file system that ignores case.
+    if (error->cause == FileErrorCause::kExists) {
+      m_prompts.ShowMessage(this, ExistingUserMessage(), Prompts::Icon::kExclamation);
+    } else {
+      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+    }
     return;
   }
   InsertName(name);

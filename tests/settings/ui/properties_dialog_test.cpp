@@ -298,7 +298,7 @@ void PropertiesDialogTest::saveThatCannotWriteStillTakesTheValues_data() {
   QTest::addColumn<bool>("usersFolderIsAFile");
   QTest::addColumn<QString>("message");
   QTest::newRow("folder in the file's place")
-      << false << QStringLiteral("Access to %1 was denied.");
+      << false << QStringLiteral("%1 is not a regular file.");
   QTest::newRow("users folder is a file") << true << QStringLiteral("%1 contains an invalid path.");
 }
 

@@ -266,7 +266,7 @@ void UsersDialogTest::addThatCannotWriteLeavesNoName_data() {
   const QString invalidPath = QStringLiteral("%1 contains an invalid path.");
   QTest::newRow("users folder is a file") << 0 << QStringLiteral("Cia") << invalidPath;
   QTest::newRow("folder in the file's place")
-      << 1 << QStringLiteral("Cia") << QStringLiteral("Access to %1 was denied.");
+      << 1 << QStringLiteral("Cia") << QStringLiteral("%1 is not a regular file.");
   QTest::newRow("name too long for a file") << 2 << QString(300, QLatin1Char('n')) << invalidPath;
 }
 
