@@ -16,13 +16,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "diary/energy_model.h"
+#include "diary/weighing.h"
+#include "periods/weight_trend.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -59,12 +64,14 @@ void SetTabOrder(const DiaryFormWidgets& w) {
   order.insert(order.end(), w.kcalChangeEdits.begin(), w.kcalChangeEdits.end());
   order.insert(order.end(), w.weightChangeEdits.begin(), w.weightChangeEdits.end());
   order.insert(order.end(), w.trainingKcalEdits.begin(), w.trainingKcalEdits.end());
-  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton,
-                             w.monthlyRadio, w.yearlyRadio});
+  order.insert(order.end(), w.trendChangeEdits.begin(), w.trendChangeEdits.end());
+  order.insert(order.end(), w.realConsumptionEdits.begin(), w.realConsumptionEdits.end());
+  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton,
+                             w.calculateButton, w.monthlyRadio, w.yearlyRadio});
   order.insert(order.end(), {w.energyInEdit, w.trainingEdit, w.sumEdit, w.targetEdit,
                              w.kcalLeftEdit, w.normalConsumptionEdit});
-  order.insert(order.end(),
-               {w.propertiesButton, w.dateEdit, w.userCombo, w.saveCloseButton, w.noteEdit});
+  order.insert(order.end(), {w.propertiesButton, w.dateEdit, w.weightEdit, w.userCombo,
+                             w.saveCloseButton, w.noteEdit});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -177,6 +184,28 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
     theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
   }
+  // What the scales say, for the periods that end today: there is no trend of a single day.
+  const int measuredWidth = std::max(
+      resultWidth,
+      form.fontMetrics().horizontalAdvance(FromStoredBytes(kNotEnoughData) + QStringLiteral("00")));
+  w.trendCaptionLabel = makeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
+  w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
+  theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
+  theoryLayout->addWidget(makeLabel(FromStoredBytes(kRealConsumptionCaption)), 5, 0);
+  for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
+    const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
+    const int column = static_cast<int>(p) + 2;
+    w.trendChangeEdits[p] =
+        makeEdit(QStringLiteral("trendChange%1Edit").arg(period),
+                 QStringLiteral("Measured change %1").arg(period), measuredWidth);
+    w.trendChangeEdits[p]->setReadOnly(true);
+    w.trendChangeEdits[p]->setAutoFillBackground(true);
+    w.realConsumptionEdits[p] =
+        makeResult(QStringLiteral("realConsumption%1Edit").arg(period),
+                   QStringLiteral("Real consumption %1").arg(period), measuredWidth);
+    theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
+    theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
+  }
   const auto makeButton = [&](const QString& name, const QString& text) {
     auto* button = new QPushButton(text, &form);
     button->setObjectName(name);
@@ -187,15 +216,19 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
       makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"));
   w.calorieGraphButton =
       makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"));
+  w.weightGraphButton =
+      makeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"));
   w.calculateButton = makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"));
-  for (QPushButton* button : {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton}) {
+  for (QPushButton* button :
+       {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
     button->setEnabled(false);
   }
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(w.trainingGraphButton);
   buttonRow->addWidget(w.calorieGraphButton);
+  buttonRow->addWidget(w.weightGraphButton);
   buttonRow->addWidget(w.calculateButton);
-  theoryLayout->addLayout(buttonRow, 4, 1, 1, 4);
+  theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
   w.monthlyRadio = new QRadioButton(QStringLiteral("Monthly graph"), &form);
   w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
   w.yearlyRadio = new QRadioButton(QStringLiteral("Yearly graph"), &form);
@@ -204,7 +237,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   radioRow->addWidget(w.monthlyRadio);
   radioRow->addWidget(w.yearlyRadio);
   radioRow->addStretch();
-  theoryLayout->addLayout(radioRow, 5, 1, 1, 4);
+  theoryLayout->addLayout(radioRow, 7, 1, 1, 4);
 
   // "Result of the day".
   auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
@@ -254,6 +287,17 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   // digits pass through on the way are not visited, saved and left as files.
   w.dateEdit->setKeyboardTracking(false);
   w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+  w.weightEdit = makeEdit(QStringLiteral("weightEdit"), QStringLiteral("Weight"), digitWidth);
+  // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
+  w.weightEdit->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
+  w.weightUnitLabel = makeLabel(FromStoredBytes(WeightUnitName(true)));
+  w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
+  auto* weightRow = new QHBoxLayout;
+  weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit));
+  weightRow->addWidget(w.weightEdit);
+  weightRow->addWidget(w.weightUnitLabel);
+  weightRow->addStretch();
   w.userCombo = new QComboBox(&form);
   w.userCombo->setObjectName(QStringLiteral("userCombo"));
   w.userCombo->setAccessibleName(QStringLiteral("User"));
@@ -266,6 +310,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   auto* sideColumn = new QVBoxLayout;
   sideColumn->addWidget(w.propertiesButton);
   sideColumn->addWidget(w.dateEdit);
+  sideColumn->addLayout(weightRow);
   sideColumn->addWidget(w.userCombo);
   sideColumn->addStretch();
   sideColumn->addWidget(w.saveCloseButton);
