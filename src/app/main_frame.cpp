@@ -122,6 +122,7 @@ void CMainFrame::ServeFormButtons() {
           [this] { ShowCalorieGraph(*m_view); });
   connect(m_view, &CVesmiraView::trainingGraphRequested, this,
           [this] { ShowTrainingGraph(*m_view); });
+  connect(m_view, &CVesmiraView::weightGraphRequested, this, [this] { ShowWeightGraph(*m_view); });
   // The same command as File > Properties.
   connect(m_view, &CVesmiraView::propertiesRequested, this,
           [this] { RunPropertiesCommand(*m_view, m_prompts, this); });

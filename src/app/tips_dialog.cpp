@@ -24,6 +24,19 @@ CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidge
   dietTip->setObjectName(QStringLiteral("dietTipLabel"));
   dietTip->setAlignment(Qt::AlignCenter);
 
+  // The tip of this program itself: what the scales and Calculate say together.
+  auto* weightTip = new QLabel(
+      QStringLiteral("Tip: weigh yourself in the morning and type the weight beside the date. "
+                     "Calculate then shows the measured change: how your smoothed weight (the "
+                     "trend) moved over the week, the month and the year. Beside it, the real "
+                     "consumption: the kcal a day your body really used, worked out from what "
+                     "you ate and trained and how the trend moved. Compare it with the normal "
+                     "energy consumption in Properties."),
+      this);
+  weightTip->setObjectName(QStringLiteral("weightTipLabel"));
+  weightTip->setWordWrap(true);
+  weightTip->setFixedWidth(weightTip->fontMetrics().averageCharWidth() * 48);
+
   auto* link = new QPushButton(links.homePageText, this);
   link->setObjectName(QStringLiteral("linkButton"));
   ShowAsLink(link);
@@ -48,6 +61,8 @@ CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidge
 
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(weightTip);
+  layout->addSpacing(6);
   layout->addWidget(question);
   layout->addWidget(dietTip);
   layout->addWidget(link, 0, Qt::AlignHCenter);

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cassert>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <system_error>
 
-#include "diary/weighing.h"
 #include "storage/number_text.h"
 
 namespace vesmira {
@@ -21,6 +22,15 @@ constexpr int kPenWidthUpToAMonth = 5;
 constexpr int kPenWidthAboveAMonth = 2;
 
 constexpr double kMinWeightRange = 1.0;
+
+// A tenth of a kilogram or pound is as fine as scales read: the labels keep to it, and stay
+// as narrow as the kcal labels.
+std::string FormatWeightLabel(double value) {
+  char buffer[64];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
+  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string();
+}
 
 int At(const std::vector<int>& values, int index) {
   assert(index >= 0 && index < static_cast<int>(values.size()));
@@ -199,10 +209,10 @@ ChartGeometry ComputeWeightChartGeometry(int outerWidth, int outerHeight,
     }
   }
 
-  chart.valueLabels.push_back({{0, height - 55}, FormatWeightValue(low)});
+  chart.valueLabels.push_back({{0, height - 55}, FormatWeightLabel(low)});
   for (int k = 0; k < kChartTickCount; ++k) {
     chart.valueLabels.push_back({{0, chart.valueTicks[static_cast<std::size_t>(k)].from.y - 5},
-                                 FormatWeightValue(low + range * (k + 1) / kChartTickCount)});
+                                 FormatWeightLabel(low + range * (k + 1) / kChartTickCount)});
   }
   return chart;
 }

@@ -9,6 +9,10 @@
 
 namespace vesmira {
 
+std::string MeasuredChangeCaption(bool kilograms) {
+  return "Measured change (" + std::string(WeightUnitName(kilograms)) + ")";
+}
+
 DayWeights ComputeWeightTrend(const DayWeights& weighings) {
   DayWeights trend{};
   std::optional<double> carried;

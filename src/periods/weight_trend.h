@@ -18,6 +18,9 @@ namespace vesmira {
 // weighing; that sees through the day-to-day swings of water and food in the body.
 inline constexpr double kTrendShare = 0.1;
 inline constexpr std::string_view kNotEnoughData = "not enough data";
+inline constexpr std::string_view kRealConsumptionCaption = "Real consumption (kcal a day)";
+// "Measured change (kg)" or "(lbs)".
+std::string MeasuredChangeCaption(bool kilograms);
 
 // Kilograms by day t (today minus t days), as the graph series holds them.
 using DayWeights = std::array<std::optional<double>, kSeriesCapacity>;

@@ -51,6 +51,9 @@ void TipsDialogTest::showsQuestionAndAddress() {
   QVERIFY(question->alignment() & Qt::AlignHCenter);
   auto* dietTip = dialog.findChild<QLabel*>(QStringLiteral("dietTipLabel"));
   QCOMPARE(dietTip->text(), QStringLiteral("diet tip?"));
+  QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("weightTipLabel"))
+              ->text()
+              .contains(QStringLiteral("real consumption")));
   QVERIFY(dietTip->alignment() & Qt::AlignHCenter);
   QCOMPARE(Button(dialog, "linkButton")->text(), QStringLiteral("www.diary.test"));
   QVERIFY(Button(dialog, "linkButton")->isFlat());

@@ -18,14 +18,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <iterator>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "diary/energy_model.h"
+#include "diary/weighing.h"
+#include "periods/weight_trend.h"
 #include "ui/link_button.h"
 #include "ui/stored_text.h"
 
@@ -87,12 +92,14 @@ void SetTabOrder(const DiaryFormWidgets& w) {
   order.insert(order.end(), w.kcalChangeEdits.begin(), w.kcalChangeEdits.end());
   order.insert(order.end(), w.weightChangeEdits.begin(), w.weightChangeEdits.end());
   order.insert(order.end(), w.trainingKcalEdits.begin(), w.trainingKcalEdits.end());
-  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton,
-                             w.monthlyRadio, w.yearlyRadio});
+  order.insert(order.end(), w.trendChangeEdits.begin(), w.trendChangeEdits.end());
+  order.insert(order.end(), w.realConsumptionEdits.begin(), w.realConsumptionEdits.end());
+  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton,
+                             w.calculateButton, w.monthlyRadio, w.yearlyRadio});
   order.insert(order.end(), {w.energyInEdit, w.trainingEdit, w.sumEdit, w.targetEdit,
                              w.kcalLeftEdit, w.normalConsumptionEdit});
-  order.insert(order.end(),
-               {w.propertiesButton, w.dateEdit, w.userCombo, w.saveCloseButton, w.noteEdit});
+  order.insert(order.end(), {w.propertiesButton, w.dateEdit, w.weightEdit, w.userCombo,
+                             w.saveCloseButton, w.noteEdit});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -257,8 +264,30 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   kcalChangeLabel->setBuddy(w.kcalChangeEdits[0]);
   trainingKcalLabel->setText(WithAccessKey(trainingKcalLabel->text(), 'b'));
   trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
-  const auto makeButton = [&](const QString& name, const QString& text, char key) {
-    auto* button = new QPushButton(WithAccessKey(text, key), &form);
+  // What the scales say, for the periods that end today: there is no trend of a single day.
+  const int measuredWidth = std::max(
+      resultWidth,
+      form.fontMetrics().horizontalAdvance(FromStoredBytes(kNotEnoughData) + QStringLiteral("00")));
+  w.trendCaptionLabel = makeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
+  w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
+  theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
+  theoryLayout->addWidget(makeLabel(FromStoredBytes(kRealConsumptionCaption)), 5, 0);
+  for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
+    const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
+    const int column = static_cast<int>(p) + 2;
+    w.trendChangeEdits[p] =
+        makeEdit(QStringLiteral("trendChange%1Edit").arg(period),
+                 QStringLiteral("Measured change %1").arg(period), measuredWidth);
+    w.trendChangeEdits[p]->setReadOnly(true);
+    w.trendChangeEdits[p]->setAutoFillBackground(true);
+    w.realConsumptionEdits[p] =
+        makeResult(QStringLiteral("realConsumption%1Edit").arg(period),
+                   QStringLiteral("Real consumption %1").arg(period), measuredWidth);
+    theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
+    theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
+  }
+  const auto makeButton = [&](const QString& name, const QString& text, char key = 0) {
+    auto* button = new QPushButton(key != 0 ? WithAccessKey(text, key) : text, &form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
@@ -267,16 +296,20 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
       makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"), 'a');
   w.calorieGraphButton =
       makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
+  w.weightGraphButton =
+      makeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"));
   w.calculateButton =
       makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
-  for (QPushButton* button : {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton}) {
+  for (QPushButton* button :
+       {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
     button->setEnabled(false);
   }
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(w.trainingGraphButton);
   buttonRow->addWidget(w.calorieGraphButton);
+  buttonRow->addWidget(w.weightGraphButton);
   buttonRow->addWidget(w.calculateButton);
-  theoryLayout->addLayout(buttonRow, 4, 1, 1, 4);
+  theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
   w.monthlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), 'm'), &form);
   w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
   w.yearlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), 'y'), &form);
@@ -285,7 +318,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   radioRow->addWidget(w.monthlyRadio);
   radioRow->addWidget(w.yearlyRadio);
   radioRow->addStretch();
-  theoryLayout->addLayout(radioRow, 5, 1, 1, 4);
+  theoryLayout->addLayout(radioRow, 7, 1, 1, 4);
 
   // "Result of the day".
   auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
@@ -345,6 +378,17 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   // digits pass through on the way are not visited, saved and left as files.
   w.dateEdit->setKeyboardTracking(false);
   w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+  w.weightEdit = makeEdit(QStringLiteral("weightEdit"), QStringLiteral("Weight"), digitWidth);
+  // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
+  w.weightEdit->setValidator(new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
+  w.weightUnitLabel = makeLabel(FromStoredBytes(WeightUnitName(true)));
+  w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
+  auto* weightRow = new QHBoxLayout;
+  weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit));
+  weightRow->addWidget(w.weightEdit);
+  weightRow->addWidget(w.weightUnitLabel);
+  weightRow->addStretch();
   w.userCombo = new QComboBox(&form);
   w.userCombo->setObjectName(QStringLiteral("userCombo"));
   w.userCombo->setAccessibleName(QStringLiteral("User list"));
@@ -357,6 +401,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   auto* sideColumn = new QVBoxLayout;
   sideColumn->addWidget(w.propertiesButton);
   sideColumn->addWidget(w.dateEdit);
+  sideColumn->addLayout(weightRow);
   sideColumn->addWidget(w.userCombo);
   sideColumn->addStretch();
   sideColumn->addWidget(w.saveCloseButton);

@@ -19,6 +19,8 @@ namespace vesmira {
 
 // The columns of the "Theoretical Result" grid: Day, Week, Month, Year.
 inline constexpr std::size_t kResultPeriodCount = 4;
+// The periods the scales are measured over, beside the theoretical ones: Week, Month, Year.
+inline constexpr std::size_t kMeasuredPeriodCount = 3;
 
 // The widgets of the diary form, each named (objectName) after what it holds, the names by
 // which tests and other windows find them.
@@ -37,13 +39,21 @@ struct DiaryFormWidgets {
   std::array<QLineEdit*, kResultPeriodCount> weightChangeEdits{};
   std::array<QLineEdit*, kResultPeriodCount> trainingKcalEdits{};
   QLabel* weightCaptionLabel = nullptr;
+  // Week, Month and Year: the trend's change and the real consumption it implies.
+  std::array<QLineEdit*, kMeasuredPeriodCount> trendChangeEdits{};
+  std::array<QLineEdit*, kMeasuredPeriodCount> realConsumptionEdits{};
+  QLabel* trendCaptionLabel = nullptr;
   QPushButton* trainingGraphButton = nullptr;
   QPushButton* calorieGraphButton = nullptr;
+  QPushButton* weightGraphButton = nullptr;
   QPushButton* calculateButton = nullptr;
   QRadioButton* monthlyRadio = nullptr;
   QRadioButton* yearlyRadio = nullptr;
   QPushButton* propertiesButton = nullptr;
   QDateEdit* dateEdit = nullptr;
+  // The day's weighing in the user's unit; empty on a day without one.
+  QLineEdit* weightEdit = nullptr;
+  QLabel* weightUnitLabel = nullptr;
   QComboBox* userCombo = nullptr;
   QPushButton* saveCloseButton = nullptr;
   QToolButton* homepageButton = nullptr;

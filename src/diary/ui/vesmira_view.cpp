@@ -28,7 +28,9 @@
 
 #include "diary/colour_contrast.h"
 #include "diary/ui/day_saver.h"
+#include "diary/weighing.h"
 #include "periods/theoretical_result.h"
+#include "periods/weight_trend.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 #include "storage/atomic_file.h"
@@ -115,6 +117,7 @@ void CVesmiraView::ConnectEvents() {
     });
   }
   connect(m_form.noteEdit, &QPlainTextEdit::textChanged, this, [this] { OnDayEdited(); });
+  connect(m_form.weightEdit, &QLineEdit::textChanged, this, [this] { OnDayEdited(); });
   connect(m_idleSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
   connect(m_longestSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
   connect(m_watcher, &QFileSystemWatcher::fileChanged, m_diskCheckTimer,
@@ -137,6 +140,8 @@ void CVesmiraView::ConnectEvents() {
           &CVesmiraView::calorieGraphRequested);
   connect(m_form.trainingGraphButton, &QPushButton::clicked, this,
           &CVesmiraView::trainingGraphRequested);
+  connect(m_form.weightGraphButton, &QPushButton::clicked, this,
+          &CVesmiraView::weightGraphRequested);
   connect(m_form.propertiesButton, &QPushButton::clicked, this, &CVesmiraView::propertiesRequested);
   connect(m_form.homepageButton, &QToolButton::clicked, this, &CVesmiraView::homepageRequested);
 
@@ -167,7 +172,8 @@ void CVesmiraView::StartForm() {
   m_series.span = kMonthSpan;
   for (QLineEdit* field :
        {m_form.kcalLeftEdit, m_form.weightChangeEdits[0], m_form.weightChangeEdits[1],
-        m_form.weightChangeEdits[2], m_form.weightChangeEdits[3]}) {
+        m_form.weightChangeEdits[2], m_form.weightChangeEdits[3], m_form.trendChangeEdits[0],
+        m_form.trendChangeEdits[1], m_form.trendChangeEdits[2]}) {
     SetBackground(field, kGoodColour);
   }
   {
@@ -193,6 +199,32 @@ void CVesmiraView::UpdateBalance() {
   m_form.kcalLeftEdit->setText(FromStoredBytes(FormatNumber(balance.kcalLeft)));
   SetBackground(m_form.kcalLeftEdit, balance.kcalLeftColour);
   m_form.normalConsumptionEdit->setText(FromStoredBytes(FormatNumber(balance.normalConsumption)));
+  ShowWeightUnit();
+}
+
+void CVesmiraView::ShowWeightUnit() {
+  const bool kilograms = m_settings.UsesKilograms();
+  m_form.trendCaptionLabel->setText(FromStoredBytes(MeasuredChangeCaption(kilograms)));
+  if (kilograms == m_weightShownInKilograms) return;
+  // The unit changed under a weight on the form: the same weight, shown in the new unit.
+  const std::optional<double> weighing = ShownWeighing();
+  m_weightShownInKilograms = kilograms;
+  m_form.weightUnitLabel->setText(FromStoredBytes(WeightUnitName(kilograms)));
+  if (weighing) ShowWeighing(weighing);
+}
+
+void CVesmiraView::ShowWeighing(std::optional<double> kilograms) {
+  m_weightText =
+      kilograms ? FromStoredBytes(FormatWeighing(*kilograms, m_weightShownInKilograms)) : QString();
+  m_weightKilograms = kilograms;
+  m_form.weightEdit->setText(m_weightText);
+}
+
+std::optional<double> CVesmiraView::ShownWeighing() const {
+  // A weight shown and not typed over keeps its every decimal, in whatever unit it is shown.
+  const QString text = m_form.weightEdit->text();
+  if (text == m_weightText) return m_weightKilograms;
+  return WeighingFromTyped(ToStoredBytes(text), m_weightShownInKilograms);
 }
 
 bool CVesmiraView::HasDayToStore() const {
@@ -222,6 +254,7 @@ void CVesmiraView::LoadDay() {
   // A file that cannot be read may still hold the day: it is shown empty and read-only, so
   // nothing typed could be saved over it, and the person is told why.
   for (QLineEdit* input : InputFields()) input->setReadOnly(day.error.has_value());
+  m_form.weightEdit->setReadOnly(day.error.has_value());
   m_form.noteEdit->setReadOnly(day.error.has_value());
   ShowDayAsStored(day);
   WatchFiles();
@@ -237,6 +270,10 @@ std::vector<QLineEdit*> CVesmiraView::InputFields() const {
 
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
   const bool wasShowing = std::exchange(m_showingDay, true);
+  // The weight first, in the unit of the settings the day is shown with.
+  m_weightShownInKilograms = m_settings.UsesKilograms();
+  m_form.weightUnitLabel->setText(FromStoredBytes(WeightUnitName(m_weightShownInKilograms)));
+  ShowWeighing(entries.vikt);
   // Every value is one line, whatever the file held: a lone line end shows as empty.
   for (std::size_t i = 0; i < kMealCount; ++i) {
     m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
@@ -374,6 +411,13 @@ void CVesmiraView::ShowTheoreticalResult(const TheoreticalResult& result) {
   const std::array<const ResultColumn*, kResultPeriodCount> columns{&result.day, &result.week,
                                                                     &result.month, &result.year};
   for (std::size_t p = 0; p < kResultPeriodCount; ++p) ShowResultColumn(p, *columns[p]);
+  const std::array<const MeasuredColumn*, kMeasuredPeriodCount> measured{
+      &result.measuredWeek, &result.measuredMonth, &result.measuredYear};
+  for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
+    m_form.trendChangeEdits[p]->setText(FromStoredBytes(measured[p]->trendChange));
+    SetBackground(m_form.trendChangeEdits[p], measured[p]->trendColour);
+    m_form.realConsumptionEdits[p]->setText(FromStoredBytes(measured[p]->realConsumption));
+  }
 }
 
 void CVesmiraView::ClearTheoreticalResult() {
@@ -381,6 +425,10 @@ void CVesmiraView::ClearTheoreticalResult() {
     m_form.kcalChangeEdits[p]->clear();
     m_form.weightChangeEdits[p]->clear();
     m_form.trainingKcalEdits[p]->clear();
+  }
+  for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
+    m_form.trendChangeEdits[p]->clear();
+    m_form.realConsumptionEdits[p]->clear();
   }
 }
 
@@ -589,6 +637,7 @@ void CVesmiraView::SetDayEditable(bool editable) {
   std::vector<QWidget*> fields(m_form.mealEdits.begin(), m_form.mealEdits.end());
   fields.insert(fields.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
   fields.push_back(m_form.otherKcalEdit);
+  fields.push_back(m_form.weightEdit);
   fields.push_back(m_form.noteEdit);
   for (QWidget* field : fields) field->setEnabled(editable);
   m_form.noteEdit->setPlaceholderText(
@@ -619,6 +668,7 @@ DayEntries CVesmiraView::CurrentEntries() const {
   note.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
   note.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
   entries.diaryNote = ToStoredBytes(note);
+  entries.vikt = ShownWeighing();
   return entries;
 }
 
@@ -630,10 +680,11 @@ void CVesmiraView::ReportFileError(const FileError& error) {
 }
 
 void CVesmiraView::connectNotify(const QMetaMethod& signal) {
-  const std::array<std::pair<QMetaMethod, QAbstractButton*>, 5> served{{
+  const std::array<std::pair<QMetaMethod, QAbstractButton*>, 6> served{{
       {QMetaMethod::fromSignal(&CVesmiraView::calculateRequested), m_form.calculateButton},
       {QMetaMethod::fromSignal(&CVesmiraView::calorieGraphRequested), m_form.calorieGraphButton},
       {QMetaMethod::fromSignal(&CVesmiraView::trainingGraphRequested), m_form.trainingGraphButton},
+      {QMetaMethod::fromSignal(&CVesmiraView::weightGraphRequested), m_form.weightGraphButton},
       {QMetaMethod::fromSignal(&CVesmiraView::propertiesRequested), m_form.propertiesButton},
       {QMetaMethod::fromSignal(&CVesmiraView::homepageRequested), m_form.homepageButton},
   }};

@@ -88,9 +88,10 @@ class CVesmiraView : public QWidget {
   // reported by the file system does.
   void CheckFilesOnDisk();
 
-  // Fills the twelve "Theoretical Result" fields and the four weight colours.
+  // Fills the twelve "Theoretical Result" fields and the four weight colours, and the six
+  // measured fields of the week, the month and the year.
   void ShowTheoreticalResult(const TheoreticalResult& result);
-  // Empties the twelve fields; their background colours stay.
+  // Empties the twelve fields and the six measured ones; their background colours stay.
   void ClearTheoreticalResult();
 
   UserSettings& Settings() { return m_settings; }
@@ -125,6 +126,7 @@ class CVesmiraView : public QWidget {
   void calculateRequested();
   void calorieGraphRequested();
   void trainingGraphRequested();
+  void weightGraphRequested();
   void propertiesRequested();
   void homepageRequested();
   // A save made while typing has ended, stored or not.
@@ -152,6 +154,13 @@ class CVesmiraView : public QWidget {
   void ShowCurrentUserInList();
 
   void ShowDayEntries(const DayEntries& entries);
+  // Shows the unit of the settings beside the weight and in the measured change's caption;
+  // a weight on the form is shown again in a unit that changed.
+  void ShowWeightUnit();
+  // Shows a weighing in the unit the weight field is in.
+  void ShowWeighing(std::optional<double> kilograms);
+  // The weighing the weight field holds, in kilograms.
+  std::optional<double> ShownWeighing() const;
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
   // Whether a day was loaded that may be stored: not one whose file could not be read.
   bool HasDayToStore() const;
@@ -197,6 +206,10 @@ class CVesmiraView : public QWidget {
   CalendarDate m_currentDate;
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
+  // The unit the weight field's text is in, and the weighing last shown there with its text.
+  bool m_weightShownInKilograms = true;
+  QString m_weightText;
+  std::optional<double> m_weightKilograms;
   // The cause, while the day shown is one whose file cannot be read.
   std::optional<FileError> m_unreadableDay;
 
