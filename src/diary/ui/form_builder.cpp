@@ -385,7 +385,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.weightUnitLabel = makeLabel(FromStoredBytes(WeightUnitName(true)));
   w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
   auto* weightRow = new QHBoxLayout;
-  weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit));
+  weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit, 'w'));
   weightRow->addWidget(w.weightEdit);
   weightRow->addWidget(w.weightUnitLabel);
   weightRow->addStretch();

@@ -194,7 +194,7 @@ void FormDesktopTest::dateFieldReachedByTabStartsOnTheDay_data() {
   QTest::addColumn<QString>("from");
   QTest::addColumn<bool>("backwards");
   QTest::newRow("Tab from Properties") << QStringLiteral("propertiesButton") << false;
-  QTest::newRow("Shift+Tab from the user list") << QStringLiteral("userCombo") << true;
+  QTest::newRow("Shift+Tab from the weight") << QStringLiteral("weightEdit") << true;
 }
 
 void FormDesktopTest::dateFieldReachedByTabStartsOnTheDay() {
