@@ -22,30 +22,23 @@ constexpr std::string_view kLongTermSection = "***Langtidsdata";
 constexpr std::string_view kEnergySumKey = "dagEnergiSum";
 constexpr std::string_view kTrainingKey = "dagBortTrandade";
 
-std::string ReadValue(std::istream& in, std::string_view key) {
+std::string ReadValue(KeyValueReader& in, std::string_view key) {
   return ReadKeyValue(in, key, kValueCapacity).value;
 }
 
 // A value as the form shows it. The reader cuts a long value at a fixed number of bytes,
 // which may fall inside a letter: its first bytes alone would show as another character.
-std::string ReadFieldValue(std::istream& in, std::string_view key, bool& anyKey) {
+std::string ReadFieldValue(KeyValueReader& in, std::string_view key, bool& anyKey) {
   KeyValue read = ReadKeyValue(in, key, kValueCapacity);
   anyKey = anyKey || read.found;
-  if (read.found && read.value.size() == kValueCapacity - 1 && in.rdbuf() != nullptr) {
-    using Traits = std::istream::traits_type;
-    const auto next = in.rdbuf()->sgetc();
-    if (!Traits::eq_int_type(next, Traits::eof())) {
-      read.value.resize(LengthWithoutCutLetter(
-          read.value, static_cast<unsigned char>(Traits::to_char_type(next))));
-    }
+  const std::string_view next = in.Unread();
+  if (read.found && read.value.size() == kValueCapacity - 1 && !next.empty()) {
+    read.value.resize(LengthWithoutCutLetter(read.value, static_cast<unsigned char>(next.front())));
   }
   return std::move(read.value);
 }
 
-std::string RestOf(std::istream& in) {
-  if (!in.good()) return {};
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string RestOf(const KeyValueReader& in) { return std::string(in.Unread()); }
 
 // The weighing lies between the day's totals and the note, and only on a day with one: it is
 // looked for in the lines before the note's key, so that a line of the note that begins with
@@ -77,7 +70,7 @@ WeightEntry FindWeightEntry(std::string_view rest) {
   return {};
 }
 
-DayEntries ReadEntries(std::istream& in, bool& anyKey) {
+DayEntries ReadEntries(KeyValueReader& in, bool& anyKey) {
   DayEntries entries;
   for (std::size_t i = 0; i < kMealCount; ++i) {
     entries.meals[i] = ReadFieldValue(in, kMeals[i].dayFileKey, anyKey);
@@ -91,8 +84,7 @@ DayEntries ReadEntries(std::istream& in, bool& anyKey) {
   const WeightEntry weight = FindWeightEntry(rest);
   entries.vikt = weight.kilograms;
   anyKey = anyKey || weight.after != 0;
-  TextBuffer noteBuffer(rest.substr(weight.after));
-  std::istream noteIn(&noteBuffer);
+  KeyValueReader noteIn(std::string_view(rest).substr(weight.after));
   KeyValue note = ReadKeyValue(noteIn, kNoteKey, kNoteCapacity);
   anyKey = anyKey || note.found;
   entries.diaryNote = note.value.empty() ? std::string(kNotePlaceholder) : std::move(note.value);
@@ -184,8 +176,10 @@ StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view byt
 }
 
 DayEntries ReadDayFile(std::istream& in) {
-  bool anyKey = false;
-  return ReadEntries(in, anyKey);
+  return ReadKeyValueStream(in, [](KeyValueReader& reader) {
+    bool anyKey = false;
+    return ReadEntries(reader, anyKey);
+  });
 }
 
 StoredDay ReadStoredDay(const std::filesystem::path& path) {
@@ -196,8 +190,7 @@ StoredDay ReadStoredDay(const std::filesystem::path& path) {
   // An empty file is an empty day; bytes in which no key of a day is found are something
   // else (another encoding, another program's file) and are not taken for an empty day.
   const bool empty = stored.bytes->empty();
-  TextBuffer buffer(std::move(*stored.bytes));
-  std::istream in(&buffer);
+  KeyValueReader in(*stored.bytes);
   bool anyKey = false;
   DayEntries entries = ReadEntries(in, anyKey);
   if (!anyKey && !empty) {
@@ -212,7 +205,7 @@ std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
   return ReadStoredDay(path).entries;
 }
 
-void ReadDayRecord(std::istream& in, DayRecord& record) {
+static void ReadRecord(KeyValueReader& in, DayRecord& record) {
   for (std::size_t i = 0; i < kMealCount; ++i) {
     record.meals[i] = ParseNumber(ReadValue(in, kMeals[i].dayFileKey));
   }
@@ -223,16 +216,20 @@ void ReadDayRecord(std::istream& in, DayRecord& record) {
   record.diaryNote = ReadKeyValue(in, kNoteKey, kNoteCapacity).value;
 }
 
+void ReadDayRecord(std::istream& in, DayRecord& record) {
+  ReadKeyValueStream(in, [&record](KeyValueReader& reader) { ReadRecord(reader, record); });
+}
+
 bool ReadDayRecord(const std::filesystem::path& path, DayRecord& record) {
-  return ReadTextFile(path,
-                      [&record](std::istream& in) {
-                        ReadDayRecord(in, record);
-                        return true;
-                      })
+  return ReadKeyValueFile(path,
+                          [&record](KeyValueReader& in) {
+                            ReadRecord(in, record);
+                            return true;
+                          })
       .has_value();
 }
 
-DayTotals ReadDayTotals(std::istream& in) {
+static DayTotals ReadTotals(KeyValueReader& in) {
   DayTotals totals;
   totals.energySum = ParseNumber(ReadValue(in, kEnergySumKey));
   totals.training = ParseNumber(ReadValue(in, kTrainingKey));
@@ -240,8 +237,10 @@ DayTotals ReadDayTotals(std::istream& in) {
   return totals;
 }
 
+DayTotals ReadDayTotals(std::istream& in) { return ReadKeyValueStream(in, ReadTotals); }
+
 std::optional<DayTotals> ReadDayTotals(const std::filesystem::path& path) {
-  return ReadTextFile(path, [](std::istream& in) { return ReadDayTotals(in); });
+  return ReadKeyValueFile(path, ReadTotals);
 }
 
 }  // namespace vesmira

@@ -13,13 +13,13 @@ namespace {
 constexpr std::int32_t kNewUserGrundForbrukning = 2200;
 constexpr std::int32_t kNewUserMal = 1800;
 
-std::int32_t ReadNumber(std::istream& in, std::string_view key, bool& anyKey) {
+std::int32_t ReadNumber(KeyValueReader& in, std::string_view key, bool& anyKey) {
   const KeyValue read = ReadKeyValue(in, key, kValueCapacity);
   anyKey = anyKey || read.found;
   return ParseNumber(read.value);
 }
 
-UserSettings ReadSettings(std::istream& in, bool& anyKey) {
+UserSettings ReadSettings(KeyValueReader& in, bool& anyKey) {
   UserSettings settings;
   settings.grundForbrukning = ReadNumber(in, kGrundForbrukningKey, anyKey);
   settings.mal = ReadNumber(in, kMalKey, anyKey);
@@ -45,8 +45,10 @@ void WriteEntries(std::ostream& out, const Value& grundForbrukning, const Value&
 }  // namespace
 
 UserSettings ReadProperties(std::istream& in) {
-  bool anyKey = false;
-  return ReadSettings(in, anyKey);
+  return ReadKeyValueStream(in, [](KeyValueReader& reader) {
+    bool anyKey = false;
+    return ReadSettings(reader, anyKey);
+  });
 }
 
 StoredProperties ReadStoredProperties(const std::filesystem::path& path) {
@@ -55,8 +57,7 @@ StoredProperties ReadStoredProperties(const std::filesystem::path& path) {
   properties.error = std::move(stored.error);
   if (!stored.bytes) return properties;
   const bool empty = stored.bytes->empty();
-  TextBuffer buffer(std::move(*stored.bytes));
-  std::istream in(&buffer);
+  KeyValueReader in(*stored.bytes);
   bool anyKey = false;
   UserSettings settings = ReadSettings(in, anyKey);
   if (!anyKey && !empty) {

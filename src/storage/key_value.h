@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <filesystem>
 #include <istream>
+#include <iterator>
 #include <optional>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,40 +36,59 @@ struct KeyValue {
   std::string value;
 };
 
-// Searches forward from the stream's position for the first line that begins with key and
-// returns the value after it. The reader never seeks back: callers ask for keys in file
-// order. Lines longer than capacity - 1 are read in pieces, each compared like a line.
-KeyValue ReadKeyValue(std::istream& in, std::string_view key, std::size_t capacity);
-
-// A stream buffer over a whole file's bytes in memory. ReadKeyValue reads an istream over it a
-// line at a time instead of a character at a time, which is what makes a year of days as
-// fast to read as the file system allows; what it reads is the same.
-class TextBuffer final : public std::streambuf {
+// The bytes of a whole file, read forward only: callers ask for keys in file order. CR LF and
+// a bare LF both end a line. The bytes must outlive the reader.
+class KeyValueReader {
  public:
-  explicit TextBuffer(std::string bytes);
-  TextBuffer(const TextBuffer&) = delete;
-  TextBuffer& operator=(const TextBuffer&) = delete;
+  explicit KeyValueReader(std::string_view bytes) : m_rest(bytes) {}
 
-  std::string_view Unread() const;
-  void Skip(std::size_t count);
+  // The bytes not read yet; empty once the end has been met.
+  std::string_view Unread() const { return m_atEnd ? std::string_view() : m_rest; }
+  // Whether the end has been met: every later search finds nothing.
+  bool AtEnd() const { return m_atEnd; }
+
+  // One piece of at most limit characters, ending after a line end when one comes first: how a
+  // C stream reads a line into a fixed buffer. text leaves the line end out and stays valid as
+  // long as the bytes.
+  struct Piece {
+    std::string_view text;
+    bool lineEnd = false;
+  };
+  bool Next(std::size_t limit, Piece& piece);
+  // Reads up to and with the first piece that starts with key; false at the end, with last the
+  // last piece read.
+  bool Seek(std::string_view key, std::size_t limit, Piece& last);
+  // The rest of the bytes, every CR LF read as "\n"; the reader is at the end after it.
+  std::string Rest();
 
  private:
-  std::string m_bytes;
+  std::string_view m_rest;
+  bool m_atEnd = false;
 };
 
-// Reads the file at path whole into a TextBuffer and hands read a stream over it; empty when
-// the file cannot be opened or read, a folder in its place included.
+// Searches forward from the reader's position for the first line that begins with key and
+// returns the value after it. Lines longer than capacity - 1 are read in pieces, each compared
+// like a line.
+KeyValue ReadKeyValue(KeyValueReader& in, std::string_view key, std::size_t capacity);
+
+// Hands read a reader over the rest of the stream's bytes.
 template <typename Reader>
-auto ReadTextFile(const std::filesystem::path& path, Reader read)
-    -> std::optional<decltype(read(std::declval<std::istream&>()))> {
-  std::optional<std::string> bytes = ReadFileBytes(path);
-  if (!bytes) return std::nullopt;
-  TextBuffer buffer(std::move(*bytes));
-  std::istream in(&buffer);
-  return read(in);
+auto ReadKeyValueStream(std::istream& in, Reader read) {
+  std::string bytes;
+  if (in.good()) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  KeyValueReader reader(bytes);
+  return read(reader);
 }
 
-// Reads one line end as text mode does: CR LF and a bare LF alike. Returns false at the end.
-bool ReadTextChar(std::istream& in, char& c);
+// Reads the file at path whole and hands read a reader over its bytes; empty when the file
+// cannot be opened or read, a folder in its place included.
+template <typename Reader>
+auto ReadKeyValueFile(const std::filesystem::path& path, Reader read)
+    -> std::optional<decltype(read(std::declval<KeyValueReader&>()))> {
+  const std::optional<std::string> bytes = ReadFileBytes(path);
+  if (!bytes) return std::nullopt;
+  KeyValueReader reader(*bytes);
+  return read(reader);
+}
 
 }  // namespace vesmira

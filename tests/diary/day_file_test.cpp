@@ -252,5 +252,17 @@ TEST(DayFile, AFullDiskKeepsTheOldFileByteForByte) {
             1);
 }
 
+TEST(DayFile, FolderInPlaceOfADayFileIsNoDay) {
+  testing::TempFolder folder;
+  const std::filesystem::path path = DayFilePath(folder.path(), "Anna", "06-12-2026");
+  std::filesystem::create_directories(path);
+  EXPECT_EQ(ReadDayFile(path), std::nullopt);
+  EXPECT_EQ(ReadDayTotals(path), std::nullopt);
+  DayRecord record;
+  record.meals[0] = 5;
+  EXPECT_FALSE(ReadDayRecord(path, record));
+  EXPECT_EQ(record.meals[0], 5);
+}
+
 }  // namespace
 }  // namespace vesmira
