@@ -30,7 +30,7 @@ std::string_view WeightUnitName(bool kilograms) {
 }
 
 bool IsWeighing(double kilograms) {
-  return std::isfinite(kilograms) && kilograms > 0 && kilograms <= kMaxWeighingKg;
+  return std::isfinite(kilograms) && kilograms >= kMinWeighingKg && kilograms <= kMaxWeighingKg;
 }
 
 std::string FormatStoredWeight(double kilograms) {

@@ -12,12 +12,15 @@ inline constexpr std::string_view kWeightKey = "vikt";
 inline constexpr double kKilogramsPerPound = 0.453592;
 // Above this no scales reads: such a value is a slip of the keyboard, not a weighing.
 inline constexpr double kMaxWeighingKg = 1000.0;
+// Below a gram the shortest fixed text of a number can run past the 39 characters a stored
+// value holds (1e-300 has hundreds of digits), and it would not read back.
+inline constexpr double kMinWeighingKg = 0.001;
 
 inline constexpr std::string_view kWeightUnitKg = "kg";
 inline constexpr std::string_view kWeightUnitLbs = "lbs";
 std::string_view WeightUnitName(bool kilograms);
 
-// A finite number above 0 and at most kMaxWeighingKg.
+// A finite number from kMinWeighingKg to kMaxWeighingKg.
 bool IsWeighing(double kilograms);
 
 // The stored text: the shortest decimal text that reads back as the same number.

@@ -60,7 +60,7 @@ TEST(Weighing, StoredTextThatIsNotADecimalNumberIsNoWeighing) {
       {"72.5", 72.5},         {" 72.5\t", 72.5},      {"1e2", 100.0},
       {"72,5", std::nullopt}, {"", std::nullopt},     {"72.5 kg", std::nullopt},
       {"nan", std::nullopt},  {"-1", std::nullopt},   {"0", std::nullopt},
-      {"+72", std::nullopt},  {"1001", std::nullopt},
+      {"+72", std::nullopt},  {"1001", std::nullopt}, {"1e-300", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(ParseStoredWeight(c.stored), c.kilograms) << c.stored;
 }
