@@ -183,22 +183,9 @@ DayEntries ReadDayFile(std::istream& in) {
 }
 
 StoredDay ReadStoredDay(const std::filesystem::path& path) {
-  StoredDay day;
-  StoredBytes stored = ReadStoredFile(path);
-  day.error = std::move(stored.error);
-  if (!stored.bytes) return day;
-  // An empty file is an empty day; bytes in which no key of a day is found are something
-  // else (another encoding, another program's file) and are not taken for an empty day.
-  const bool empty = stored.bytes->empty();
-  KeyValueReader in(*stored.bytes);
-  bool anyKey = false;
-  DayEntries entries = ReadEntries(in, anyKey);
-  if (!anyKey && !empty) {
-    day.error = FileError{FileErrorCause::kNotUnderstood, path};
-  } else {
-    day.entries = std::move(entries);
-  }
-  return day;
+  KeyedFile<DayEntries> file = ReadKeyedFile<DayEntries>(
+      path, [](KeyValueReader& in, bool& anyKey) { return ReadEntries(in, anyKey); });
+  return {std::move(file.value), std::move(file.error)};
 }
 
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {

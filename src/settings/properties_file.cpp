@@ -52,20 +52,9 @@ UserSettings ReadProperties(std::istream& in) {
 }
 
 StoredProperties ReadStoredProperties(const std::filesystem::path& path) {
-  StoredProperties properties;
-  StoredBytes stored = ReadStoredFile(path);
-  properties.error = std::move(stored.error);
-  if (!stored.bytes) return properties;
-  const bool empty = stored.bytes->empty();
-  KeyValueReader in(*stored.bytes);
-  bool anyKey = false;
-  UserSettings settings = ReadSettings(in, anyKey);
-  if (!anyKey && !empty) {
-    properties.error = FileError{FileErrorCause::kNotUnderstood, path};
-  } else {
-    properties.settings = settings;
-  }
-  return properties;
+  KeyedFile<UserSettings> file = ReadKeyedFile<UserSettings>(
+      path, [](KeyValueReader& in, bool& anyKey) { return ReadSettings(in, anyKey); });
+  return {std::move(file.value), std::move(file.error)};
 }
 
 std::optional<UserSettings> ReadProperties(const std::filesystem::path& path) {

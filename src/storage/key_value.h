@@ -91,4 +91,30 @@ auto ReadKeyValueFile(const std::filesystem::path& path, Reader read)
   return read(reader);
 }
 
+// A file of keyed lines read whole: read(reader, anyKey) takes its values and says whether it
+// found one key of its kind. An empty file reads as read makes of it; bytes in which no key is
+// found are another program's file or another encoding and come back as an error, never as an
+// empty record that a save would then write over them.
+template <typename Value>
+struct KeyedFile {
+  std::optional<Value> value;
+  std::optional<FileError> error;
+};
+template <typename Value, typename Read>
+KeyedFile<Value> ReadKeyedFile(const std::filesystem::path& path, Read read) {
+  KeyedFile<Value> file;
+  StoredBytes stored = ReadStoredFile(path);
+  file.error = std::move(stored.error);
+  if (!stored.bytes) return file;
+  KeyValueReader in(*stored.bytes);
+  bool anyKey = false;
+  Value value = read(in, anyKey);
+  if (!anyKey && !stored.bytes->empty()) {
+    file.error = FileError{FileErrorCause::kNotUnderstood, path};
+  } else {
+    file.value = std::move(value);
+  }
+  return file;
+}
+
 }  // namespace vesmira
