@@ -16,6 +16,11 @@ inline constexpr double kMaxWeighingKg = 1000.0;
 // value holds (1e-300 has hundreds of digits), and it would not read back.
 inline constexpr double kMinWeighingKg = 0.001;
 
+// A weighing outside this range is a slip of the keyboard or another unit, not a weight:
+// the field refuses it and the figures leave it out.
+inline constexpr double kMinPlausibleWeighingKg = 20.0;
+inline constexpr double kMaxPlausibleWeighingKg = 500.0;
+
 inline constexpr std::string_view kWeightUnitKg = "kg";
 inline constexpr std::string_view kWeightUnitLbs = "lbs";
 std::string_view WeightUnitName(bool kilograms);
@@ -39,5 +44,10 @@ std::optional<double> WeighingFromTyped(std::string_view text, bool kilogramsTyp
 std::string FormatWeighing(double kilograms, bool kilogramsShown);
 // A number with up to three decimals, at least one.
 std::string FormatWeightValue(double value);
+
+// Whether a weighing is one a person can weigh, and what the weight field says of one that
+// is not, in the unit shown: "Not stored: a weighing is from 20 to 500 kg."
+bool IsPlausibleWeighing(double kilograms);
+std::string ImplausibleWeighingMessage(bool kilogramsShown);
 
 }  // namespace vesmira

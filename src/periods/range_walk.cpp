@@ -10,8 +10,6 @@ void PeriodAccumulator::AddStoredDay(std::int32_t energySum, std::int32_t traini
                                      std::int32_t normal) {
   if (energySum != 0) {
     m_kcalChange += std::int64_t{energySum} - normal;
-    m_energy.energySum += energySum;
-    ++m_energy.days;
   }
   m_training += training;
 }

@@ -35,13 +35,6 @@ struct PeriodSums {
   friend bool operator==(const PeriodSums&, const PeriodSums&) = default;
 };
 
-// Energy in minus training over the stored days of a period whose energy sum is not 0, and
-// how many days those are.
-struct StoredEnergy {
-  std::int64_t energySum = 0;
-  std::int32_t days = 0;
-};
-
 // Adds up the stored days of a period, one day at a time.
 class PeriodAccumulator {
  public:
@@ -49,12 +42,10 @@ class PeriodAccumulator {
   // only, so an empty day does not count as a day of fasting.
   void AddStoredDay(std::int32_t energySum, std::int32_t training, std::int32_t normal);
   PeriodSums Sums() const;
-  StoredEnergy Energy() const { return m_energy; }
 
  private:
   std::int64_t m_kcalChange = 0;
   std::int64_t m_training = 0;
-  StoredEnergy m_energy;
 };
 
 // The day files of the walk's user, one span day at a time.

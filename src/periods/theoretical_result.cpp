@@ -1,5 +1,6 @@
 #include "periods/theoretical_result.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -37,9 +38,9 @@ ResultColumn FormatSums(const PeriodSums& sums, const UserSettings& settings) {
 // Labels day t of series and sets its value to what the graphs draw: a stored day's energy
 // sum, or for the training graph the size of its training energy; a day without a file draws
 // as a day of normal consumption and no training. A stored day is added to period. Day t's
-// weighing is set too, empty when it has none.
+// weighing and its energy, when food was logged, are set too.
 void VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, GraphSeries& series,
-                    PeriodAccumulator& period) {
+                    PeriodAccumulator& period, DayEnergies& energies) {
   const CalendarDate date = SpanDay(input.today, t);
   series.dayLabels[t] = DayLabel(date);
   const bool training = series.trainingGraph != 0;
@@ -47,9 +48,14 @@ void VisitSeriesDay(const RangeWalkInput& input, SpanDayPaths& paths, int t, Gra
   if (!totals) {
     series.dayValues[t] = training ? 0 : input.settings.grundForbrukning;
     series.dayWeighings[t].reset();
+    energies[t].reset();
     return;
   }
-  series.dayWeighings[t] = totals->vikt;
+  series.dayWeighings[t].reset();
+  if (totals->vikt && IsPlausibleWeighing(*totals->vikt)) series.dayWeighings[t] = totals->vikt;
+  // The stored sum is energy in minus training: food was logged when energy in is above 0.
+  energies[t].reset();
+  if (std::int64_t{totals->energySum} + totals->training > 0) energies[t] = totals->energySum;
   period.AddStoredDay(totals->energySum, totals->training, input.settings.grundForbrukning);
   series.dayValues[t] =
       training ? SaturateToInt32(std::llabs(std::int64_t{totals->training})) : totals->energySum;
@@ -68,30 +74,28 @@ TheoreticalResult CalculateTheoreticalResult(const RangeWalkInput& input,
   // file is read twice.
   PeriodAccumulator sums;
   SpanDayPaths paths(input);
-  StoredEnergy weekEnergy;
-  StoredEnergy monthEnergy;
+  DayEnergies energies{};
   for (int t = 0; t < kYearLength; ++t) {
-    VisitSeriesDay(input, paths, t, series, sums);
-    if (t == kWeekLength - 1) {
-      result.week = FormatSums(sums.Sums(), input.settings);
-      weekEnergy = sums.Energy();
-    }
-    if (t == kMonthLength - 1) {
-      result.month = FormatSums(sums.Sums(), input.settings);
-      monthEnergy = sums.Energy();
-    }
+    VisitSeriesDay(input, paths, t, series, sums, energies);
+    if (t == kWeekLength - 1) result.week = FormatSums(sums.Sums(), input.settings);
+    if (t == kMonthLength - 1) result.month = FormatSums(sums.Sums(), input.settings);
   }
   result.year = FormatSums(sums.Sums(), input.settings);
 
-  // The trend runs oldest day first, so it is worked out once the year's weighings are in.
-  series.dayTrend = ComputeWeightTrend(series.dayWeighings);
-  const auto measure = [&](int length, const StoredEnergy& energy) {
-    return FormatMeasuredColumn(MeasurePeriod(series.dayWeighings, series.dayTrend, length, energy),
+  // The trend runs oldest day first, from before the year, so it is worked out once the
+  // year's weighings are in.
+  std::vector<std::optional<double>> weighings(series.dayWeighings.begin(),
+                                               series.dayWeighings.end());
+  ReadEarlierWeighings(input, weighings);
+  const std::vector<std::optional<double>> trend = ComputeWeightTrend(weighings);
+  std::copy_n(trend.begin(), series.dayTrend.size(), series.dayTrend.begin());
+  const auto measure = [&](int length) {
+    return FormatMeasuredColumn(MeasurePeriod(series.dayWeighings, energies, length),
                                 input.settings);
   };
-  result.measuredWeek = measure(kWeekLength, weekEnergy);
-  result.measuredMonth = measure(kMonthLength, monthEnergy);
-  result.measuredYear = measure(kYearLength, sums.Energy());
+  result.measuredWeek = measure(kWeekLength);
+  result.measuredMonth = measure(kMonthLength);
+  result.measuredYear = measure(kYearLength);
   return result;
 }
 

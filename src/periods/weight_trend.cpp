@@ -3,65 +3,208 @@
 #include <algorithm>
 #include <cmath>
 
+#include "diary/day_file.h"
 #include "diary/weighing.h"
 #include "periods/theoretical_result.h"
 #include "storage/number_text.h"
 
 namespace vesmira {
 
+namespace {
+
+// Fewer weighings than this cannot tell a trend from the day-to-day swings.
+constexpr int kMinWeighings = 6;
+// Share of the days between the first and the last weighing that must have food logged.
+constexpr double kMinLoggedShare = 0.7;
+// Scales read to a tenth; a fit through weighings that scatter less than half of that is
+// taken to scatter that much, so a figure never claims a precision no scales have.
+constexpr double kMinScatterKg = 0.05;
+// A figure less sure than this either side is no help for planning a diet.
+constexpr double kMaxMarginKcal = 300.0;
+constexpr double kMinPlausibleConsumption = 500.0;
+constexpr double kMaxPlausibleConsumption = 10000.0;
+
+// Student's t at 97.5 % by degrees of freedom, so that the margin holds about 19 times in 20
+// also for the few weighings of a week.
+double StudentT(int freedom) {
+  static constexpr double kTable[] = {12.706, 4.303, 3.182, 2.776, 2.571, 2.447, 2.365, 2.306,
+                                      2.262,  2.228, 2.201, 2.179, 2.160, 2.145, 2.131, 2.120,
+                                      2.110,  2.101, 2.093, 2.086, 2.080, 2.074, 2.069, 2.064,
+                                      2.060,  2.056, 2.052, 2.048, 2.045, 2.042};
+  if (freedom < 1) return kTable[0];
+  if (freedom <= static_cast<int>(std::size(kTable))) return kTable[freedom - 1];
+  return 2.0;
+}
+
+// A whole number of ten kcal: a figure from the scales is not sure to the single kcal.
+std::int64_t ToTens(double value) {
+  return static_cast<std::int64_t>(std::round(std::clamp(value, -1e15, 1e15) / 10.0)) * 10;
+}
+
+struct Fit {
+  double slope = 0;
+  double scatter = 0;  // residual standard deviation
+  double spread = 0;   // the square root of the sum of squared distances from the mean x
+};
+
+// Least squares through (x, y); at least three points with two different xs.
+Fit FitLine(const std::vector<double>& xs, const std::vector<double>& ys) {
+  const double count = static_cast<double>(xs.size());
+  double meanX = 0;
+  double meanY = 0;
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    meanX += xs[i];
+    meanY += ys[i];
+  }
+  meanX /= count;
+  meanY /= count;
+  double sxx = 0;
+  double sxy = 0;
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    sxx += (xs[i] - meanX) * (xs[i] - meanX);
+    sxy += (xs[i] - meanX) * (ys[i] - meanY);
+  }
+  Fit fit;
+  fit.slope = sxy / sxx;
+  double residuals = 0;
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    const double residual = ys[i] - meanY - fit.slope * (xs[i] - meanX);
+    residuals += residual * residual;
+  }
+  fit.scatter = std::sqrt(residuals / (count - 2));
+  fit.spread = std::sqrt(sxx);
+  return fit;
+}
+
+}  // namespace
+
 std::string MeasuredChangeCaption(bool kilograms) {
   return "Measured change (" + std::string(WeightUnitName(kilograms)) + ")";
 }
 
-DayWeights ComputeWeightTrend(const DayWeights& weighings) {
-  DayWeights trend{};
-  std::optional<double> carried;
+std::vector<std::optional<double>> ComputeWeightTrend(
+    const std::vector<std::optional<double>>& weighings) {
+  std::vector<std::optional<double>> trend(weighings.size());
+  std::optional<std::size_t> last;
+  double carried = 0;
   for (std::size_t t = weighings.size(); t-- > 0;) {
-    if (const std::optional<double>& weighing = weighings[t]) {
-      carried = carried ? *carried + kTrendShare * (*weighing - *carried) : *weighing;
+    if (!weighings[t]) continue;
+    const double weight = *weighings[t];
+    if (last && *last - t <= kTrendGapDays) {
+      const double from = *weighings[*last];
+      const double days = static_cast<double>(*last - t);
+      for (std::size_t s = *last; s-- > t;) {
+        const double onTheLine = from + (weight - from) * static_cast<double>(*last - s) / days;
+        carried += kTrendShare * (onTheLine - carried);
+        trend[s] = carried;
+      }
+    } else {
+      carried = weight;
+      trend[t] = carried;
     }
-    trend[t] = carried;
+    last = t;
+  }
+  // After the last weighing the trend holds, until a gap begins.
+  if (last) {
+    for (std::size_t s = *last; s-- > 0 && *last - s <= kTrendGapDays;) trend[s] = carried;
   }
   return trend;
 }
 
-PeriodMeasure MeasurePeriod(const DayWeights& weighings, const DayWeights& trend, int length,
-                            const StoredEnergy& energy) {
-  const auto days = static_cast<std::size_t>(std::clamp(length, 0, int{kSeriesCapacity}));
-  int count = 0;
-  std::size_t oldest = 0;
-  for (std::size_t t = 0; t < days; ++t) {
-    if (weighings[t]) {
-      ++count;
+void ReadEarlierWeighings(const RangeWalkInput& input,
+                          std::vector<std::optional<double>>& weighings) {
+  const int end = static_cast<int>(weighings.size());
+  std::optional<int> oldest;
+  for (int t = end; t-- > 0;) {
+    if (weighings[static_cast<std::size_t>(t)]) {
       oldest = t;
+      break;
     }
   }
+  if (!oldest) return;
+  SpanDayPaths paths(input);
+  for (int t = end; t < end + kTrendLookbackDays && t - *oldest <= kTrendGapDays; ++t) {
+    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(SpanDay(input.today, t)));
+    std::optional<double> weighing;
+    if (totals && totals->vikt && IsPlausibleWeighing(*totals->vikt)) {
+      weighing = totals->vikt;
+      oldest = t;
+    }
+    weighings.push_back(weighing);
+  }
+}
+
+PeriodMeasure MeasurePeriod(const DayWeights& weighings, const DayEnergies& energies,
+                            int length) {
   PeriodMeasure measure;
-  if (count < 2) return measure;
-  const std::optional<double> before = days < trend.size() ? trend[days] : std::nullopt;
-  const double base = before ? *before : *weighings[oldest];
-  measure.trendChangeKg = *trend[0] - base;
-  if (energy.days > 0) {
-    measure.realConsumption =
-        (static_cast<double>(energy.energySum) - kKcalPerKilogram * *measure.trendChangeKg) /
-        energy.days;
+  const int days = std::clamp(length, 0, static_cast<int>(kSeriesCapacity));
+  // Day x counts from the oldest day of the period, so that time runs forward.
+  const auto at = [days](const auto& byDay, int x) -> const auto& {
+    return byDay[static_cast<std::size_t>(days - 1 - x)];
+  };
+  std::vector<int> weighed;
+  for (int x = 0; x < days; ++x) {
+    if (at(weighings, x)) weighed.push_back(x);
+  }
+  if (static_cast<int>(weighed.size()) < kMinWeighings) {
+    measure.reason = kNeedsWeighings;
+    return measure;
+  }
+  // The energy that moved the weighings: from the day of the first to the day before the last.
+  const int first = weighed.front();
+  const int last = weighed.back();
+  int logged = 0;
+  double energySum = 0;
+  for (int x = first; x < last; ++x) {
+    if (const std::optional<std::int32_t>& energy = at(energies, x)) {
+      ++logged;
+      energySum += *energy;
+    }
+  }
+  if (logged == 0 || logged < kMinLoggedShare * (last - first)) {
+    measure.reason = kNeedsFoodDays;
+    return measure;
+  }
+  const double meanEnergy = energySum / logged;
+
+  std::vector<double> xs;
+  std::vector<double> adjusted;
+  double energySoFar = 0;
+  for (int x = first; x <= last; ++x) {
+    if (const std::optional<double>& weight = at(weighings, x)) {
+      xs.push_back(x);
+      adjusted.push_back(*weight - energySoFar / kKcalPerKilogram);
+    }
+    energySoFar += at(energies, x).value_or(meanEnergy);
+  }
+  const Fit fit = FitLine(xs, adjusted);
+  const double consumption = -fit.slope * kKcalPerKilogram;
+  measure.margin = StudentT(static_cast<int>(xs.size()) - 2) * kKcalPerKilogram *
+                   std::max(fit.scatter, kMinScatterKg) / fit.spread;
+  measure.changeKg = (meanEnergy - consumption) * days / kKcalPerKilogram;
+  if (!std::isfinite(consumption) || !std::isfinite(measure.margin)) {
+    measure.reason = kImplausibleFigure;
+  } else if (measure.margin > kMaxMarginKcal) {
+    measure.reason = kTooUncertain;
+  } else if (consumption < kMinPlausibleConsumption || consumption > kMaxPlausibleConsumption) {
+    measure.reason = kImplausibleFigure;
+  } else {
+    measure.consumption = consumption;
   }
   return measure;
 }
 
 MeasuredColumn FormatMeasuredColumn(const PeriodMeasure& measure, const UserSettings& settings) {
   MeasuredColumn column;
-  column.trendChange = kNotEnoughData;
-  column.realConsumption = kNotEnoughData;
-  if (measure.trendChangeKg) {
-    const double change = *measure.trendChangeKg;
-    column.trendColour = change > 0 ? kWarningColour : kGoodColour;
-    column.trendChange = FormatWeight(ToUserUnit(change, settings.UsesKilograms()));
+  if (!measure.consumption) {
+    column.trendChange = measure.reason;
+    column.realConsumption = measure.reason;
+    return column;
   }
-  if (measure.realConsumption) {
-    column.realConsumption = FormatNumber(
-        static_cast<std::int64_t>(std::clamp(std::round(*measure.realConsumption), -1e15, 1e15)));
-  }
+  column.trendColour = measure.changeKg > 0 ? kWarningColour : kGoodColour;
+  column.trendChange = FormatWeight(ToUserUnit(measure.changeKg, settings.UsesKilograms()));
+  column.realConsumption = FormatNumber(ToTens(*measure.consumption)) + " \xC2\xB1 " +
+                           FormatNumber(std::max<std::int64_t>(ToTens(measure.margin), 10));
   return column;
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
+#include <functional>
 #include <optional>
+#include <random>
+#include <vector>
 
 #include "periods/theoretical_result.h"
 #include "support/stored_days.h"
@@ -17,100 +19,126 @@ using testing::TempFolder;
 
 constexpr CalendarDate kToday{2027, 3, 10};
 
-DayWeights Weighings(const std::map<int, double>& byDay) {
-  DayWeights weighings{};
-  for (const auto& [t, kilograms] : byDay) weighings[static_cast<std::size_t>(t)] = kilograms;
-  return weighings;
-}
+// A year made from the truth: each day x (0 the oldest, 364 today) the person eats food(x)
+// and really uses `consumption`, so that the morning's weight is 90 kg plus every earlier
+// day's difference at 7000 kcal a kilogram, plus the scales' scatter of `noise` kg.
+struct Diary {
+  const char* name;
+  double consumption;
+  std::function<double(int)> food;
+  std::function<bool(int)> logged;
+  std::function<bool(int)> weighed;
+  double noise;
+  // Per week, month and year: a reason, or empty for a figure within `tolerance` (or within
+  // its own margin, when that is wider) of the truth.
+  std::array<std::string_view, 3> reasons;
+  double tolerance = 50;
+};
 
-StoredEnergy Energy(std::int64_t sum, std::int32_t days) { return {sum, days}; }
-
-// Weighed 80.0 six days ago, 79.0 three days ago and 78.0 today. The trend starts at the first
-// weighing and moves a tenth of the way at each later one:
-//   days 6 to 4: 80.0;  days 3 to 1: 80.0 + 0.1 * (79.0 - 80.0) = 79.9;
-//   today: 79.9 + 0.1 * (78.0 - 79.9) = 79.71.
-TEST(WeightTrend, MovesATenthOfTheWayAtEachWeighingAndCarriesOnBetween) {
-  const DayWeights trend = ComputeWeightTrend(Weighings({{6, 80.0}, {3, 79.0}, {0, 78.0}}));
-  const double expected[] = {79.71, 79.9, 79.9, 79.9, 80.0, 80.0, 80.0};
-  for (std::size_t t = 0; t < std::size(expected); ++t) {
-    ASSERT_TRUE(trend[t]) << t;
-    EXPECT_NEAR(*trend[t], expected[t], 1e-9) << t;
+void MakeDiary(const Diary& diary, DayWeights& weighings, DayEnergies& energies) {
+  std::mt19937 random(7);
+  std::normal_distribution<double> scatter(0.0, diary.noise);
+  double weight = 90.0;
+  for (int x = 0; x < kYearLength; ++x) {
+    const auto t = static_cast<std::size_t>(kYearLength - 1 - x);
+    weighings[t].reset();
+    energies[t].reset();
+    if (diary.weighed(x)) weighings[t] = weight + (diary.noise > 0 ? scatter(random) : 0.0);
+    if (diary.logged(x)) energies[t] = static_cast<std::int32_t>(diary.food(x));
+    weight += (diary.food(x) - diary.consumption) / kKcalPerKilogram;
   }
-  for (std::size_t t = 7; t < trend.size(); ++t) EXPECT_FALSE(trend[t]) << t;
-  EXPECT_EQ(ComputeWeightTrend(DayWeights{}), DayWeights{});
 }
 
-// The week of the worked example: the trend fell 80.0 - 79.71 = 0.29 kg, which is 2030 kcal
-// the body took from its own stores. Six days with 2000 kcal in minus training each (the
-// seventh saved empty, which does not count) give (12000 + 2030) / 6 = 2338.3 kcal a day.
-TEST(WeightTrend, MeasuresTheTrendsChangeAndTheConsumptionItImplies) {
-  struct Case {
-    const char* name;
-    std::map<int, double> weighings;
-    int length;
-    StoredEnergy energy;
-    std::optional<double> change;
-    std::optional<double> consumption;
+bool Always(int) { return true; }
+double Steady(int) { return 2500; }
+constexpr int kToday0 = kYearLength - 1;
+
+TEST(WeightTrend, RealConsumptionIsTheTruthOrAReason) {
+  const std::string_view kFigure;
+  const Diary diaries[] = {
+      {"every day logged and weighed", 2500, Steady, Always, Always, 0, {}},
+      {"food typed on 4 of 7 days", 2500, Steady, [](int x) { return x % 7 < 4; }, Always, 0,
+       {kNeedsFoodDays, kNeedsFoodDays, kNeedsFoodDays}},
+      {"weighing started 60 days ago", 2500, Steady, Always, [](int x) { return x > kToday0 - 60; },
+       0, {}},
+      {"weighing started 20 days ago", 2500, Steady, Always, [](int x) { return x > kToday0 - 20; },
+       0, {}},
+      {"a diet begins a week ago", 2500, [](int x) { return x > kToday0 - 7 ? 1800.0 : 2500.0; },
+       Always, Always, 0, {}},
+      {"a diet begins four weeks ago", 2500,
+       [](int x) { return x > kToday0 - 28 ? 1800.0 : 2500.0; }, Always, Always, 0, {}},
+      {"eating more than is used", 2300, Steady, Always, Always, 0, {}},
+      {"weighed once a week", 2500, [](int) { return 2200.0; }, Always,
+       [](int x) { return x % 7 == 0; }, 0, {kNeedsWeighings, kNeedsWeighings, kFigure}},
+      {"one weighing", 2500, Steady, Always, [](int x) { return x == kToday0; }, 0,
+       {kNeedsWeighings, kNeedsWeighings, kNeedsWeighings}},
+      // 100 kg eleven months ago, then nothing logged or weighed until a month ago.
+      {"a gap of months", 2150, [](int x) { return x < 30 ? 2150.0 : 2100.0; },
+       [](int x) { return x > kToday0 - 30; },
+       [](int x) { return x == 30 || x > kToday0 - 30; }, 0,
+       {kFigure, kFigure, kNeedsFoodDays}},
+      {"scales that scatter half a kilogram", 2500, Steady, Always, Always, 0.5,
+       {kTooUncertain, kFigure, kFigure}},
   };
-  const Case cases[] = {
-      {"trend starts in the week",
-       {{6, 80.0}, {3, 79.0}, {0, 78.0}},
-       7,
-       Energy(12000, 6),
-       -0.29,
-       (12000 + 2030) / 6.0},
-      // Day 7 before the week is weighed: the change is from the trend that day, 81.0, to
-      // 80.9 + 0.1 * (78.0 - 80.9) = 80.61 today.
-      {"trend starts before the week",
-       {{10, 81.0}, {6, 80.0}, {0, 78.0}},
-       7,
-       Energy(14000, 7),
-       -0.39,
-       (14000 + 2730) / 7.0},
-      {"a gain", {{1, 70.0}, {0, 72.0}}, 7, Energy(7000, 2), 0.2, (7000 - 1400) / 2.0},
-      {"one weighing in the week",
-       {{10, 81.0}, {0, 78.0}},
-       7,
-       Energy(14000, 7),
-       std::nullopt,
-       std::nullopt},
-      {"no weighing", {}, 365, Energy(14000, 7), std::nullopt, std::nullopt},
-      {"no day with energy", {{3, 80.0}, {0, 79.0}}, 7, Energy(0, 0), -0.1, std::nullopt},
-      {"the whole year",
-       {{364, 90.0}, {0, 80.0}},
-       365,
-       Energy(700000, 350),
-       -1.0,
-       (700000 + 7000) / 350.0},
-  };
-  for (const Case& c : cases) {
-    const DayWeights weighings = Weighings(c.weighings);
-    const PeriodMeasure measure =
-        MeasurePeriod(weighings, ComputeWeightTrend(weighings), c.length, c.energy);
-    ASSERT_EQ(measure.trendChangeKg.has_value(), c.change.has_value()) << c.name;
-    if (c.change) {
-      EXPECT_NEAR(*measure.trendChangeKg, *c.change, 1e-9) << c.name;
-    }
-    ASSERT_EQ(measure.realConsumption.has_value(), c.consumption.has_value()) << c.name;
-    if (c.consumption) {
-      EXPECT_NEAR(*measure.realConsumption, *c.consumption, 1e-6) << c.name;
+  for (const Diary& diary : diaries) {
+    DayWeights weighings{};
+    DayEnergies energies{};
+    MakeDiary(diary, weighings, energies);
+    const int lengths[] = {kWeekLength, kMonthLength, kYearLength};
+    for (std::size_t p = 0; p < 3; ++p) {
+      const PeriodMeasure measure = MeasurePeriod(weighings, energies, lengths[p]);
+      SCOPED_TRACE(std::string(diary.name) + ", period of " + std::to_string(lengths[p]));
+      EXPECT_EQ(measure.reason, diary.reasons[p]);
+      if (!diary.reasons[p].empty()) continue;
+      ASSERT_TRUE(measure.consumption);
+      EXPECT_NEAR(*measure.consumption, diary.consumption,
+                  std::max(diary.tolerance, measure.margin));
+      EXPECT_LE(measure.margin, 300);
     }
   }
 }
 
-TEST(WeightTrend, ShowsKilogramsOrPoundsOrNotEnoughData) {
-  const PeriodMeasure loss{-0.29, 2338.33};
+// The two rows agree: the change is what the mean energy minus the consumption leaves, and its
+// colour and unit follow the theoretical change's rules.
+TEST(WeightTrend, ShowsTheFigureWithItsMarginOrTheReason) {
+  PeriodMeasure loss;
+  loss.consumption = 2456.0;
+  loss.margin = 84.0;
+  loss.changeKg = -0.29;
   EXPECT_EQ(FormatMeasuredColumn(loss, UserSettings{}),
-            (MeasuredColumn{"-0.290000", kGoodColour, "2338"}));
+            (MeasuredColumn{"-0.290000", kGoodColour, "2460 \xC2\xB1 80"}));
   UserSettings pounds;
   pounds.poundFlag = 0;
-  EXPECT_EQ(FormatMeasuredColumn(loss, pounds), (MeasuredColumn{"-0.639341", kGoodColour, "2338"}));
-  EXPECT_EQ(FormatMeasuredColumn({0.2, 2799.5}, UserSettings{}),
-            (MeasuredColumn{"0.200000", kWarningColour, "2800"}));
-  EXPECT_EQ(FormatMeasuredColumn({-0.1, std::nullopt}, UserSettings{}),
-            (MeasuredColumn{"-0.100000", kGoodColour, "not enough data"}));
-  EXPECT_EQ(FormatMeasuredColumn({}, UserSettings{}),
-            (MeasuredColumn{"not enough data", kGoodColour, "not enough data"}));
+  EXPECT_EQ(FormatMeasuredColumn(loss, pounds),
+            (MeasuredColumn{"-0.639341", kGoodColour, "2460 \xC2\xB1 80"}));
+  PeriodMeasure gain{2300.0, 2.0, 0.2, {}};
+  EXPECT_EQ(FormatMeasuredColumn(gain, UserSettings{}),
+            (MeasuredColumn{"0.200000", kWarningColour, "2300 \xC2\xB1 10"}));
+  const PeriodMeasure none{std::nullopt, 0, 0, kNeedsWeighings};
+  EXPECT_EQ(FormatMeasuredColumn(none, UserSettings{}),
+            (MeasuredColumn{std::string(kNeedsWeighings), kGoodColour,
+                            std::string(kNeedsWeighings)}));
+}
+
+// The trend steps a tenth of the way each calendar day towards the straight line between
+// weighings; across more than four weeks it stops and starts again at the next weighing.
+TEST(WeightTrend, StepsWithTheCalendarAndStopsAtAGap) {
+  using Weights = std::vector<std::optional<double>>;
+  Weights weighings(60);
+  weighings[4] = 78.0;
+  weighings[6] = 80.0;
+  weighings[50] = 95.0;
+  const Weights trend = ComputeWeightTrend(weighings);
+  // Day 5 is on the line at 79.0: 80 + 0.1 * (79 - 80) = 79.9; day 4: 79.9 + 0.1 * (78 - 79.9).
+  EXPECT_NEAR(*trend[6], 80.0, 1e-9);
+  EXPECT_NEAR(*trend[5], 79.9, 1e-9);
+  EXPECT_NEAR(*trend[4], 79.71, 1e-9);
+  EXPECT_NEAR(*trend[0], 79.71, 1e-9);  // held after the last weighing
+  EXPECT_NEAR(*trend[50], 95.0, 1e-9);
+  EXPECT_FALSE(trend[49]);  // 44 days to the next weighing: no line across
+  EXPECT_FALSE(trend[7]);
+  EXPECT_FALSE(trend[59]);
+  EXPECT_TRUE(ComputeWeightTrend(Weights(365)) == Weights(365));
 }
 
 void StoreWeighedDay(const TempFolder& folder, int t, std::int32_t energySum,
@@ -121,42 +149,30 @@ void StoreWeighedDay(const TempFolder& folder, int t, std::int32_t energySum,
                     "0");
 }
 
-// Calculate over the worked example's files: the week, the month and the year hold the same
-// days, so all three show the same figures, and the series keeps the weighings and the trend.
-TEST(WeightTrend, CalculateShowsTheMeasuredFiguresBesideTheTheoreticalOnes) {
+// Through the day files: 2000 kcal a day and a loss of 0.1 kg a day is 2700 kcal used a day.
+// The trend runs on from weighings before the year, so the day the oldest leaves the year
+// does not start it again; a weighing of a gram is no weighing.
+TEST(WeightTrend, CalculateMeasuresFromTheFilesAndTheTrendReachesBeforeTheYear) {
   const TempFolder folder;
-  StoreWeighedDay(folder, 6, 2000, 80.0);
-  StoreWeighedDay(folder, 5, 2000, std::nullopt);
-  StoreWeighedDay(folder, 4, 2000, std::nullopt);
-  StoreWeighedDay(folder, 3, 2000, 79.0);
-  StoreWeighedDay(folder, 2, 2000, std::nullopt);
-  StoreWeighedDay(folder, 1, 0, std::nullopt);
-  StoreWeighedDay(folder, 0, 2000, 78.0);
+  for (int t = 0; t < 40; ++t) StoreWeighedDay(folder, t, 2000, 80.0 + 0.1 * t);
+  for (int t = 355; t < 400; ++t) StoreWeighedDay(folder, t, 0, t < 365 ? 100.0 : 110.0);
+  StoreWeighedDay(folder, 100, 0, 0.001);
   for (const std::int32_t poundFlag : {1, 0}) {
     UserSettings settings;
-    settings.grundForbrukning = 2000;
     settings.poundFlag = poundFlag;
     GraphSeries series;
     const TheoreticalResult result =
         CalculateTheoreticalResult({folder.path(), "Anna", settings, kToday}, "0", "0", series);
-    const MeasuredColumn expected{poundFlag == 1 ? "-0.290000" : "-0.639341", kGoodColour, "2338"};
-    EXPECT_EQ(result.measuredWeek, expected) << poundFlag;
-    EXPECT_EQ(result.measuredMonth, expected) << poundFlag;
-    EXPECT_EQ(result.measuredYear, expected) << poundFlag;
-    EXPECT_EQ(series.dayWeighings, Weighings({{6, 80.0}, {3, 79.0}, {0, 78.0}}));
+    EXPECT_EQ(result.measuredMonth.realConsumption, "2700 \xC2\xB1 10") << poundFlag;
+    EXPECT_EQ(result.measuredMonth.trendChange, poundFlag == 1 ? "-3.100000" : "-6.834336");
+    EXPECT_EQ(result.measuredYear.realConsumption, std::string(kNeedsFoodDays));
+    EXPECT_FALSE(series.dayWeighings[100]);
+    // 110 kg until the day before the year, then 100: the trend moves a tenth of the way.
+    ASSERT_TRUE(series.dayTrend[364]);
+    EXPECT_NEAR(*series.dayTrend[364], 109.0, 1e-9);
     ASSERT_TRUE(series.dayTrend[0]);
-    EXPECT_NEAR(*series.dayTrend[0], 79.71, 1e-9);
+    EXPECT_NEAR(*series.dayTrend[0], 80.9, 0.02);  // nine days behind on a slope
   }
-
-  // Only today weighed: nothing to compare it with.
-  const TempFolder once;
-  StoreWeighedDay(once, 0, 2000, 78.0);
-  GraphSeries series;
-  const TheoreticalResult result =
-      CalculateTheoreticalResult({once.path(), "Anna", UserSettings{}, kToday}, "0", "0", series);
-  const MeasuredColumn notEnough{"not enough data", kGoodColour, "not enough data"};
-  EXPECT_EQ(result.measuredWeek, notEnough);
-  EXPECT_EQ(result.measuredYear, notEnough);
 }
 
 }  // namespace

@@ -265,9 +265,11 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   trainingKcalLabel->setText(WithAccessKey(trainingKcalLabel->text(), 'b'));
   trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
   // What the scales say, for the periods that end today: there is no trend of a single day.
-  const int measuredWidth = std::max(
-      resultWidth,
-      form.fontMetrics().horizontalAdvance(FromStoredBytes(kNotEnoughData) + QStringLiteral("00")));
+  int measuredWidth = resultWidth;
+  for (const std::string_view reason : kMeasureReasons) {
+    measuredWidth = std::max(measuredWidth, form.fontMetrics().horizontalAdvance(
+                                                FromStoredBytes(reason) + QStringLiteral("00")));
+  }
   w.trendCaptionLabel = makeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
   w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
   theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
@@ -388,6 +390,10 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit, 'w'));
   weightRow->addWidget(w.weightEdit);
   weightRow->addWidget(w.weightUnitLabel);
+  w.weightMessageLabel = makeLabel(QString());
+  w.weightMessageLabel->setObjectName(QStringLiteral("weightMessageLabel"));
+  w.weightMessageLabel->setWordWrap(true);
+  weightRow->addWidget(w.weightMessageLabel, 1);
   weightRow->addStretch();
   w.userCombo = new QComboBox(&form);
   w.userCombo->setObjectName(QStringLiteral("userCombo"));

@@ -54,6 +54,7 @@ struct DiaryFormWidgets {
   // The day's weighing in the user's unit; empty on a day without one.
   QLineEdit* weightEdit = nullptr;
   QLabel* weightUnitLabel = nullptr;
+  QLabel* weightMessageLabel = nullptr;  // why a typed weight is not stored
   QComboBox* userCombo = nullptr;
   QPushButton* saveCloseButton = nullptr;
   QToolButton* homepageButton = nullptr;

@@ -88,6 +88,8 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
   m_diskCheckTimer->setInterval(150);
   m_watcher = new QFileSystemWatcher(this);
   m_form = BuildDiaryForm(*this);
+  m_weightField =
+      new CWeightField(m_form.weightEdit, m_form.weightUnitLabel, m_form.weightMessageLabel, this);
   ConnectEvents();
   StartForm();
 }
@@ -205,26 +207,8 @@ void CVesmiraView::UpdateBalance() {
 void CVesmiraView::ShowWeightUnit() {
   const bool kilograms = m_settings.UsesKilograms();
   m_form.trendCaptionLabel->setText(FromStoredBytes(MeasuredChangeCaption(kilograms)));
-  if (kilograms == m_weightShownInKilograms) return;
   // The unit changed under a weight on the form: the same weight, shown in the new unit.
-  const std::optional<double> weighing = ShownWeighing();
-  m_weightShownInKilograms = kilograms;
-  m_form.weightUnitLabel->setText(FromStoredBytes(WeightUnitName(kilograms)));
-  if (weighing) ShowWeighing(weighing);
-}
-
-void CVesmiraView::ShowWeighing(std::optional<double> kilograms) {
-  m_weightText =
-      kilograms ? FromStoredBytes(FormatWeighing(*kilograms, m_weightShownInKilograms)) : QString();
-  m_weightKilograms = kilograms;
-  m_form.weightEdit->setText(m_weightText);
-}
-
-std::optional<double> CVesmiraView::ShownWeighing() const {
-  // A weight shown and not typed over keeps its every decimal, in whatever unit it is shown.
-  const QString text = m_form.weightEdit->text();
-  if (text == m_weightText) return m_weightKilograms;
-  return WeighingFromTyped(ToStoredBytes(text), m_weightShownInKilograms);
+  m_weightField->ShowInUnit(kilograms);
 }
 
 bool CVesmiraView::HasDayToStore() const {
@@ -271,9 +255,7 @@ std::vector<QLineEdit*> CVesmiraView::InputFields() const {
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
   const bool wasShowing = std::exchange(m_showingDay, true);
   // The weight first, in the unit of the settings the day is shown with.
-  m_weightShownInKilograms = m_settings.UsesKilograms();
-  m_form.weightUnitLabel->setText(FromStoredBytes(WeightUnitName(m_weightShownInKilograms)));
-  ShowWeighing(entries.vikt);
+  m_weightField->Show(entries.vikt, m_settings.UsesKilograms());
   // Every value is one line, whatever the file held: a lone line end shows as empty.
   for (std::size_t i = 0; i < kMealCount; ++i) {
     m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
@@ -668,7 +650,7 @@ DayEntries CVesmiraView::CurrentEntries() const {
   note.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
   note.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
   entries.diaryNote = ToStoredBytes(note);
-  entries.vikt = ShownWeighing();
+  entries.vikt = m_weightField->Kept();
   return entries;
 }
 

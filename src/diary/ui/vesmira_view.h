@@ -12,6 +12,7 @@
 #include "diary/diary_tables.h"
 #include "diary/energy_model.h"
 #include "diary/ui/form_builder.h"
+#include "diary/ui/weight_field.h"
 #include "graphs/graph_series.h"
 #include "storage/calendar_date.h"
 #include "storage/file_error.h"
@@ -157,10 +158,6 @@ class CVesmiraView : public QWidget {
   // Shows the unit of the settings beside the weight and in the measured change's caption;
   // a weight on the form is shown again in a unit that changed.
   void ShowWeightUnit();
-  // Shows a weighing in the unit the weight field is in.
-  void ShowWeighing(std::optional<double> kilograms);
-  // The weighing the weight field holds, in kilograms.
-  std::optional<double> ShownWeighing() const;
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
   // Whether a day was loaded that may be stored: not one whose file could not be read.
   bool HasDayToStore() const;
@@ -206,10 +203,6 @@ class CVesmiraView : public QWidget {
   CalendarDate m_currentDate;
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
-  // The unit the weight field's text is in, and the weighing last shown there with its text.
-  bool m_weightShownInKilograms = true;
-  QString m_weightText;
-  std::optional<double> m_weightKilograms;
   // The cause, while the day shown is one whose file cannot be read.
   std::optional<FileError> m_unreadableDay;
 
@@ -229,6 +222,7 @@ class CVesmiraView : public QWidget {
   bool m_closing = false;    // nothing is asked any more
 
   DiaryFormWidgets m_form;
+  CWeightField* m_weightField = nullptr;
 };
 
 }  // namespace vesmira

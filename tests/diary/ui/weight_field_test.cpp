@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -37,7 +38,6 @@ class WeightFieldTest : public QObject {
   void aChangedUnitShowsTheSameWeightInTheNewUnit();
   void aTypedWeightIsSavedWithTheDaysTyping();
   void calculateShowsTheMeasuredChangeAndTheRealConsumption();
-  void withoutTwoWeighingsThereIsNotEnoughData();
   void weightGraphShowsTheWeighingsAndTheirTrend();
 
  private:
@@ -54,36 +54,74 @@ class WeightFieldTest : public QObject {
 
 void WeightFieldTest::weighingIsStoredInKilogramsAndShownAgain_data() {
   QTest::addColumn<bool>("kilograms");
-  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QStringList>("typed");  // each text replaces the one before
   QTest::addColumn<QString>("entry");
   QTest::addColumn<QString>("shown");
-  QTest::newRow("kilograms with a comma")
-      << true << QStringLiteral("72,5") << QStringLiteral("vikt\r\n72.5\r\n\r\ndiaryNote")
-      << QStringLiteral("72.5");
-  QTest::newRow("pounds") << false << QStringLiteral("160.4")
-                          << QStringLiteral("vikt\r\n72.7562\r\n\r\ndiaryNote")
-                          << QStringLiteral("160.4");
-  QTest::newRow("no weighing") << true << QString() << QStringLiteral("diaryNote") << QString();
+  QTest::addColumn<bool>("refused");
+  const QString c = QStringLiteral("C");
+  const auto row = [](const char* name) { return &QTest::newRow(name); };
+  *row("kilograms with a comma") << true << c << QStringList{QStringLiteral("72,5")}
+                                 << QStringLiteral("vikt\r\n72.5\r\n\r\ndiaryNote")
+                                 << QStringLiteral("72.5") << false;
+  *row("pounds") << false << c << QStringList{QStringLiteral("160.4")}
+                 << QStringLiteral("vikt\r\n72.7562\r\n\r\ndiaryNote")
+                 << QStringLiteral("160.4") << false;
+  *row("no weighing") << true << c << QStringList{QString()} << QStringLiteral("diaryNote")
+                      << QString() << false;
+  *row("a comma shows back where numbers take one")
+      << true << QStringLiteral("de_DE") << QStringList{QStringLiteral("78,35")}
+      << QStringLiteral("vikt\r\n78.35\r\n\r\ndiaryNote") << QStringLiteral("78,35") << false;
+  *row("too light") << true << c << QStringList{QStringLiteral("7")}
+                    << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString()
+                    << true;
+  *row("too heavy in pounds") << false << c << QStringList{QStringLiteral("1200")}
+                              << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote")
+                              << QString() << true;
+  *row("a slip over a weighing keeps it")
+      << true << c << QStringList{QStringLiteral("72.5"), QStringLiteral("7")}
+      << QStringLiteral("vikt\r\n72.5\r\n\r\ndiaryNote") << QStringLiteral("72.5") << true;
+  *row("emptied") << true << c << QStringList{QStringLiteral("72.5"), QString()}
+                  << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString()
+                  << false;
 }
 
 void WeightFieldTest::weighingIsStoredInKilogramsAndShownAgain() {
   QFETCH(bool, kilograms);
-  QFETCH(QString, typed);
+  QFETCH(QString, locale);
+  QFETCH(QStringList, typed);
   QFETCH(QString, entry);
   QFETCH(QString, shown);
+  QFETCH(bool, refused);
+  QLocale::setDefault(QLocale(locale));
   m_form->folder.AddUser("Anna", 2000, 1800, kilograms);
   m_form->Start();
   QCOMPARE(m_form->Find<QLabel>("weightUnitLabel")->text(),
            kilograms ? QStringLiteral("kg") : QStringLiteral("lbs"));
   QCOMPARE(m_form->Text("weightEdit"), QString());
-  m_form->Type("weightEdit", typed);
+  for (const QString& text : typed) {
+    // Typed over the whole text, as after Ctrl+A: the field never passes through empty.
+    auto* field = m_form->Find<QLineEdit>("weightEdit");
+    field->selectAll();
+    if (text.isEmpty()) field->del();
+    m_form->Type("weightEdit", text);
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+  const auto* message = m_form->Find<QLabel>("weightMessageLabel");
+  QCOMPARE(message->isVisibleTo(message->window()), refused);
+  if (refused) {
+    QCOMPARE(message->text(), kilograms
+                                  ? QStringLiteral("Not stored: a weighing is from 20 to 500 kg.")
+                                  : QStringLiteral("Not stored: a weighing is from 44.1 to "
+                                                   "1102.3 lbs."));
+  }
 
   m_form->ShowDate({2026, 12, 7});
   QCOMPARE(m_form->Text("weightEdit"), QString());
-  QVERIFY2(Stored("06-12-2026").contains(QStringLiteral("dagBortTrandade\r\n0\r\n\r\n") + entry),
-           qPrintable(Stored("06-12-2026")));
+  QVERIFY2(Stored("06-12-2026").contains(entry), qPrintable(Stored("06-12-2026")));
   m_form->ShowDate({2026, 12, 6});
   QCOMPARE(m_form->Text("weightEdit"), shown);
+  QLocale::setDefault(QLocale::c());
 }
 
 // The person weighed in kilograms, then chose pounds in Properties: the field shows the same
@@ -126,33 +164,19 @@ void WeightFieldTest::StoreTheWeek() {
   m_form->Type("weightEdit", QStringLiteral("78"));
 }
 
+// The figures are the core's; here only that Calculate puts them in the six fields: three
+// weighings in a week are too few to tell.
 void WeightFieldTest::calculateShowsTheMeasuredChangeAndTheRealConsumption() {
   StoreTheWeek();
-  const QStringList fields{QStringLiteral("trendChange%1Edit"),
-                           QStringLiteral("realConsumption%1Edit")};
-  const QStringList periods{QStringLiteral("Week"), QStringLiteral("Month"),
-                            QStringLiteral("Year")};
-  m_form->Click("calculateButton");
-  // The trend fell from 80.0 to 79.71; (6 x 2000 + 0.29 x 7000) / 6 = 2338 kcal a day.
-  for (const QString& period : periods) {
-    QCOMPARE(m_form->Text(qPrintable(fields[0].arg(period))), QStringLiteral("-0.290000"));
-    QCOMPARE(m_form->Text(qPrintable(fields[1].arg(period))), QStringLiteral("2338"));
-  }
-  // The settings' 2200 kcal a day would have lost 6 x 200 kcal, 0.17 kg.
-  QCOMPARE(m_form->Text("weightChangeWeekEdit"), QStringLiteral("-0.171429"));
-}
-
-void WeightFieldTest::withoutTwoWeighingsThereIsNotEnoughData() {
-  m_form->folder.AddUser("Anna", 2200);
-  m_form->Start();
-  m_form->Type("weightEdit", QStringLiteral("78"));
   QCOMPARE(m_form->Text("trendChangeWeekEdit"), QString());
   m_form->Click("calculateButton");
   for (const char* field :
        {"trendChangeWeekEdit", "trendChangeMonthEdit", "trendChangeYearEdit",
         "realConsumptionWeekEdit", "realConsumptionMonthEdit", "realConsumptionYearEdit"}) {
-    QCOMPARE(m_form->Text(field), QStringLiteral("not enough data"));
+    QCOMPARE(m_form->Text(field), QStringLiteral("weigh at least 6 times"));
   }
+  // The settings' 2200 kcal a day would have lost 6 x 200 kcal, 0.17 kg.
+  QCOMPARE(m_form->Text("weightChangeWeekEdit"), QStringLiteral("-0.171429"));
 }
 
 void WeightFieldTest::weightGraphShowsTheWeighingsAndTheirTrend() {
@@ -177,7 +201,7 @@ void WeightFieldTest::weightGraphShowsTheWeighingsAndTheirTrend() {
   QCOMPARE(points->weighings[27], std::optional<double>(79.0));
   QCOMPARE(points->weighings[30], std::optional<double>(78.0));
   QCOMPARE(points->trend[23], std::optional<double>());
-  QVERIFY(points->trend[30] && qAbs(*points->trend[30] - 79.71) < 1e-9);
+  QVERIFY(points->trend[30] && *points->trend[30] < 80.0 && *points->trend[30] > 78.0);
 }
 
 QTEST_MAIN(WeightFieldTest)

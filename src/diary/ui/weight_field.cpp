@@ -1,0 +1,66 @@
+#include "diary/ui/weight_field.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+
+#include "diary/weighing.h"
+#include "ui/stored_text.h"
+
+namespace vesmira {
+
+CWeightField::CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLabel,
+                           QObject* owner)
+    : QObject(owner), m_edit(edit), m_unitLabel(unitLabel), m_messageLabel(messageLabel) {
+  m_messageLabel->hide();
+  connect(m_edit, &QLineEdit::textChanged, this, &CWeightField::OnTextChanged);
+  connect(m_edit, &QLineEdit::editingFinished, this, [this] { m_beforeTyping = m_kept; });
+}
+
+void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown) {
+  m_kilogramsShown = kilogramsShown;
+  m_unitLabel->setText(FromStoredBytes(WeightUnitName(kilogramsShown)));
+  m_kept = kilograms;
+  m_beforeTyping = kilograms;
+  m_keptText.clear();
+  if (kilograms) {
+    // Stored with a point; shown as the person writes numbers.
+    m_keptText = FromStoredBytes(FormatWeighing(*kilograms, kilogramsShown));
+    m_keptText.replace(QLatin1Char('.'), QLocale().decimalPoint());
+  }
+  m_edit->setText(m_keptText);
+  // A stored weighing from another program may be no weight a person has: it is kept as it
+  // is until typed over, and the field says so.
+  ShowMessage(kilograms && !IsPlausibleWeighing(*kilograms));
+}
+
+void CWeightField::ShowInUnit(bool kilogramsShown) {
+  if (kilogramsShown == m_kilogramsShown) return;
+  Show(m_kept, kilogramsShown);
+}
+
+void CWeightField::OnTextChanged() {
+  const QString text = m_edit->text();
+  if (text.trimmed().isEmpty()) {
+    m_kept.reset();
+    m_keptText = text;
+    ShowMessage(false);
+    return;
+  }
+  if (text == m_keptText) return;
+  const std::optional<double> typed = WeighingFromTyped(ToStoredBytes(text), m_kilogramsShown);
+  const bool plausible = typed && IsPlausibleWeighing(*typed);
+  m_kept = plausible ? typed : m_beforeTyping;
+  m_keptText = plausible ? text : QString();
+  ShowMessage(!plausible);
+}
+
+void CWeightField::ShowMessage(bool refused) {
+  const QString message =
+      refused ? FromStoredBytes(ImplausibleWeighingMessage(m_kilogramsShown)) : QString();
+  m_messageLabel->setText(message);
+  m_messageLabel->setVisible(refused);
+  m_edit->setAccessibleDescription(message);
+}
+
+}  // namespace vesmira
