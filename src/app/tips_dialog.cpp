@@ -27,11 +27,11 @@ CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidge
   // The tip of this program itself: what the scales and Calculate say together.
   auto* weightTip = new QLabel(
       QStringLiteral("Tip: weigh yourself in the morning and type the weight beside the date. "
-                     "Calculate then shows the measured change: how your smoothed weight (the "
-                     "trend) moved over the week, the month and the year. Beside it, the real "
-                     "consumption: the kcal a day your body really used, worked out from what "
-                     "you ate and trained and how the trend moved. Compare it with the normal "
-                     "energy consumption in Properties."),
+                     "After a few weeks of weighing and logging your food, Calculate shows the "
+                     "real consumption: the kcal a day your body really used, with the range it "
+                     "is sure to, and the weight change that goes with it. Until the data can "
+                     "carry a figure, the fields say what is missing. Compare the figure with "
+                     "the normal energy consumption in Properties."),
       this);
   weightTip->setObjectName(QStringLiteral("weightTipLabel"));
   weightTip->setWordWrap(true);

@@ -93,12 +93,14 @@ std::string ImplausibleWeighingMessage(bool kilogramsShown) {
   // To a tenth, inside the range: "44.1 to 1102.3 lbs".
   const auto bound = [kilogramsShown](double kilograms, double inward) {
     const double tenths = ToUserUnit(kilograms, kilogramsShown) * 10.0;
-    std::string text = FormatWeightValue((inward > 0 ? std::ceil(tenths) : std::floor(tenths)) / 10.0);
+    std::string text =
+        FormatWeightValue((inward > 0 ? std::ceil(tenths) : std::floor(tenths)) / 10.0);
     if (text.ends_with(".0")) text.resize(text.size() - 2);
     return text;
   };
   return "Not stored: a weighing is from " + bound(kMinPlausibleWeighingKg, 1) + " to " +
-         bound(kMaxPlausibleWeighingKg, -1) + " " + std::string(WeightUnitName(kilogramsShown)) + ".";
+         bound(kMaxPlausibleWeighingKg, -1) + " " + std::string(WeightUnitName(kilogramsShown)) +
+         ".";
 }
 
 }  // namespace vesmira

@@ -44,12 +44,15 @@ void WriteSheetClosing(std::ostream& out) {
 }
 
 void WriteWeightSheetHeader(std::ostream& out, bool kilograms) {
-  out << "Date,Weight_" << WeightUnitName(kilograms) << kLineEnd;
+  out << "Date,Weight_" << WeightUnitName(kilograms) << ",Trend_" << WeightUnitName(kilograms)
+      << kLineEnd;
 }
 
 void WriteWeightSheetRow(std::ostream& out, const CalendarDate& date, double kilograms,
-                         bool kilogramsShown) {
-  out << DateText(date) + ',' + FormatWeighing(kilograms, kilogramsShown) + std::string(kLineEnd);
+                         std::optional<double> trendKilograms, bool kilogramsShown) {
+  out << DateText(date) + ',' + FormatWeighing(kilograms, kilogramsShown) + ',' +
+             (trendKilograms ? FormatWeighing(*trendKilograms, kilogramsShown) : std::string()) +
+             std::string(kLineEnd);
 }
 
 }  // namespace vesmira

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 
 #include "diary/day_file.h"
 #include "storage/calendar_date.h"
@@ -18,10 +19,11 @@ void WriteSheetRow(std::ostream& out, const CalendarDate& date, const DayRecord&
 void WriteSheetMissingRow(std::ostream& out, const CalendarDate& date);
 void WriteSheetClosing(std::ostream& out);
 
-// The weight sheet in the same style: "Date,Weight_kg" (or "Weight_lbs"), then a line of the
-// date and the weight in the user's unit for each day with a weighing, and the same closing.
+// The weight sheet in the same style: "Date,Weight_kg,Trend_kg" (or "_lbs"), then a line of
+// the date, the weight and the trend in the user's unit for each day with a weighing (the
+// trend empty where there is none), and the same closing.
 void WriteWeightSheetHeader(std::ostream& out, bool kilograms);
 void WriteWeightSheetRow(std::ostream& out, const CalendarDate& date, double kilograms,
-                         bool kilogramsShown);
+                         std::optional<double> trendKilograms, bool kilogramsShown);
 
 }  // namespace vesmira

@@ -2,10 +2,12 @@
 
 #include <ostream>
 #include <sstream>
+#include <vector>
 
 #include "diary/day_file.h"
 #include "export/data_sheet.h"
 #include "export/html_page.h"
+#include "periods/weight_trend.h"
 #include "storage/atomic_file.h"
 
 namespace vesmira {
@@ -15,12 +17,24 @@ namespace {
 void WriteWeightSheet(const RangeWalkInput& input, std::ostream& out) {
   const bool kilograms = input.settings.UsesKilograms();
   WriteWeightSheetHeader(out, kilograms);
+  // Every stored weighing is listed; the trend, as the graph draws it, leaves out the ones
+  // no person weighs.
   SpanDayPaths paths(input);
-  for (int t = 0; t < kYearLength; ++t) {
-    if (!out) break;
-    const CalendarDate date = SpanDay(input.today, t);
-    const std::optional<DayTotals> totals = ReadDayTotals(paths.For(date));
-    if (totals && totals->vikt) WriteWeightSheetRow(out, date, *totals->vikt, kilograms);
+  std::vector<std::optional<double>> stored(kYearLength);
+  std::vector<std::optional<double>> plausible(kYearLength);
+  for (std::size_t t = 0; t < stored.size(); ++t) {
+    const std::optional<DayTotals> totals =
+        ReadDayTotals(paths.For(SpanDay(input.today, static_cast<int>(t))));
+    if (!totals || !totals->vikt) continue;
+    stored[t] = totals->vikt;
+    if (IsPlausibleWeighing(*totals->vikt)) plausible[t] = totals->vikt;
+  }
+  ReadEarlierWeighings(input, plausible);
+  const std::vector<std::optional<double>> trend = ComputeWeightTrend(plausible);
+  for (std::size_t t = 0; t < stored.size() && out; ++t) {
+    if (!stored[t]) continue;
+    WriteWeightSheetRow(out, SpanDay(input.today, static_cast<int>(t)), *stored[t], trend[t],
+                        kilograms);
   }
   WriteSheetClosing(out);
 }

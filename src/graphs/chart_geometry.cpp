@@ -21,17 +21,6 @@ constexpr int kMaxExtent = 1 << 20;
 constexpr int kPenWidthUpToAMonth = 5;
 constexpr int kPenWidthAboveAMonth = 2;
 
-constexpr double kMinWeightRange = 1.0;
-
-// A tenth of a kilogram or pound is as fine as scales read: the labels keep to it, and stay
-// as narrow as the kcal labels.
-std::string FormatWeightLabel(double value) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 1);
-  return result.ec == std::errc() ? std::string(buffer, result.ptr) : std::string();
-}
-
 int At(const std::vector<int>& values, int index) {
   assert(index >= 0 && index < static_cast<int>(values.size()));
   return values[static_cast<std::size_t>(index)];
@@ -154,65 +143,6 @@ ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphP
   for (int k = 0; k < kChartTickCount; ++k) {
     chart.valueLabels.push_back({{0, chart.valueTicks[static_cast<std::size_t>(k)].from.y - 5},
                                  FormatNumber(valueStep * (k + 1) + min)});
-  }
-  return chart;
-}
-
-ChartGeometry ComputeWeightChartGeometry(int outerWidth, int outerHeight,
-                                         const WeightGraphPoints& points,
-                                         std::string_view timeAxisName,
-                                         std::string_view valueAxisName) {
-  assert(points.labels.size() == points.weighings.size() &&
-         points.labels.size() == points.trend.size());
-  const int width = std::clamp(outerWidth, 0, kMaxExtent);
-  const int height = std::clamp(outerHeight, 0, kMaxExtent);
-  const int count = static_cast<int>(
-      std::min<std::size_t>(points.weighings.size(), static_cast<std::size_t>(kMaxExtent)));
-  ChartGeometry chart =
-      ChartFrame(width, height, count, points.labels, timeAxisName, valueAxisName);
-  chart.rawLineOnTop = true;
-  chart.markRawPoints = true;
-  if (count == 0) return chart;
-  const int plotHeight = PlotHeight(height);
-
-  std::optional<double> min;
-  std::optional<double> max;
-  for (int i = 0; i < count; ++i) {
-    const auto position = static_cast<std::size_t>(i);
-    for (const std::optional<double>& value :
-         {points.weighings[position], points.trend[position]}) {
-      if (!value || !std::isfinite(*value)) continue;
-      min = min ? std::min(*min, *value) : *value;
-      max = max ? std::max(*max, *value) : *value;
-    }
-  }
-  // Weights keep within a few kilograms: the axis shows at least one unit, the values in its
-  // middle, so that a single weighing or a flat trend has a scale too.
-  double low = min.value_or(0.0);
-  double range = max.value_or(0.0) - low;
-  if (range < kMinWeightRange) {
-    low -= (kMinWeightRange - range) / 2;
-    range = kMinWeightRange;
-  }
-  const auto heightOf = [&](double value) {
-    return static_cast<int>((value - low) / range * plotHeight) + kChartBottomMargin;
-  };
-  for (int i = 0; i < count; ++i) {
-    const auto position = static_cast<std::size_t>(i);
-    const std::optional<double>& weighing = points.weighings[position];
-    if (weighing && std::isfinite(*weighing)) {
-      chart.rawLine.push_back({At(chart.xs, i), height - heightOf(*weighing)});
-    }
-    const std::optional<double>& trend = points.trend[position];
-    if (trend && std::isfinite(*trend)) {
-      chart.smoothedLine.push_back({At(chart.xs, i), height - heightOf(*trend)});
-    }
-  }
-
-  chart.valueLabels.push_back({{0, height - 55}, FormatWeightLabel(low)});
-  for (int k = 0; k < kChartTickCount; ++k) {
-    chart.valueLabels.push_back({{0, chart.valueTicks[static_cast<std::size_t>(k)].from.y - 5},
-                                 FormatWeightLabel(low + range * (k + 1) / kChartTickCount)});
   }
   return chart;
 }

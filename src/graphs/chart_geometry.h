@@ -61,23 +61,12 @@ struct ChartGeometry {
   // A series without range puts both lines on the same row; the thin raw line is then drawn
   // over the wide smoothed one so that both stay visible.
   bool rawLineOnTop = false;
-  // Each point of the raw line is marked too: the weight graph's weighings, which may be a
-  // single point.
-  bool markRawPoints = false;
 };
 
 // The chart for a window whose outer frame is outerWidth x outerHeight pixels. Points are
 // oldest first; labels and values must have one entry per point.
 ChartGeometry ComputeChartGeometry(int outerWidth, int outerHeight, const GraphPoints& points,
                                    std::string_view timeAxisName, std::string_view valueAxisName);
-
-// The weight chart: the weighings as the raw line, through the days weighed only, and their
-// trend as the smoothed line, from its first day. The value axis spans the values shown, at
-// least one unit, and is labelled with decimals.
-ChartGeometry ComputeWeightChartGeometry(int outerWidth, int outerHeight,
-                                         const WeightGraphPoints& points,
-                                         std::string_view timeAxisName,
-                                         std::string_view valueAxisName);
 
 // The chart font's character height in pixels: 7 points on a device of the given vertical
 // dots per inch, rounded to the nearest pixel.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 #include "diary/day_file.h"
 #include "diary/weighing.h"
@@ -44,34 +46,50 @@ std::int64_t ToTens(double value) {
 struct Fit {
   double slope = 0;
   double scatter = 0;  // residual standard deviation
-  double spread = 0;   // the square root of the sum of squared distances from the mean x
+  double spread = 0;   // the square root of the sum of squared distances from the group means
+  int freedom = 0;     // degrees of freedom of the residuals
 };
 
-// Least squares through (x, y); at least three points with two different xs.
-Fit FitLine(const std::vector<double>& xs, const std::vector<double>& ys) {
-  const double count = static_cast<double>(xs.size());
-  double meanX = 0;
-  double meanY = 0;
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    meanX += xs[i];
-    meanY += ys[i];
+// A weighing with the logged energy of the days before it taken off, and the number of days
+// without food logged before it: weighings after the same such days share one unknown.
+struct Sample {
+  int group = 0;
+  double x = 0;
+  double adjusted = 0;
+};
+
+// Least squares of one slope through samples that each group may shift up or down, so that
+// the unknown energy of a day without food logged moves no figure.
+Fit FitWithinGroups(const std::vector<Sample>& samples) {
+  std::map<int, std::pair<double, double>> sums;  // group: sum of x, sum of adjusted
+  std::map<int, int> counts;
+  for (const Sample& sample : samples) {
+    sums[sample.group].first += sample.x;
+    sums[sample.group].second += sample.adjusted;
+    ++counts[sample.group];
   }
-  meanX /= count;
-  meanY /= count;
+  const auto centred = [&](const Sample& sample) {
+    const double count = counts[sample.group];
+    const auto& [sumX, sumY] = sums[sample.group];
+    return std::pair(sample.x - sumX / count, sample.adjusted - sumY / count);
+  };
   double sxx = 0;
   double sxy = 0;
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    sxx += (xs[i] - meanX) * (xs[i] - meanX);
-    sxy += (xs[i] - meanX) * (ys[i] - meanY);
+  for (const Sample& sample : samples) {
+    const auto [x, y] = centred(sample);
+    sxx += x * x;
+    sxy += x * y;
   }
   Fit fit;
+  fit.freedom = static_cast<int>(samples.size() - counts.size()) - 1;
+  if (sxx <= 0 || fit.freedom < 1) return fit;
   fit.slope = sxy / sxx;
   double residuals = 0;
-  for (std::size_t i = 0; i < xs.size(); ++i) {
-    const double residual = ys[i] - meanY - fit.slope * (xs[i] - meanX);
-    residuals += residual * residual;
+  for (const Sample& sample : samples) {
+    const auto [x, y] = centred(sample);
+    residuals += (y - fit.slope * x) * (y - fit.slope * x);
   }
-  fit.scatter = std::sqrt(residuals / (count - 2));
+  fit.scatter = std::sqrt(residuals / fit.freedom);
   fit.spread = std::sqrt(sxx);
   return fit;
 }
@@ -134,8 +152,7 @@ void ReadEarlierWeighings(const RangeWalkInput& input,
   }
 }
 
-PeriodMeasure MeasurePeriod(const DayWeights& weighings, const DayEnergies& energies,
-                            int length) {
+PeriodMeasure MeasurePeriod(const DayWeights& weighings, const DayEnergies& energies, int length) {
   PeriodMeasure measure;
   const int days = std::clamp(length, 0, static_cast<int>(kSeriesCapacity));
   // Day x counts from the oldest day of the period, so that time runs forward.
@@ -167,20 +184,28 @@ PeriodMeasure MeasurePeriod(const DayWeights& weighings, const DayEnergies& ener
   }
   const double meanEnergy = energySum / logged;
 
-  std::vector<double> xs;
-  std::vector<double> adjusted;
+  std::vector<Sample> samples;
+  int unlogged = 0;
   double energySoFar = 0;
   for (int x = first; x <= last; ++x) {
     if (const std::optional<double>& weight = at(weighings, x)) {
-      xs.push_back(x);
-      adjusted.push_back(*weight - energySoFar / kKcalPerKilogram);
+      samples.push_back(
+          {unlogged, static_cast<double>(x), *weight - energySoFar / kKcalPerKilogram});
     }
-    energySoFar += at(energies, x).value_or(meanEnergy);
+    if (const std::optional<std::int32_t>& energy = at(energies, x)) {
+      energySoFar += *energy;
+    } else {
+      ++unlogged;
+    }
   }
-  const Fit fit = FitLine(xs, adjusted);
+  const Fit fit = FitWithinGroups(samples);
+  if (fit.spread <= 0) {
+    measure.reason = kNeedsFoodDays;
+    return measure;
+  }
   const double consumption = -fit.slope * kKcalPerKilogram;
-  measure.margin = StudentT(static_cast<int>(xs.size()) - 2) * kKcalPerKilogram *
-                   std::max(fit.scatter, kMinScatterKg) / fit.spread;
+  measure.margin =
+      StudentT(fit.freedom) * kKcalPerKilogram * std::max(fit.scatter, kMinScatterKg) / fit.spread;
   measure.changeKg = (meanEnergy - consumption) * days / kKcalPerKilogram;
   if (!std::isfinite(consumption) || !std::isfinite(measure.margin)) {
     measure.reason = kImplausibleFigure;

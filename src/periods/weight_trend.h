@@ -64,8 +64,10 @@ void ReadEarlierWeighings(const RangeWalkInput& input,
 // days before it, minus an unknown constant consumption, 7000 kcal a kilogram. Taking the
 // logged energy off each weighing leaves a straight line whose slope is that consumption,
 // fitted by least squares over the period's weighings: a change of diet is in the energy,
-// so the figure does not lag behind it, and each day is weighted once whatever the
-// weighings' spacing. A day without food logged counts as the mean of the logged days.
+// so the figure does not lag behind it. What was eaten on a day without food logged is not
+// guessed: the weighings after it may stand higher or lower by any amount, and the slope
+// is taken within the runs of logged days only. The measured change counts such a day as
+// the mean of the logged days.
 struct PeriodMeasure {
   std::optional<double> consumption;  // kcal a day
   double margin = 0;                  // kcal a day either side, about 19 times in 20

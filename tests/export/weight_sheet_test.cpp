@@ -34,7 +34,9 @@ std::string Export(ExportKind kind, const TempFolder& folder, std::int32_t pound
   return out.str();
 }
 
-// Newest first, only the days weighed, in the user's unit with a decimal point.
+// Newest first, only the days weighed, in the user's unit with a decimal point, with the
+// trend: 73.0, then 72.975 on the day between (a tenth of the way to 72.75 on the line
+// between the weighings), then 72.975 + 0.1 x (72.5 - 72.975) = 72.9275.
 TEST(WeightSheetExport, ADateAndWeightLineForEachDayWeighed) {
   const TempFolder folder;
   StoreDay(folder, kToday, 72.5, "weighed");
@@ -43,10 +45,11 @@ TEST(WeightSheetExport, ADateAndWeightLineForEachDayWeighed) {
   StoreDay(folder, {2026, 1, 2}, 90.0, "a year and a day ago: outside the year");
 
   EXPECT_EQ(Export(ExportKind::kWeightSheet, folder, 1),
-            WithCrLf("Date,Weight_kg\n02-01-2027,72.5\n31-12-2026,73.0\n\n\n"
+            WithCrLf("Date,Weight_kg,Trend_kg\n02-01-2027,72.5,72.927\n31-12-2026,73.0,73.0\n\n\n"
                      "Data exported from Vesmira\n"));
   EXPECT_EQ(Export(ExportKind::kWeightSheet, folder, 0),
-            WithCrLf("Date,Weight_lbs\n02-01-2027,159.835\n31-12-2026,160.938\n\n\n"
+            WithCrLf("Date,Weight_lbs,Trend_lbs\n02-01-2027,159.835,160.778\n"
+                     "31-12-2026,160.938,160.938\n\n\n"
                      "Data exported from Vesmira\n"));
 }
 

@@ -5,6 +5,7 @@
 
 #include "graphs/chart_geometry.h"
 #include "graphs/graph_points.h"
+#include "graphs/weight_chart.h"
 
 namespace vesmira {
 namespace {
@@ -37,62 +38,78 @@ TEST(WeightGraph, PointsAreOldestFirstInTheUsersUnit) {
   EXPECT_EQ(WeightPointsFromSeries(series, true).weighings.size(), 365u);
 }
 
-// 31 days, weighed 80.0 on day 10 and 79.0 on day 20; the trend from day 10 on.
-WeightGraphPoints TwoWeighings() {
+TEST(WeightGraph, TicksStandAtRoundSteps) {
+  struct Row {
+    double range;
+    int maxTicks;
+    double step;
+    double value;
+    const char* label;
+  };
+  const Row rows[] = {
+      {1.0, 10, 0.1, 72.3, "72.3"},  {1.0, 5, 0.2, 72.4, "72.4"},    {1.0, 4, 0.25, 72.75, "72.75"},
+      {1.0, 3, 0.5, 72.5, "72.5"},   {3.7, 10, 0.5, -0.0001, "0.0"}, {8.0, 5, 2.0, 80.0, "80"},
+      {40.0, 10, 5.0, 195.0, "195"}, {0.0, 10, 1.0, 72.0, "72"},     {130.0, 6, 50.0, 150.0, "150"},
+      {20.0, 0, 20.0, 60.0, "60"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_DOUBLE_EQ(RoundTickStep(row.range, row.maxTicks), row.step) << row.range;
+    EXPECT_EQ(FormatTickValue(row.value, row.step), row.label) << row.range;
+  }
+}
+
+// 31 days: weighed on the given days; the trend runs from the first weighing to the last.
+WeightGraphPoints Weighed(std::vector<std::pair<int, double>> weighings, bool gap = false) {
   WeightGraphPoints points;
   for (int i = 0; i < 31; ++i) {
     points.labels.push_back("p" + std::to_string(i));
-    points.weighings.push_back(i == 10   ? std::optional(80.0)
-                               : i == 20 ? std::optional(79.0)
-                                         : std::nullopt);
-    points.trend.push_back(i < 10 ? std::nullopt : i < 20 ? std::optional(80.0) : 79.9);
+    points.weighings.emplace_back();
+    points.trend.emplace_back();
+  }
+  for (const auto& [day, weight] : weighings) points.weighings[day] = weight;
+  if (weighings.empty()) return points;
+  for (int i = weighings.front().first; i <= weighings.back().first; ++i) {
+    if (!gap || i < 12 || i > 18) points.trend[i] = weighings.front().second;
   }
   return points;
 }
 
-TEST(WeightGraph, TheWeighingsLineLeavesOutTheDaysWithoutAWeighing) {
-  // W = 600, H = 400: 17 pixels a day from x = 20, the values 79.0 to 80.0 over the 300
-  // pixels from y = 350 up to y = 50.
-  const ChartGeometry chart = ComputeWeightChartGeometry(600, 400, TwoWeighings(), "Date", "kg");
-  EXPECT_EQ(chart.rawLine, (std::vector<ChartPoint>{{190, 50}, {360, 350}}));
-  ASSERT_EQ(chart.smoothedLine.size(), 21u);
-  EXPECT_EQ(chart.smoothedLine.front(), (ChartPoint{190, 50}));
-  EXPECT_EQ(chart.smoothedLine[9], (ChartPoint{343, 50}));
-  EXPECT_EQ(chart.smoothedLine.back(), (ChartPoint{530, 80}));
-  EXPECT_TRUE(chart.markRawPoints);
-  EXPECT_TRUE(chart.rawLineOnTop);
-  EXPECT_EQ(chart.smoothedPenWidth, 5);
-  ASSERT_EQ(chart.valueLabels.size(), 11u);
-  EXPECT_EQ(chart.valueLabels.front(), (ChartText{{0, 345}, "79.0"}));
-  EXPECT_EQ(chart.valueLabels[5].text, "79.5");
-  EXPECT_EQ(chart.valueLabels.back(), (ChartText{{0, 45}, "80.0"}));
-  EXPECT_EQ(chart.valueAxisName.text, "kg");
-  EXPECT_EQ(chart.dateLabels.front().text, "p0");
-}
-
-TEST(WeightGraph, ASingleWeighingStandsInTheMiddleOfAOneUnitAxis) {
-  WeightGraphPoints points;
-  for (int i = 0; i < 31; ++i) {
-    points.labels.push_back("p" + std::to_string(i));
-    points.weighings.push_back(i == 30 ? std::optional(72.0) : std::nullopt);
-    points.trend.push_back(i == 30 ? std::optional(72.0) : std::nullopt);
+TEST(WeightGraph, DotsTrendLinesAndLabelsThatFit) {
+  const TextMetrics metrics{8, 16};
+  const WeightChart two =
+      ComputeWeightChart(600, 400, Weighed({{10, 80.0}, {20, 79.0}}), "Date", "kg", metrics);
+  ASSERT_EQ(two.dots.size(), 2u);
+  EXPECT_GT(two.dots[0].y, 0);
+  EXPECT_LT(two.dots[0].y, two.dots[1].y);  // the heavier day higher up
+  ASSERT_EQ(two.trendLines.size(), 1u);
+  EXPECT_EQ(two.trendLines[0].size(), 11u);
+  // Labels at round steps from 79 to 80, right of the window's edge and below the unit.
+  ASSERT_FALSE(two.valueLabels.empty());
+  EXPECT_EQ(two.valueLabels.front().text, "79.0");
+  EXPECT_EQ(two.valueLabels.back().text, "80.0");
+  for (const ChartText& label : two.valueLabels) {
+    EXPECT_GE(label.topLeft.x - static_cast<int>(label.text.size()) * metrics.digitWidth, 0);
+    EXPECT_GE(label.topLeft.y, two.valueAxisName.topLeft.y + metrics.lineHeight);
   }
-  const ChartGeometry chart = ComputeWeightChartGeometry(600, 400, points, "Date", "kg");
-  EXPECT_EQ(chart.rawLine, (std::vector<ChartPoint>{{530, 200}}));
-  EXPECT_EQ(chart.valueLabels.front().text, "71.5");
-  EXPECT_EQ(chart.valueLabels.back().text, "72.5");
+  EXPECT_EQ(two.valueAxisName.text, "kg");
+  EXPECT_EQ(two.dateLabels.front().text, "p0");
+  EXPECT_EQ(two.dateLabels.back().text, "p30");
+  EXPECT_TRUE(two.notice.empty());
 
-  // No weighing at all: the frame without lines.
-  WeightGraphPoints none;
-  for (int i = 0; i < 31; ++i) {
-    none.labels.push_back("p");
-    none.weighings.push_back(std::nullopt);
-    none.trend.push_back(std::nullopt);
-  }
-  const ChartGeometry empty = ComputeWeightChartGeometry(600, 400, none, "Date", "kg");
-  EXPECT_TRUE(empty.rawLine.empty());
-  EXPECT_TRUE(empty.smoothedLine.empty());
-  EXPECT_EQ(empty.axes.size(), 2u);
+  const WeightChart gap = ComputeWeightChart(600, 400, Weighed({{0, 300.0}, {30, 302.0}}, true),
+                                             "Date", "lbs", metrics);
+  EXPECT_EQ(gap.trendLines.size(), 2u);               // no line across the gap
+  EXPECT_EQ(gap.valueLabels.front().text, "300.00");  // a quarter step
+
+  const WeightChart one =
+      ComputeWeightChart(600, 400, Weighed({{30, 72.0}}), "Date", "kg", metrics);
+  ASSERT_EQ(one.dots.size(), 1u);
+  EXPECT_EQ(one.valueLabels.front().text, "71.4");  // a unit around it, on whole steps
+  EXPECT_EQ(one.valueLabels.back().text, "72.6");
+
+  const WeightChart none = ComputeWeightChart(600, 400, Weighed({}), "Date", "kg", metrics);
+  EXPECT_EQ(none.notice, "No weighing in these 31 days");
+  EXPECT_TRUE(none.axes.empty());
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 
 namespace vesmira {
 
-CWeightField::CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLabel,
-                           QObject* owner)
+CWeightField::CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLabel, QObject* owner)
     : QObject(owner), m_edit(edit), m_unitLabel(unitLabel), m_messageLabel(messageLabel) {
   m_messageLabel->hide();
   connect(m_edit, &QLineEdit::textChanged, this, &CWeightField::OnTextChanged);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "graphs/chart_geometry.h"
+#include "graphs/weight_chart.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -29,7 +30,12 @@ const QColor kPaperColour(255, 255, 255);
 const QColor kInkColour(0, 0, 0);
 const QColor kRawLineColour(255, 0, 0);
 const QColor kSmoothedLineColour(0, 200, 0);
-constexpr int kRawPointRadius = 2;
+// The weight graph: the trend in a dark green drawn over light red dots, so that a year of
+// daily weighings does not hide it.
+const QColor kWeighingColour(230, 110, 100);
+const QColor kTrendColour(0, 110, 40);
+constexpr int kWeighingRadius = 3;
+constexpr int kTrendWidth = 3;
 
 QPoint ToQPoint(const ChartPoint& point) { return {point.x, point.y}; }
 
@@ -101,17 +107,17 @@ void CGraphDialog::resizeEvent(QResizeEvent* event) {
 
 void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
   if (windowTitle() != m_title) setWindowTitle(m_title);
+  QPainter painter(this);
+  painter.fillRect(rect(), kPaperColour);
+  if (m_weightPoints) {
+    PaintWeightChart(painter);
+    return;
+  }
 
   // The layout is measured on the outer frame, caption and border included.
   const QRect frame = frameGeometry();
-  const ChartGeometry chart =
-      m_weightPoints ? ComputeWeightChartGeometry(frame.width(), frame.height(), *m_weightPoints,
-                                                  m_timeAxisName, m_valueAxisName)
-                     : ComputeChartGeometry(frame.width(), frame.height(), m_points, m_timeAxisName,
-                                            m_valueAxisName);
-
-  QPainter painter(this);
-  painter.fillRect(rect(), kPaperColour);
+  const ChartGeometry chart = ComputeChartGeometry(frame.width(), frame.height(), m_points,
+                                                   m_timeAxisName, m_valueAxisName);
   painter.setPen(QPen(kInkColour, 1, Qt::SolidLine));
   for (const auto* segments : {&chart.axes, &chart.timeTicks, &chart.valueTicks}) {
     for (const ChartSegment& segment : *segments) {
@@ -137,17 +143,80 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
   if (chart.rawLineOnTop) {
     DrawPolyline(painter, chart.smoothedLine, kSmoothedLineColour, chart.smoothedPenWidth);
     DrawPolyline(painter, chart.rawLine, kRawLineColour, chart.rawPenWidth);
-    if (chart.markRawPoints) {
-      painter.setPen(QPen(kRawLineColour, 1));
-      painter.setBrush(kRawLineColour);
-      for (const ChartPoint& point : chart.rawLine) {
-        painter.drawEllipse(ToQPoint(point), kRawPointRadius, kRawPointRadius);
-      }
-    }
   } else {
     DrawPolyline(painter, chart.rawLine, kRawLineColour, chart.rawPenWidth);
     DrawPolyline(painter, chart.smoothedLine, kSmoothedLineColour, chart.smoothedPenWidth);
   }
+}
+
+void CGraphDialog::PaintWeightChart(QPainter& painter) {
+  // The desktop's own font, as every other text of the program.
+  const QFont font = this->font();
+  const QFontMetrics metrics(font, this);
+  TextMetrics measured;
+  for (char digit = '0'; digit <= '9'; ++digit) {
+    measured.digitWidth =
+        std::max(measured.digitWidth, metrics.horizontalAdvance(QLatin1Char(digit)));
+  }
+  measured.lineHeight = metrics.height();
+  const WeightChart chart = ComputeWeightChart(width(), height(), *m_weightPoints, m_timeAxisName,
+                                               m_valueAxisName, measured);
+  painter.setFont(font);
+  painter.setPen(QPen(kInkColour, 1, Qt::SolidLine));
+  if (!chart.notice.empty()) {
+    painter.drawText(rect(), Qt::AlignCenter, FromStoredBytes(chart.notice));
+    return;
+  }
+  for (const auto* segments : {&chart.axes, &chart.timeTicks, &chart.valueTicks}) {
+    for (const ChartSegment& segment : *segments) {
+      painter.drawLine(ToQPoint(segment.from), ToQPoint(segment.to));
+    }
+  }
+  const int line = metrics.height();
+  const auto drawAt = [&](const ChartText& text, int x, Qt::Alignment alignment) {
+    painter.drawText(QRect(x, text.topLeft.y, 0, line), alignment | Qt::AlignTop | Qt::TextDontClip,
+                     FromStoredBytes(text.text));
+  };
+  for (const ChartText& text : chart.valueLabels) drawAt(text, text.topLeft.x, Qt::AlignRight);
+  for (const ChartText& text : chart.dateLabels) drawAt(text, text.topLeft.x, Qt::AlignHCenter);
+  drawAt(chart.timeAxisName, chart.timeAxisName.topLeft.x, Qt::AlignHCenter);
+  drawAt(chart.valueAxisName, chart.valueAxisName.topLeft.x, Qt::AlignLeft);
+
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kWeighingColour);
+  for (const ChartPoint& dot : chart.dots) {
+    painter.drawEllipse(ToQPoint(dot), kWeighingRadius, kWeighingRadius);
+  }
+  painter.setBrush(Qt::NoBrush);
+  for (const std::vector<ChartPoint>& run : chart.trendLines) {
+    if (run.size() == 1) {
+      painter.setPen(QPen(kTrendColour, kTrendWidth, Qt::SolidLine, Qt::RoundCap));
+      painter.drawPoint(ToQPoint(run.front()));
+    }
+    DrawPolyline(painter, run, kTrendColour, kTrendWidth);
+  }
+
+  // The legend, right-aligned at the top: a dot and its name, a stroke of line and its name.
+  const QString weighing = FromStoredBytes(kWeighingLegend);
+  const QString trend = FromStoredBytes(kTrendLegend);
+  const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
+  const int stroke = 3 * gap;
+  const int middle = chart.legendTopRight.y + line / 2;
+  int x = chart.legendTopRight.x - metrics.horizontalAdvance(trend);
+  painter.setPen(kInkColour);
+  painter.drawText(QRect(x, chart.legendTopRight.y, 0, line),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, trend);
+  x -= gap + stroke;
+  painter.setPen(QPen(kTrendColour, kTrendWidth, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(x, middle, x + stroke, middle);
+  x -= 3 * gap + metrics.horizontalAdvance(weighing);
+  painter.setPen(kInkColour);
+  painter.drawText(QRect(x, chart.legendTopRight.y, 0, line),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, weighing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kWeighingColour);
+  painter.drawEllipse(QPoint(x - gap - kWeighingRadius, middle), kWeighingRadius, kWeighingRadius);
 }
 
 }  // namespace vesmira

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPainter>
 #include <QString>
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ class CGraphDialog : public QDialog {
 
  private:
   void BuildWindow();
+  void PaintWeightChart(QPainter& painter);
 
   GraphPoints m_points;
   std::optional<WeightGraphPoints> m_weightPoints;

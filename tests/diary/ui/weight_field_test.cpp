@@ -65,16 +65,15 @@ void WeightFieldTest::weighingIsStoredInKilogramsAndShownAgain_data() {
                                  << QStringLiteral("vikt\r\n72.5\r\n\r\ndiaryNote")
                                  << QStringLiteral("72.5") << false;
   *row("pounds") << false << c << QStringList{QStringLiteral("160.4")}
-                 << QStringLiteral("vikt\r\n72.7562\r\n\r\ndiaryNote")
-                 << QStringLiteral("160.4") << false;
+                 << QStringLiteral("vikt\r\n72.7562\r\n\r\ndiaryNote") << QStringLiteral("160.4")
+                 << false;
   *row("no weighing") << true << c << QStringList{QString()} << QStringLiteral("diaryNote")
                       << QString() << false;
   *row("a comma shows back where numbers take one")
       << true << QStringLiteral("de_DE") << QStringList{QStringLiteral("78,35")}
       << QStringLiteral("vikt\r\n78.35\r\n\r\ndiaryNote") << QStringLiteral("78,35") << false;
   *row("too light") << true << c << QStringList{QStringLiteral("7")}
-                    << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString()
-                    << true;
+                    << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString() << true;
   *row("too heavy in pounds") << false << c << QStringList{QStringLiteral("1200")}
                               << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote")
                               << QString() << true;
@@ -82,8 +81,7 @@ void WeightFieldTest::weighingIsStoredInKilogramsAndShownAgain_data() {
       << true << c << QStringList{QStringLiteral("72.5"), QStringLiteral("7")}
       << QStringLiteral("vikt\r\n72.5\r\n\r\ndiaryNote") << QStringLiteral("72.5") << true;
   *row("emptied") << true << c << QStringList{QStringLiteral("72.5"), QString()}
-                  << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString()
-                  << false;
+                  << QStringLiteral("dagBortTrandade\r\n0\r\n\r\ndiaryNote") << QString() << false;
 }
 
 void WeightFieldTest::weighingIsStoredInKilogramsAndShownAgain() {
