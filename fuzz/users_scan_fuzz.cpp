@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   const vesmira::UserListScan scan = vesmira::ScanUserList(DataFolder());
-  if (scan.renameError) {
+  if (scan.error) {
     Check(scan.names.empty());
   } else {
     // One name for every regular ".properties" file of a usable name, legacy ones renamed

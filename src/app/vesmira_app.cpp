@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QSessionManager>
+#include <ctime>
 
 #include "app/main_frame.h"
 #include "app/single_instance.h"
@@ -69,7 +70,7 @@ bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
   switch (m_instance->Acquire()) {
     case CSingleInstance::Outcome::kFirst:
       // No other program saves here now, so what an interrupted save left can go.
-      RemoveStaleTemporaries(UsersFolder(dataFolder));
+      RemoveStaleTemporaries(UsersFolder(dataFolder), std::time(nullptr));
       return true;
     case CSingleInstance::Outcome::kRaisedOther:
       m_startExitStatus = 0;

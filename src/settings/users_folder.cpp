@@ -97,8 +97,16 @@ std::optional<FileError> RenameLegacyProperties(const fs::path& dataFolder) {
 
 UserListScan ScanUserList(const fs::path& dataFolder) {
   UserListScan scan;
-  scan.renameError = RenameLegacyProperties(dataFolder);
-  if (scan.renameError) return scan;
+  // A folder that cannot be listed is not a folder without users.
+  const fs::path folder = UsersFolder(dataFolder);
+  if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+    ::close(fd);
+  } else if (errno != ENOENT) {
+    scan.error = FileErrorFromErrno(errno, folder);
+    return scan;
+  }
+  scan.error = RenameLegacyProperties(dataFolder);
+  if (scan.error) return scan;
   scan.names = ScanUserNames(dataFolder);
   // Each name goes to the top of the list, so the list shows the listing reversed.
   std::reverse(scan.names.begin(), scan.names.end());

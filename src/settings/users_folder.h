@@ -32,7 +32,9 @@ std::vector<std::string> ScanUserNames(const std::filesystem::path& dataFolder);
 // form's list shows them (the reverse of the listing).
 struct UserListScan {
   std::vector<std::string> names;
-  std::optional<FileError> renameError;  // when set, names is empty
+  // A users folder that is there but cannot be read, or a legacy file that cannot be
+  // renamed; when set, names is empty.
+  std::optional<FileError> error;
 };
 UserListScan ScanUserList(const std::filesystem::path& dataFolder);
 

@@ -14,6 +14,10 @@ namespace vesmira {
 
 namespace {
 
+FileError MakeError(FileErrorCause cause, const std::filesystem::path& path) {
+  return {cause, path};
+}
+
 // Keeps the temporary name within the file system's name limit for any target name.
 constexpr std::size_t kMaxStemLength = 200;
 
@@ -61,6 +65,9 @@ std::optional<FileError> SaveTarget(const std::filesystem::path& path,
   for (int hop = 0; hop < 40; ++hop) {
     if (::lstat(target.c_str(), &info) != 0) {
       if (errno != ENOENT) return FileErrorFromErrno(errno, path);
+      // A link whose file is gone may point anywhere, out of the diary too: nothing is made
+      // at its end.
+      if (hop > 0) return MakeError(FileErrorCause::kDanglingLink, path);
       exists = false;
       return std::nullopt;
     }
@@ -103,10 +110,6 @@ std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
   if (::fsync(fd) != 0) return fail(true);
   if (::close(fd) != 0) return fail(false);
   return std::nullopt;
-}
-
-FileError MakeError(FileErrorCause cause, const std::filesystem::path& path) {
-  return {cause, path};
 }
 
 }  // namespace

@@ -13,8 +13,9 @@ FileErrorCause FileErrorCauseFromErrno(int error) {
     case EPERM:
     case EEXIST:
     case EISDIR:
-    case EROFS:
       return FileErrorCause::kAccessDenied;
+    case EROFS:
+      return FileErrorCause::kReadOnly;
     case EMFILE:
     case ENFILE:
       return FileErrorCause::kTooManyOpenFiles;
@@ -96,6 +97,14 @@ std::string FileErrorMessage(const FileError& error) {
       break;
     case FileErrorCause::kExists:
       pattern = "%1 already exists.";
+      break;
+    case FileErrorCause::kReadOnly:
+      pattern = "%1 is on a read-only file system.";
+      break;
+    case FileErrorCause::kDanglingLink:
+      pattern =
+          "%1 is a symbolic link to a file that does not exist. Nothing was written; remove the "
+          "link or restore its file.";
       break;
   }
   const std::size_t at = pattern.find("%1");

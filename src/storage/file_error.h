@@ -23,6 +23,8 @@ enum class FileErrorCause {
   kTooLarge,       // larger than any file of the diary can be
   kNotUnderstood,  // holds none of the keys a file of its kind holds
   kExists,         // a file that must be new is there already
+  kReadOnly,       // on a file system mounted read-only
+  kDanglingLink,   // a symbolic link to a file that is not there
 };
 
 struct FileError {

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <system_error>
 
 #include "storage/atomic_file.h"
@@ -65,9 +66,37 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
   return result;
 }
 
-int RemoveStaleTemporaries(const fs::path& folder) {
+bool IsOwnTemporaryName(std::string_view name) {
+  constexpr std::string_view kEnd = ".tmp";
+  constexpr std::size_t kRandom = 8;
+  if (name.size() < 1 + 1 + 1 + kRandom + kEnd.size() || name.front() != '.' ||
+      !name.ends_with(kEnd)) {
+    return false;
+  }
+  name.remove_suffix(kEnd.size());
+  const std::string_view random = name.substr(name.size() - kRandom);
+  if (!std::all_of(random.begin(), random.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+      })) {
+    return false;
+  }
+  name.remove_suffix(kRandom);
+  if (!name.ends_with('.')) return false;
+  // The stem: a properties file, or a day file "<user>.DD-MM-YYYY" or its conflict copy.
+  const std::string_view stem = name.substr(1, name.size() - 2);
+  if (stem.ends_with(".properties")) return true;
+  const std::size_t conflict = stem.find(".conflict-");
+  const std::string_view day = stem.substr(0, conflict);
+  if (day.size() < 12) return false;
+  const std::string_view date = day.substr(day.size() - 11);
+  return date[0] == '.' && date[3] == '-' && date[6] == '-' &&
+         std::all_of(date.begin() + 1, date.end(),
+                     [](char c) { return c == '-' || (c >= '0' && c <= '9'); });
+}
+
+int RemoveStaleTemporaries(const fs::path& folder, std::time_t startedAt) {
   int removed = 0;
-  const auto sweep = [&removed](const fs::path& where, auto& self, int depth) -> void {
+  const auto sweep = [&](const fs::path& where, auto& self, int depth) -> void {
     std::error_code error;
     fs::directory_iterator it(where, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
@@ -78,10 +107,12 @@ int RemoveStaleTemporaries(const fs::path& folder) {
         if (depth == 0) self(it->path(), self, depth + 1);
         continue;
       }
-      if (name.size() > 5 && name.front() == '.' && name.ends_with(".tmp") &&
-          it->is_regular_file(typeError) && ::unlink(it->path().c_str()) == 0) {
-        ++removed;
+      struct stat info {};
+      if (!IsOwnTemporaryName(name) || ::lstat(it->path().c_str(), &info) != 0 ||
+          !S_ISREG(info.st_mode) || info.st_mtime >= startedAt) {
+        continue;
       }
+      if (::unlink(it->path().c_str()) == 0) ++removed;
     }
   };
   sweep(folder, sweep, 0);

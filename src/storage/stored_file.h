@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -53,8 +54,14 @@ StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
                       const FileIdentity& expected);
 
 // Removes the temporary files of saves that were interrupted (a crash, a power cut) from
-// folder and from the folders directly below it; their names start with '.' and end in ".tmp"
-// (AtomicWriteFile). Only safe while no other program saves there. Returns how many went.
-int RemoveStaleTemporaries(const std::filesystem::path& folder);
+// folder and from the folders directly below it: only names AtomicWriteFile makes for a
+// file of the diary (".<day or properties file>.<8 letters or digits>.tmp"), and only those
+// last written before startedAt, when the program now holding the diary took it, so that a
+// sync tool's or the person's own ".tmp" files and a save begun since are left alone.
+// Returns how many went.
+int RemoveStaleTemporaries(const std::filesystem::path& folder, std::time_t startedAt);
+
+// Whether name is one AtomicWriteFile gives the temporary file of a file of the diary.
+bool IsOwnTemporaryName(std::string_view name);
 
 }  // namespace vesmira

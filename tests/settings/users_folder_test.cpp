@@ -1,10 +1,12 @@
 #include "settings/users_folder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "support/temp_folder.h"
+#include "support/unprivileged.h"
 
 namespace vesmira {
 namespace {
@@ -41,7 +43,7 @@ TEST_F(UsersFolderTest, ListsPropertiesFilesReversedForTheForm) {
   fs::create_directory(UsersFolder(data()) / "Folder.properties");
   EXPECT_EQ(ScanUserNames(data()), (std::vector<std::string>{"Anna", "Bo", "Cia"}));
   const UserListScan scan = ScanUserList(data());
-  EXPECT_FALSE(scan.renameError);
+  EXPECT_FALSE(scan.error);
   EXPECT_EQ(scan.names, (std::vector<std::string>{"Cia", "Bo", "Anna"}));
 }
 
@@ -76,14 +78,14 @@ TEST(UsersFolder, AMissingFolderHoldsNoUsers) {
   TempFolder data;
   EXPECT_TRUE(ScanUserNames(data.path()).empty());
   const UserListScan scan = ScanUserList(data.path());
-  EXPECT_FALSE(scan.renameError);
+  EXPECT_FALSE(scan.error);
   EXPECT_TRUE(scan.names.empty());
 }
 
 TEST_F(UsersFolderTest, ALegacyFileIsRenamed) {
   Touch("Anna.propertys", "settings");
   const UserListScan scan = ScanUserList(data());
-  EXPECT_FALSE(scan.renameError);
+  EXPECT_FALSE(scan.error);
   EXPECT_EQ(scan.names, (std::vector<std::string>{"Anna"}));
   EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.properties"), "settings");
   EXPECT_FALSE(fs::exists(UsersFolder(data()) / "Anna.propertys"));
@@ -94,13 +96,25 @@ TEST_F(UsersFolderTest, ALegacyFileNeverReplacesTheCurrentOne) {
   Touch("Anna.properties", "current");
   Touch("Bo.properties");
   const UserListScan scan = ScanUserList(data());
-  ASSERT_TRUE(scan.renameError);
-  EXPECT_EQ(scan.renameError->path, UsersFolder(data()) / "Anna.propertys");
-  EXPECT_EQ(FileErrorMessage(*scan.renameError),
+  ASSERT_TRUE(scan.error);
+  EXPECT_EQ(scan.error->path, UsersFolder(data()) / "Anna.propertys");
+  EXPECT_EQ(FileErrorMessage(*scan.error),
             "Access to " + (UsersFolder(data()) / "Anna.propertys").string() + " was denied.");
   EXPECT_TRUE(scan.names.empty());
   EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.properties"), "current");
   EXPECT_EQ(ReadBytes(UsersFolder(data()) / "Anna.propertys"), "old");
+
+  // A users folder that cannot be read is said so, not shown as a diary without users.
+  const fs::path users = UsersFolder(data());
+  EXPECT_EQ(testing::RunUnprivileged(data(),
+                                     [&]() -> std::string {
+                                       if (::chmod(users.c_str(), 0300) != 0) return "chmod";
+                                       const UserListScan unreadable = ScanUserList(data());
+                                       ::chmod(users.c_str(), 0700);
+                                       if (!unreadable.error) return "no error";
+                                       return FileErrorMessage(*unreadable.error);
+                                     }),
+            "Access to " + users.string() + " was denied.");
 }
 
 TEST(UsersFolder, PathsOfAUser) {

@@ -24,6 +24,7 @@ TEST(FileError, TheCauseComesFromErrno) {
       {EINVAL, "/u/a contains an invalid path."},
       {EBUSY, "A sharing violation occurred while accessing /u/a."},
       {EXDEV, "An unknown error occurred while accessing /u/a."},
+      {EROFS, "/u/a is on a read-only file system."},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FileErrorMessage(FileErrorFromErrno(c.error, "/u/a")), c.message) << c.error;

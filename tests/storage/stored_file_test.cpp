@@ -10,6 +10,8 @@
 namespace vesmira {
 namespace {
 
+using namespace std::chrono_literals;
+
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::TempFolder;
@@ -74,28 +76,38 @@ TEST(StoreFile, NeverWritesOverAVersionItDidNotKnow) {
   EXPECT_FALSE(fs::exists(day));
 }
 
-TEST(RemoveStaleTemporaries, TakesOnlyTheTemporaryFilesOfSaves) {
+TEST(RemoveStaleTemporaries, TakesOnlyTheTemporaryFilesOfSavesMadeBeforeTheStart) {
   const TempFolder data;
   const fs::path users = UsersFolder(data.path());
   const fs::path anna = UserFolderPath(data.path(), "Anna");
   fs::create_directories(anna / "deeper");
+  const std::time_t started = std::time(nullptr);
   const struct {
     fs::path path;
     bool stays;
+    bool made = false;  // after the start: a save of the program now running
   } files[] = {
       {anna / ".Anna.06-12-2026.k3j9x0qa.tmp", false},
       {users / ".Anna.properties.0000aaaa.tmp", false},
+      {anna / ".Anna.06-12-2026.conflict-20261206-101530.k3j9x0qa.tmp", false},
+      {anna / ".Anna.06-12-2026.k3j9x0qb.tmp", true, true},
       {anna / "Anna.06-12-2026", true},
       {anna / "Anna.06-12-2026.conflict-20261206-101530", true},
       {users / "Anna.properties", true},
       {users / "notes.tmp", true},
+      {users / ".notes.abcdefgh.tmp", true},  // the person's own
+      {anna / ".syncthing.Anna.06-12-2026.tmp", true},
+      {anna / ".Anna.06-12-2026.K3J9X0QA.tmp", true},
       {anna / ".hidden", true},
-      {anna / "deeper" / ".x.abcdefgh.tmp", true},  // no save writes there
+      {anna / "deeper" / ".Anna.06-12-2026.abcdefgh.tmp", true},  // no save writes there
   };
-  for (const auto& file : files) WriteBytes(file.path, "x");
-  EXPECT_EQ(RemoveStaleTemporaries(users), 2);
+  for (const auto& file : files) {
+    WriteBytes(file.path, "x");
+    if (!file.made) fs::last_write_time(file.path, fs::last_write_time(file.path) - 1h);
+  }
+  EXPECT_EQ(RemoveStaleTemporaries(users, started), 3);
   for (const auto& file : files) EXPECT_EQ(fs::exists(file.path), file.stays) << file.path;
-  EXPECT_EQ(RemoveStaleTemporaries(data.path() / "missing"), 0);
+  EXPECT_EQ(RemoveStaleTemporaries(data.path() / "missing", started), 0);
 }
 
 }  // namespace

@@ -280,8 +280,8 @@ void CVesmiraView::LoadUserList() {
   const bool saved = !HasDayToStore() || !HasUnsavedChanges() || SaveDay();
   m_form.userCombo->clear();
   const UserListScan scan = ScanUserList(m_dataFolder);
-  if (scan.renameError) {
-    ReportFileError(*scan.renameError);
+  if (scan.error) {
+    ReportFileError(*scan.error);
     return;
   }
   for (const std::string& name : scan.names) {
