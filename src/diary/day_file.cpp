@@ -46,6 +46,7 @@ std::string RestOf(const KeyValueReader& in) { return std::string(in.Unread()); 
 struct WeightEntry {
   std::optional<double> kilograms;
   std::size_t after = 0;
+  std::string unread;  // the value, when it is there and no weighing
 };
 
 WeightEntry FindWeightEntry(std::string_view rest) {
@@ -63,9 +64,12 @@ WeightEntry FindWeightEntry(std::string_view rest) {
   while (nextLine(line)) {
     if (line.starts_with(kNoteKey)) break;
     if (!line.starts_with(kWeightKey)) continue;
-    if (!nextLine(line)) return {std::nullopt, rest.size()};
+    if (!nextLine(line)) return {std::nullopt, rest.size(), {}};
     // As every other value: at most 39 characters of the line.
-    return {ParseStoredWeight(line.substr(0, kValueCapacity - 1)), std::min(start, rest.size())};
+    const std::string_view value = line.substr(0, kValueCapacity - 1);
+    WeightEntry entry{ParseStoredWeight(value), std::min(start, rest.size()), {}};
+    if (!entry.kilograms) entry.unread = value;
+    return entry;
   }
   return {};
 }
@@ -83,6 +87,7 @@ DayEntries ReadEntries(KeyValueReader& in, bool& anyKey) {
   const std::string rest = RestOf(in);
   const WeightEntry weight = FindWeightEntry(rest);
   entries.vikt = weight.kilograms;
+  entries.unreadVikt = weight.unread;
   anyKey = anyKey || weight.after != 0;
   KeyValueReader noteIn(std::string_view(rest).substr(weight.after));
   KeyValue note = ReadKeyValue(noteIn, kNoteKey, kNoteCapacity);
@@ -139,6 +144,8 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
   WriteKeyValue(out, kTrainingKey, trainingText);
   if (entries.vikt && IsWeighing(*entries.vikt)) {
     WriteKeyValue(out, kWeightKey, FormatStoredWeight(*entries.vikt));
+  } else if (!entries.unreadVikt.empty()) {
+    WriteKeyValue(out, kWeightKey, entries.unreadVikt);
   }
   WriteKeyValue(out, kNoteKey, entries.diaryNote);
 }

@@ -26,6 +26,9 @@ struct DayEntries {
   std::string diaryNote;
   // Kilograms; empty on a day without a weighing.
   std::optional<double> vikt;
+  // The stored value of a weighing that could not be read, written back as it stands so
+  // that no save drops it; a weighing in vikt takes its place.
+  std::string unreadVikt;
 
   // Every field "0" and the placeholder note: a day without a file.
   static DayEntries ForMissingDay();

@@ -23,6 +23,45 @@ std::optional<double> ParseDecimal(std::string_view text) {
   return value;
 }
 
+// The number of a weighing written by hand or by another program, as ASCII with a decimal
+// point: fullwidth digits and separators are taken for their ASCII twins, a comma for the
+// point, and a unit after the number ("kg", "lb", "lbs", any case) gives the kilograms per
+// unit in perUnit.
+std::optional<std::string> DecimalOfWeighing(std::string_view text, double& perUnit) {
+  std::string ascii;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    // U+FF0C, U+FF0E and U+FF10 to U+FF19 are EF BC 8C, 8E and 90 to 99 in UTF-8.
+    if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
+      const auto last = static_cast<unsigned char>(text[i + 2]);
+      if (last >= 0x90 && last <= 0x99) {
+        ascii += static_cast<char>('0' + (last - 0x90));
+      } else if (last == 0x8C || last == 0x8E) {
+        ascii += '.';
+      } else {
+        return std::nullopt;
+      }
+      i += 2;
+      continue;
+    }
+    ascii += text[i] == ',' ? '.' : text[i];
+  }
+  std::string_view number = Trim(ascii);
+  perUnit = 1.0;
+  const std::size_t unit = number.find_first_not_of("0123456789.+-eE");
+  if (unit != number.npos) {
+    std::string name(Trim(number.substr(unit)));
+    for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    if (name == "lb" || name == "lbs") {
+      perUnit = kKilogramsPerPound;
+    } else if (name != "kg") {
+      return std::nullopt;
+    }
+    number = Trim(number.substr(0, unit));
+  }
+  return std::string(number);
+}
+
 }  // namespace
 
 std::string_view WeightUnitName(bool kilograms) {
@@ -43,8 +82,13 @@ std::string FormatStoredWeight(double kilograms) {
 }
 
 std::optional<double> ParseStoredWeight(std::string_view text) {
-  const std::optional<double> value = ParseDecimal(text);
-  if (!value || !IsWeighing(*value)) return std::nullopt;
+  double perUnit = 1.0;
+  const std::optional<std::string> decimal = DecimalOfWeighing(text, perUnit);
+  if (!decimal) return std::nullopt;
+  std::optional<double> value = ParseDecimal(*decimal);
+  if (!value) return std::nullopt;
+  *value *= perUnit;
+  if (!IsWeighing(*value)) return std::nullopt;
   return value;
 }
 
@@ -101,6 +145,11 @@ std::string ImplausibleWeighingMessage(bool kilogramsShown) {
   return "Not stored: a weighing is from " + bound(kMinPlausibleWeighingKg, 1) + " to " +
          bound(kMaxPlausibleWeighingKg, -1) + " " + std::string(WeightUnitName(kilogramsShown)) +
          ".";
+}
+
+std::string UnreadWeighingMessage(std::string_view stored) {
+  return "The stored weight \"" + std::string(stored) +
+         "\" could not be read. It is kept as it is until you type a weight.";
 }
 
 }  // namespace vesmira

@@ -30,7 +30,9 @@ bool IsWeighing(double kilograms);
 
 // The stored text: the shortest decimal text that reads back as the same number.
 std::string FormatStoredWeight(double kilograms);
-// The whole text, blanks around it aside, is a decimal number that is a weighing; anything
+// The whole text, blanks around it aside, is a decimal number that is a weighing, as this
+// program writes it or as a person or another program plausibly does: with a decimal comma,
+// in fullwidth digits, or with "kg" or "lbs" after it (pounds taken to kilograms). Anything
 // else is no weighing.
 std::optional<double> ParseStoredWeight(std::string_view text);
 
@@ -49,5 +51,7 @@ std::string FormatWeightValue(double value);
 // is not, in the unit shown: "Not stored: a weighing is from 20 to 500 kg."
 bool IsPlausibleWeighing(double kilograms);
 std::string ImplausibleWeighingMessage(bool kilogramsShown);
+// What the weight field says of a stored value that is no weighing at all.
+std::string UnreadWeighingMessage(std::string_view stored);
 
 }  // namespace vesmira

@@ -75,9 +75,8 @@ bool IsOwnTemporaryName(std::string_view name) {
   }
   name.remove_suffix(kEnd.size());
   const std::string_view random = name.substr(name.size() - kRandom);
-  if (!std::all_of(random.begin(), random.end(), [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-      })) {
+  if (!std::all_of(random.begin(), random.end(),
+                   [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); })) {
     return false;
   }
   name.remove_suffix(kRandom);

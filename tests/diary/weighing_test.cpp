@@ -57,10 +57,26 @@ TEST(Weighing, StoredTextThatIsNotADecimalNumberIsNoWeighing) {
     std::optional<double> kilograms;
   };
   const Case cases[] = {
-      {"72.5", 72.5},         {" 72.5\t", 72.5},      {"1e2", 100.0},
-      {"72,5", std::nullopt}, {"", std::nullopt},     {"72.5 kg", std::nullopt},
-      {"nan", std::nullopt},  {"-1", std::nullopt},   {"0", std::nullopt},
-      {"+72", std::nullopt},  {"1001", std::nullopt}, {"1e-300", std::nullopt},
+      {"72.5", 72.5},
+      {" 72.5\t", 72.5},
+      {"1e2", 100.0},
+      {"72,5", 72.5},
+      {"", std::nullopt},
+      {"72.5 kg", 72.5},
+      {"72.5KG", 72.5},
+      {"160 lbs", 72.57472},
+      {"\xEF\xBC\x97\xEF\xBC\x92\xEF\xBC\x8C"
+       "5",
+       72.5},
+      {"72.5 st", std::nullopt},
+      {"kg", std::nullopt},
+      {"72,5,1", std::nullopt},
+      {"nan", std::nullopt},
+      {"-1", std::nullopt},
+      {"0", std::nullopt},
+      {"+72", std::nullopt},
+      {"1001", std::nullopt},
+      {"1e-300", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(ParseStoredWeight(c.stored), c.kilograms) << c.stored;
 }
@@ -121,13 +137,20 @@ TEST(Weighing, ANoteLineThatBeginsWithTheKeyIsNoWeighingAndTheNoteStaysWhole) {
   EXPECT_EQ(ReadDayFile(again), weighed);
 }
 
-TEST(Weighing, AStoredValueThatIsNotANumberIsADayWithoutAWeighing) {
+// A value no reader understands is no weighing, and is written back as it stood: a save of
+// the day never drops a line it could not read.
+TEST(Weighing, AStoredValueThatIsNotANumberIsKeptAsItStands) {
   std::string bytes = Bytes(WeighedDay(72.5));
   bytes.replace(bytes.find("72.5"), 4, "heavy");
   std::istringstream in(bytes);
   const DayEntries read = ReadDayFile(in);
   EXPECT_EQ(read.vikt, std::nullopt);
+  EXPECT_EQ(read.unreadVikt, "heavy");
   EXPECT_EQ(read.diaryNote, "Ran.");
+  EXPECT_EQ(Bytes(read), bytes);
+  DayEntries typedOver = read;
+  typedOver.vikt = 72.5;
+  EXPECT_EQ(Bytes(typedOver), Bytes(WeighedDay(72.5)));
 }
 
 }  // namespace

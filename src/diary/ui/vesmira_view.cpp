@@ -255,7 +255,7 @@ std::vector<QLineEdit*> CVesmiraView::InputFields() const {
 void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
   const bool wasShowing = std::exchange(m_showingDay, true);
   // The weight first, in the unit of the settings the day is shown with.
-  m_weightField->Show(entries.vikt, m_settings.UsesKilograms());
+  m_weightField->Show(entries.vikt, m_settings.UsesKilograms(), entries.unreadVikt);
   // Every value is one line, whatever the file held: a lone line end shows as empty.
   for (std::size_t i = 0; i < kMealCount; ++i) {
     m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
@@ -651,6 +651,7 @@ DayEntries CVesmiraView::CurrentEntries() const {
   note.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
   entries.diaryNote = ToStoredBytes(note);
   entries.vikt = m_weightField->Kept();
+  entries.unreadVikt = m_weightField->KeptUnread();
   return entries;
 }
 

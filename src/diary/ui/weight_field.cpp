@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <utility>
 
 #include "diary/weighing.h"
 #include "ui/stored_text.h"
@@ -16,8 +17,9 @@ CWeightField::CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLa
   connect(m_edit, &QLineEdit::editingFinished, this, [this] { m_beforeTyping = m_kept; });
 }
 
-void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown) {
+void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown, std::string unread) {
   m_kilogramsShown = kilogramsShown;
+  m_unread = std::move(unread);
   m_unitLabel->setText(FromStoredBytes(WeightUnitName(kilogramsShown)));
   m_kept = kilograms;
   m_beforeTyping = kilograms;
@@ -35,7 +37,7 @@ void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown) {
 
 void CWeightField::ShowInUnit(bool kilogramsShown) {
   if (kilogramsShown == m_kilogramsShown) return;
-  Show(m_kept, kilogramsShown);
+  Show(m_kept, kilogramsShown, m_unread);
 }
 
 void CWeightField::OnTextChanged() {
@@ -55,10 +57,14 @@ void CWeightField::OnTextChanged() {
 }
 
 void CWeightField::ShowMessage(bool refused) {
-  const QString message =
-      refused ? FromStoredBytes(ImplausibleWeighingMessage(m_kilogramsShown)) : QString();
+  QString message;
+  if (refused) {
+    message = FromStoredBytes(ImplausibleWeighingMessage(m_kilogramsShown));
+  } else if (!m_kept && !m_unread.empty()) {
+    message = FromStoredBytes(UnreadWeighingMessage(m_unread));
+  }
   m_messageLabel->setText(message);
-  m_messageLabel->setVisible(refused);
+  m_messageLabel->setVisible(!message.isEmpty());
   m_edit->setAccessibleDescription(message);
 }
 

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -21,10 +22,12 @@ class CWeightField : public QObject {
  public:
   CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLabel, QObject* owner);
 
-  void Show(std::optional<double> kilograms, bool kilogramsShown);
+  // unread: a stored value that is no weighing, kept and named until a weight is typed.
+  void Show(std::optional<double> kilograms, bool kilogramsShown, std::string unread = {});
   // The same weighing shown in another unit.
   void ShowInUnit(bool kilogramsShown);
   std::optional<double> Kept() const { return m_kept; }
+  const std::string& KeptUnread() const { return m_unread; }
   bool ShownInKilograms() const { return m_kilogramsShown; }
 
  private:
@@ -41,6 +44,7 @@ class CWeightField : public QObject {
   QString m_keptText;
   // What the field held when it was shown or its typing was last finished.
   std::optional<double> m_beforeTyping;
+  std::string m_unread;
 };
 
 }  // namespace vesmira

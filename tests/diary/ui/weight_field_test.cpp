@@ -37,6 +37,7 @@ class WeightFieldTest : public QObject {
   void weighingIsStoredInKilogramsAndShownAgain();
   void aChangedUnitShowsTheSameWeightInTheNewUnit();
   void aTypedWeightIsSavedWithTheDaysTyping();
+  void aStoredValueThatIsNoWeighingIsNamedAndKept();
   void calculateShowsTheMeasuredChangeAndTheRealConsumption();
   void weightGraphShowsTheWeighingsAndTheirTrend();
 
@@ -148,6 +149,21 @@ void WeightFieldTest::aTypedWeightIsSavedWithTheDaysTyping() {
   m_form->View().SaveTypingNow();
   QTRY_VERIFY(!m_form->View().HasUnsavedChanges() && !m_form->View().IsSavingInBackground());
   QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\n72.5\r\n")));
+}
+
+void WeightFieldTest::aStoredValueThatIsNoWeighingIsNamedAndKept() {
+  m_form->folder.AddUser("Anna", 2000, 1800, true);
+  DayEntries stored = Meals({"100"});
+  stored.unreadVikt = "heavy";
+  m_form->folder.WriteDay("Anna", "06-12-2026", stored);
+  m_form->Start();
+  QCOMPARE(m_form->Text("weightEdit"), QString());
+  QCOMPARE(m_form->Find<QLabel>("weightMessageLabel")->text(),
+           QStringLiteral("The stored weight \"heavy\" could not be read. It is kept as it is "
+                          "until you type a weight."));
+  m_form->Type("breakfastEdit", QStringLiteral("5"));
+  QVERIFY(m_form->View().SaveDay());
+  QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\nheavy\r\n")));
 }
 
 void WeightFieldTest::StoreTheWeek() {
