@@ -1,8 +1,9 @@
 #include "app/single_instance.h"
 
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QLocalSocket>
 #include <QSysInfo>
 #include <QThread>
+#include <QTimer>
+#include <cstdlib>
 
 namespace vesmira {
 
@@ -18,8 +21,10 @@ namespace {
 
 constexpr QByteArrayView kRaiseRequest = "raise\n";
 constexpr QByteArrayView kRaiseAnswer = "ok\n";
-// A program that has its lock but not yet its server, or is closing, answers within this.
-constexpr int kWaitForHolderMs = 10000;
+// A program takes its lock and opens its server in one step: one that holds the lock and
+// has not answered within this is closing, or hangs.
+constexpr int kWaitForHolderMs = 1000;
+constexpr int kLockCheckMs = 2000;
 
 // The folder as every start names it, however it was reached (a link, a relative path).
 QString CanonicalFolder(const std::filesystem::path& folder) {
@@ -28,19 +33,36 @@ QString CanonicalFolder(const std::filesystem::path& folder) {
   return canonical.isEmpty() ? QDir(path).absolutePath() : canonical;
 }
 
+// Sockets go where the session keeps its own, whatever TMPDIR a start was given.
+QString SocketFolder() {
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  return runtime != nullptr && runtime[0] == '/' ? QFile::decodeName(runtime)
+                                                 : QStringLiteral("/tmp");
+}
+
+// The server of the lock file now at lockPath; empty when there is none.
+QString ServerNameOf(const QString& lockPath, struct stat* info = nullptr) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(lockPath).constData(), &status) != 0) return {};
+  if (info != nullptr) *info = status;
+  return QStringLiteral("%1/vesmira-%2-%3-%4")
+      .arg(SocketFolder())
+      .arg(::getuid())
+      .arg(static_cast<qulonglong>(status.st_dev))
+      .arg(static_cast<qulonglong>(status.st_ino));
+}
+
+QString AccountName(uid_t uid) {
+  if (const struct passwd* account = ::getpwuid(uid)) return QFile::decodeName(account->pw_name);
+  return QString::number(uid);
+}
+
 }  // namespace
 
 CSingleInstance::CSingleInstance(const std::filesystem::path& dataFolder, QObject* parent)
     : QObject(parent),
       m_lockPath(QDir(CanonicalFolder(dataFolder)).filePath(LockFileName())),
       m_lock(m_lockPath) {
-  // Socket names are short file names in the temporary folder: the folder's hash keeps them
-  // short, the user id keeps two people's programs apart.
-  const QByteArray hash =
-      QCryptographicHash::hash(CanonicalFolder(dataFolder).toUtf8(), QCryptographicHash::Sha256)
-          .toHex()
-          .left(32);
-  m_serverName = QStringLiteral("vesmira-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
   // Never stale by age: a diary open for days is still open. A lock whose program is gone
   // from this computer is stale all the same, and taken over.
   m_lock.setStaleLockTime(0);
@@ -73,6 +95,12 @@ CSingleInstance::Outcome CSingleInstance::Acquire() {
       m_holderHost = host;
       return Outcome::kHeldElsewhere;
     }
+    struct stat lock {};
+    m_serverName = ServerNameOf(m_lockPath, &lock);
+    if (!m_serverName.isEmpty() && lock.st_uid != ::getuid()) {
+      m_holderAccount = AccountName(lock.st_uid);
+      return Outcome::kOtherAccount;
+    }
     if (AskHolderToRaise()) return Outcome::kRaisedOther;
     if (deadline.hasExpired()) return Outcome::kNoAnswer;
     QThread::msleep(100);
@@ -80,6 +108,7 @@ CSingleInstance::Outcome CSingleInstance::Acquire() {
 }
 
 bool CSingleInstance::AskHolderToRaise() {
+  if (m_serverName.isEmpty()) return false;
   QLocalSocket socket;
   socket.connectToServer(m_serverName);
   if (!socket.waitForConnected(1000)) return false;
@@ -93,12 +122,29 @@ bool CSingleInstance::AskHolderToRaise() {
 }
 
 void CSingleInstance::Listen() {
-  m_server = new QLocalServer(this);
-  m_server->setSocketOptions(QLocalServer::UserAccessOption);
-  connect(m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
+  if (m_server == nullptr) {
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
+    auto* check = new QTimer(this);
+    check->setInterval(kLockCheckMs);
+    connect(check, &QTimer::timeout, this, &CSingleInstance::KeepLock);
+    check->start();
+  }
+  m_server->close();
+  m_serverName = ServerNameOf(m_lockPath);
   // A socket left by a program that died is ours to replace: we hold the lock.
   QLocalServer::removeServer(m_serverName);
   m_server->listen(m_serverName);
+}
+
+void CSingleInstance::KeepLock() {
+  // Removed by hand or by a cleaning tool: a second start would find no lock and open the
+  // diary twice. The file is made again, and the server named after it. A file that is there
+  // is left alone: unlocking would remove it, whoever made it.
+  if (QFileInfo::exists(m_lockPath)) return;
+  m_lock.unlock();
+  if (m_lock.tryLock(0)) Listen();
 }
 
 void CSingleInstance::OnNewConnection() {

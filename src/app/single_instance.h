@@ -9,10 +9,12 @@ class QLocalServer;
 
 namespace vesmira {
 
-// One program per diary: a lock file in the data folder, and a local server keyed by the
-// data folder's canonical path through which a second start asks the first to come to the
+// One program per diary: a lock file in the data folder, and a local server named after that
+// file (its device and inode, so every path to the folder, in any letter case, finds it) in
+// the session's runtime folder, through which a second start asks the first to come to the
 // front. A lock left by a program that died is taken over; a lock of a program on another
-// computer (a shared folder) is left alone.
+// computer (a shared folder) or of another account is left alone. A lock file removed while
+// the program runs is made again.
 class CSingleInstance : public QObject {
   Q_OBJECT
 
@@ -21,6 +23,7 @@ class CSingleInstance : public QObject {
     kFirst,          // this program holds the diary
     kRaisedOther,    // the program that holds it was asked to come to the front
     kHeldElsewhere,  // a program on another computer holds it: HolderHost()
+    kOtherAccount,   // a program of another account holds it: HolderAccount()
     kNoAnswer,       // a program on this computer holds it but does not answer
     kFailed,         // the lock file cannot be made: ErrorText()
   };
@@ -34,6 +37,7 @@ class CSingleInstance : public QObject {
   QString LockFilePath() const { return m_lockPath; }
   QString ServerName() const { return m_serverName; }
   QString HolderHost() const { return m_holderHost; }
+  QString HolderAccount() const { return m_holderAccount; }
   QString ErrorText() const { return m_errorText; }
 
   // The name of the lock file in the data folder; no scan lists it.
@@ -47,12 +51,15 @@ class CSingleInstance : public QObject {
   bool AskHolderToRaise();
   void Listen();
   void OnNewConnection();
+  // Takes the lock again when its file was removed or replaced.
+  void KeepLock();
 
   QString m_lockPath;
-  QString m_serverName;
+  QString m_serverName;  // of the lock file as this program last saw it
   QLockFile m_lock;
   QLocalServer* m_server = nullptr;
   QString m_holderHost;
+  QString m_holderAccount;
   QString m_errorText;
 };
 

@@ -82,10 +82,18 @@ bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
                     "runs there, delete the file %2 and start again.")
                     .arg(m_instance->HolderHost(), m_instance->LockFilePath());
       break;
+    case CSingleInstance::Outcome::kOtherAccount:
+      message = QStringLiteral(
+                    "This diary is open in Vesmira under the account \"%1\" on this computer.\n\n"
+                    "Close Vesmira there, then start it here again. The lock file is %2.")
+                    .arg(m_instance->HolderAccount(), m_instance->LockFilePath());
+      break;
     case CSingleInstance::Outcome::kNoAnswer:
       message = QStringLiteral(
-          "This diary is open in Vesmira already, but that window does not answer. Close it, "
-          "then start Vesmira again.");
+                    "This diary is open in Vesmira already, but that window does not answer. "
+                    "Close it, then start Vesmira again. If no Vesmira runs, delete the lock "
+                    "file %1 and start again.")
+                    .arg(m_instance->LockFilePath());
       break;
     case CSingleInstance::Outcome::kFailed:
       message = m_instance->ErrorText();

@@ -4,15 +4,18 @@
 #include "app/single_instance.h"
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -71,6 +74,8 @@ class SingleInstanceTest : public QObject {
 
  private slots:
   void lockOfAnotherComputerIsLeftAlone();
+  void lockOfAnotherAccountIsNamed();
+  void aRemovedLockIsMadeAgain();
   void staleLockOfAKilledProgramIsTakenOver();
   void typingIsKeptWhenTheProgramIsKilled();
   // Last: the program of this test takes the diary for the rest of its run.
@@ -91,6 +96,39 @@ void SingleInstanceTest::lockOfAnotherComputerIsLeftAlone() {
   QVERIFY(QFile::exists(lock));
 }
 
+// Held by a program of this computer that runs (this test) under another account: said at
+// once, not after waiting for an answer that cannot come.
+void SingleInstanceTest::lockOfAnotherAccountIsNamed() {
+  if (::geteuid() != 0) QSKIP("only root can give a file to another account");
+  const testing::TempFolder data;
+  const QString lock = QFile::decodeName((data.path() / ".vesmira.lock").c_str());
+  QFile file(lock);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  // This test's own process, as the lock file names a program.
+  file.write(QStringLiteral("%1\n%2\n%3\n")
+                 .arg(QCoreApplication::applicationPid())
+                 .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                      QSysInfo::machineHostName())
+                 .toUtf8());
+  file.close();
+  QCOMPARE(::chown(QFile::encodeName(lock).constData(), 65534, 65534), 0);
+  CSingleInstance instance(data.path());
+  QCOMPARE(instance.Acquire(), CSingleInstance::Outcome::kOtherAccount);
+  QCOMPARE(instance.HolderAccount(), QStringLiteral("nobody"));
+}
+
+// A lock file removed while the program runs is made again, so a later start still finds
+// the program that holds the diary (here the same thread, which cannot answer it).
+void SingleInstanceTest::aRemovedLockIsMadeAgain() {
+  const testing::TempFolder data;
+  CSingleInstance first(data.path());
+  QCOMPARE(first.Acquire(), CSingleInstance::Outcome::kFirst);
+  QVERIFY(QFile::remove(first.LockFilePath()));
+  QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.LockFilePath()), 5000);
+  CSingleInstance second(data.path());
+  QCOMPARE(second.Acquire(), CSingleInstance::Outcome::kNoAnswer);
+}
+
 void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
 #ifndef VESMIRA_PROGRAM
   QSKIP("The program is not part of this build.");
@@ -105,8 +143,11 @@ void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
   QByteArray errors;
   QTRY_VERIFY_WITH_TIMEOUT((errors += program.readAllStandardError()).contains("startup-ms:"),
                            60000);
-  // An interrupted save leaves its temporary file behind too.
-  testing::WriteBytes(UserFolderPath(data, "Anna") / ".Anna.06-12-2026.k3j9x0qa.tmp", "half");
+  // An interrupted save leaves its temporary file behind too, written before the next start.
+  const std::filesystem::path half = UserFolderPath(data, "Anna") / ".Anna.06-12-2026.k3j9x0qa.tmp";
+  testing::WriteBytes(half, "half");
+  std::filesystem::last_write_time(
+      half, std::filesystem::last_write_time(half) - std::chrono::seconds(2));
   QCOMPARE(::kill(static_cast<pid_t>(program.processId()), SIGKILL), 0);
   QVERIFY(program.waitForFinished(30000));
   QVERIFY(QFile::exists(dir.filePath(CSingleInstance::LockFileName())));
@@ -118,7 +159,7 @@ void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {
   QVERIFY(next.waitForStarted(30000));
   errors.clear();
   QTRY_VERIFY_WITH_TIMEOUT((errors += next.readAllStandardError()).contains("startup-ms:"), 60000);
-  QVERIFY(!std::filesystem::exists(UserFolderPath(data, "Anna") / ".Anna.06-12-2026.k3j9x0qa.tmp"));
+  QVERIFY(!std::filesystem::exists(half));
   QCOMPARE(::kill(static_cast<pid_t>(next.processId()), SIGTERM), 0);
   QVERIFY(next.waitForFinished(60000));
   QCOMPARE(next.exitCode(), 0);
