@@ -1,6 +1,8 @@
 #include "app/vesmira_app.h"
 
 #include <QIcon>
+#include <QLayout>
+#include <QScreen>
 #include <QSessionManager>
 #include <ctime>
 
@@ -11,6 +13,7 @@
 #include "build_config.h"
 #include "storage/data_paths.h"
 #include "storage/stored_file.h"
+#include "storage/write_access.h"
 
 namespace vesmira {
 
@@ -47,24 +50,42 @@ bool CVesmiraApp::InitInstance(const std::filesystem::path& dataFolder) {
   CSplashWindow::EnableSplash(SplashWantedFor(arguments()));
   m_mainFrame = std::make_unique<CMainFrame>(dataFolder, m_prompts, m_urlOpener);
   m_terminationSignals = std::make_unique<TerminationSignals>(m_mainFrame.get());
-  connect(m_instance.get(), &CSingleInstance::activationRequested, this, [this] {
-    CMainFrame* frame = m_mainFrame.get();
-    if (frame->isMinimized()) frame->showNormal();
-    frame->show();
-    frame->raise();
-    frame->activateWindow();
-    // A dialog open over the window is what the person works in: it comes along.
-    if (QWidget* modal = activeModalWidget()) {
-      modal->raise();
-      modal->activateWindow();
+  if (m_instance)
+    connect(m_instance.get(), &CSingleInstance::activationRequested, this, [this] {
+      CMainFrame* frame = m_mainFrame.get();
+      if (frame->isMinimized()) frame->showNormal();
+      frame->show();
+      frame->raise();
+      frame->activateWindow();
+      // A dialog open over the window is what the person works in: it comes along.
+      if (QWidget* modal = activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+      }
+    });
+  if (m_readOnly != WriteProblem::kNone) {
+    m_mainFrame->View().ShowReadOnlyDiary(
+        QString::fromStdString(ReadOnlyDiaryText(m_readOnly, dataFolder)));
+    // The line takes room of its own: the form is laid out again before the window is sized.
+    m_mainFrame->View().layout()->activate();
+    m_mainFrame->centralWidget()->updateGeometry();
+    m_mainFrame->layout()->invalidate();
+    if (const QScreen* screen = m_mainFrame->screen()) {
+      m_mainFrame->FitToScreen(screen->availableGeometry());
     }
-  });
+  }
   m_mainFrame->show();
   ReportStartupTimeWhenShown(m_mainFrame.get());
   return true;
 }
 
 bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
+  // Where nothing can be written there is nothing to guard: the diary opens to be read, and
+  // a second window on it is harmless.
+  for (const std::filesystem::path& folder : {dataFolder, UsersFolder(dataFolder)}) {
+    m_readOnly = FindWriteProblem(folder);
+    if (m_readOnly != WriteProblem::kNone) return true;
+  }
   m_instance = std::make_unique<CSingleInstance>(dataFolder);
   QString message;
   switch (m_instance->Acquire()) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/splash_window.h"
+#include "storage/write_access.h"
 #include "ui/prompts.h"
 #include "ui/url_opener.h"
 
@@ -43,6 +44,8 @@ class CVesmiraApp : public QApplication {
   // Holds the diary's lock for as long as the window lives.
   std::unique_ptr<CSingleInstance> m_instance;
   int m_startExitStatus = 0;
+  // Why the diary cannot be written, when it opens to be read.
+  WriteProblem m_readOnly = WriteProblem::kNone;
   std::unique_ptr<CMainFrame> m_mainFrame;
   // SIGTERM, SIGINT and SIGHUP close the main window, which saves the day.
   std::unique_ptr<TerminationSignals> m_terminationSignals;

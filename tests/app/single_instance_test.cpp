@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -78,6 +79,7 @@ class SingleInstanceTest : public QObject {
   void aRemovedLockIsMadeAgain();
   void staleLockOfAKilledProgramIsTakenOver();
   void typingIsKeptWhenTheProgramIsKilled();
+  void aDiaryOnAReadOnlyMediumOpensToBeRead();
   // Last: the program of this test takes the diary for the rest of its run.
   void secondStartRaisesTheFirstWindowAndEnds();
 };
@@ -127,6 +129,44 @@ void SingleInstanceTest::aRemovedLockIsMadeAgain() {
   QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(first.LockFilePath()), 5000);
   CSingleInstance second(data.path());
   QCOMPARE(second.Acquire(), CSingleInstance::Outcome::kNoAnswer);
+}
+
+// A backup disk: the window opens without a lock, twice if asked, and ends cleanly.
+void SingleInstanceTest::aDiaryOnAReadOnlyMediumOpensToBeRead() {
+#ifndef VESMIRA_PROGRAM
+  QSKIP("The program is not part of this build.");
+#else
+  QTemporaryDir dir;
+  QTemporaryDir medium;
+  QVERIFY(!MakeDiary(dir).empty());
+  if (QProcess::execute(QStringLiteral("mount"),
+                        {QStringLiteral("--bind"), dir.path(), medium.path()}) != 0) {
+    QSKIP("no bind mount here");
+  }
+  const auto unmount =
+      qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {medium.path()}); });
+  QCOMPARE(
+      QProcess::execute(QStringLiteral("mount"),
+                        {QStringLiteral("-o"), QStringLiteral("remount,bind,ro"), medium.path()}),
+      0);
+  QProcess first;
+  QProcess second;
+  for (QProcess* program : {&first, &second}) {
+    Prepare(*program, dir.path());
+    program->start(QStringLiteral(VESMIRA_PROGRAM),
+                   {QStringLiteral("--data-folder"), medium.path()});
+    QVERIFY(program->waitForStarted(30000));
+    QByteArray errors;
+    QTRY_VERIFY_WITH_TIMEOUT((errors += program->readAllStandardError()).contains("startup-ms:"),
+                             60000);
+  }
+  for (QProcess* program : {&first, &second}) {
+    QCOMPARE(::kill(static_cast<pid_t>(program->processId()), SIGTERM), 0);
+    QVERIFY(program->waitForFinished(60000));
+    QCOMPARE(program->exitCode(), 0);
+  }
+  QVERIFY(!QFile::exists(dir.filePath(CSingleInstance::LockFileName())));
+#endif
 }
 
 void SingleInstanceTest::staleLockOfAKilledProgramIsTakenOver() {

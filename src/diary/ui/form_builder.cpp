@@ -446,7 +446,16 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   upper->addWidget(trainingGroup);
   upper->addLayout(rightColumn);
 
+  // Over everything, shown only when the diary cannot be written: why, and what to do.
+  w.readOnlyLabel = new QLabel(&form);
+  w.readOnlyLabel->setObjectName(QStringLiteral("readOnlyLabel"));
+  w.readOnlyLabel->setWordWrap(true);
+  w.readOnlyLabel->setFrameShape(QFrame::StyledPanel);
+  w.readOnlyLabel->setMargin(4);
+  w.readOnlyLabel->hide();
+
   auto* formLayout = new QVBoxLayout(&form);
+  formLayout->addWidget(w.readOnlyLabel);
   formLayout->addLayout(upper);
   formLayout->addWidget(w.noteEdit);
   formLayout->setSizeConstraint(QLayout::SetFixedSize);

@@ -55,6 +55,7 @@ struct DiaryFormWidgets {
   QLineEdit* weightEdit = nullptr;
   QLabel* weightUnitLabel = nullptr;
   QLabel* weightMessageLabel = nullptr;  // why a typed weight is not stored
+  QLabel* readOnlyLabel = nullptr;       // why the diary is only shown
   QComboBox* userCombo = nullptr;
   QPushButton* saveCloseButton = nullptr;
   QToolButton* homepageButton = nullptr;

@@ -11,6 +11,7 @@
 #include <QFileSystemWatcher>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMetaMethod>
@@ -213,7 +214,25 @@ void CVesmiraView::ShowWeightUnit() {
 
 bool CVesmiraView::HasDayToStore() const {
   // A day whose file cannot be read was shown read-only, so it holds nothing to store.
-  return m_dayLoaded && !m_unreadableDay;
+  return m_dayLoaded && !m_unreadableDay && !IsReadOnlyDiary();
+}
+
+void CVesmiraView::ShowReadOnlyDiary(const QString& why) {
+  StopSaveTimers();
+  m_readOnlyWhy = why;
+  // As wide as the form without it, wrapped: the line never widens the window.
+  const QMargins margins = layout()->contentsMargins();
+  m_form.readOnlyLabel->setFixedWidth(sizeHint().width() - margins.left() - margins.right());
+  m_form.readOnlyLabel->setText(why);
+  m_form.readOnlyLabel->show();
+  SetFieldsReadOnly(true);
+}
+
+void CVesmiraView::SetFieldsReadOnly(bool readOnly) {
+  readOnly = readOnly || IsReadOnlyDiary();
+  for (QLineEdit* input : InputFields()) input->setReadOnly(readOnly);
+  m_form.weightEdit->setReadOnly(readOnly);
+  m_form.noteEdit->setReadOnly(readOnly);
 }
 
 bool CVesmiraView::SaveDay() {
@@ -237,9 +256,7 @@ void CVesmiraView::LoadDay() {
   m_unreadableDay = day.error;
   // A file that cannot be read may still hold the day: it is shown empty and read-only, so
   // nothing typed could be saved over it, and the person is told why.
-  for (QLineEdit* input : InputFields()) input->setReadOnly(day.error.has_value());
-  m_form.weightEdit->setReadOnly(day.error.has_value());
-  m_form.noteEdit->setReadOnly(day.error.has_value());
+  SetFieldsReadOnly(day.error.has_value());
   ShowDayAsStored(day);
   WatchFiles();
   if (day.error) ReportFileError(*day.error);

@@ -70,6 +70,12 @@ class CVesmiraView : public QWidget {
   // stored stays shown.
   void LoadUserList();
 
+  // The diary cannot be written (a read-only medium, no permission, a full disk): every day
+  // is still shown, calculated, drawn and exported, but the fields take no typing and
+  // nothing is stored; why shows over the form.
+  void ShowReadOnlyDiary(const QString& why);
+  bool IsReadOnlyDiary() const { return !m_readOnlyWhy.isEmpty(); }
+
   // The save of a closing window. When the day cannot be stored the person is asked whether
   // to close anyway; returns whether the window may close.
   bool FinalSave();
@@ -161,6 +167,8 @@ class CVesmiraView : public QWidget {
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
   // Whether a day was loaded that may be stored: not one whose file could not be read.
   bool HasDayToStore() const;
+  // The day's fields take no typing: the day or the whole diary cannot be written.
+  void SetFieldsReadOnly(bool readOnly);
   // The nineteen fields a person types figures into.
   std::vector<QLineEdit*> InputFields() const;
   std::filesystem::path ShownDayPath() const;
@@ -203,6 +211,7 @@ class CVesmiraView : public QWidget {
   CalendarDate m_currentDate;
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
+  QString m_readOnlyWhy;
   // The cause, while the day shown is one whose file cannot be read.
   std::optional<FileError> m_unreadableDay;
 

@@ -67,6 +67,7 @@ class VesmiraViewTest : public QObject {
   void unreadableDayIsToldAndNeverReplaced();
   void unreadablePropertiesAreNamedWithTheirCause();
   void removingTheUserShownLeavesNoFolder();
+  void aReadOnlyDiaryShowsWhyAndStoresNothing();
   void graphPeriodFollowsTheRadioPair();
   void theoreticalResultShowsAndClears();
   void dateFieldShowsEnglishShortMonth();
@@ -513,6 +514,22 @@ void VesmiraViewTest::unreadablePropertiesAreNamedWithTheirCause() {
                QStringLiteral(" holds nothing this program can read. It was left as it is."));
   // The settings stay those the form had: here the defaults, not zeros.
   QCOMPARE(m_form->View().Settings(), UserSettings{});
+}
+
+void VesmiraViewTest::aReadOnlyDiaryShowsWhyAndStoresNothing() {
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  m_form->View().ShowReadOnlyDiary(QStringLiteral("Only shown."));
+  const auto* why = m_form->Find<QLabel>("readOnlyLabel");
+  QVERIFY(why->isVisibleTo(why->window()));
+  QCOMPARE(why->text(), QStringLiteral("Only shown."));
+  Type("breakfastEdit", QStringLiteral("9"));
+  QCOMPARE(Field("breakfastEdit")->text(), QStringLiteral("0"));
+  m_form->ShowDate({2026, 12, 7});
+  QVERIFY(Field("breakfastEdit")->isReadOnly());
+  QVERIFY(m_form->View().SaveDay());
+  QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "06-12-2026")));
+  QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "07-12-2026")));
 }
 
 void VesmiraViewTest::removingTheUserShownLeavesNoFolder() {
