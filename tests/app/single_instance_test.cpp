@@ -252,9 +252,16 @@ void SingleInstanceTest::secondStartRaisesTheFirstWindowAndEnds() {
   elsewhere.activateWindow();
   QTRY_VERIFY(elsewhere.isActiveWindow());
 
+  // Started from a terminal with a TMPDIR of its own, through a link to the folder.
   QProcess second;
   Prepare(second, dir.path());
-  second.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), dir.path()});
+  QTemporaryDir elsewhereTmp;
+  QProcessEnvironment environment = second.processEnvironment();
+  environment.insert(QStringLiteral("TMPDIR"), elsewhereTmp.path());
+  second.setProcessEnvironment(environment);
+  const QString link = elsewhereTmp.filePath(QStringLiteral("diary"));
+  QVERIFY(QFile::link(dir.path(), link));
+  second.start(QStringLiteral(VESMIRA_PROGRAM), {QStringLiteral("--data-folder"), link});
   QVERIFY(second.waitForStarted(30000));
   QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 60000);
   const QByteArray errors = second.readAllStandardError();

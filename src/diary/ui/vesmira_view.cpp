@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "diary/colour_contrast.h"
+#include "diary/note_display.h"
 #include "diary/ui/day_saver.h"
 #include "diary/weighing.h"
 #include "periods/theoretical_result.h"
@@ -190,7 +191,8 @@ void CVesmiraView::StartForm() {
 }
 
 void CVesmiraView::UpdateBalance() {
-  const DayBalance balance = ComputeDayBalance(CurrentEntries().Figures(), m_settings);
+  // At every key: the figures alone, not the note, which may be long.
+  const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_settings);
   m_form.weightCaptionLabel->setText(FromStoredBytes(balance.weightCaption));
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     m_form.activityKcalEdits[i]->setText(FromStoredBytes(FormatNumber(balance.activityKcal[i])));
@@ -232,7 +234,7 @@ void CVesmiraView::SetFieldsReadOnly(bool readOnly) {
   readOnly = readOnly || IsReadOnlyDiary();
   for (QLineEdit* input : InputFields()) input->setReadOnly(readOnly);
   m_form.weightEdit->setReadOnly(readOnly);
-  m_form.noteEdit->setReadOnly(readOnly);
+  m_form.noteEdit->setReadOnly(readOnly || m_noteAsStored);
 }
 
 bool CVesmiraView::SaveDay() {
@@ -281,7 +283,12 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
     m_form.minutesEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.minutes[i])));
   }
   m_form.otherKcalEdit->setText(WithoutLineBreaks(FromStoredBytes(entries.ovrigForbrukning)));
-  m_form.noteEdit->setPlainText(FromStoredBytes(entries.diaryNote));
+  // A note too long to lay out is shown for reading and stored as it was read.
+  NoteDisplay note = NoteForDisplay(entries.diaryNote);
+  m_noteAsStored.reset();
+  if (!note.editable) m_noteAsStored = entries.diaryNote;
+  m_form.noteEdit->setPlainText(FromStoredBytes(note.shown));
+  m_form.noteEdit->setReadOnly(!note.editable || m_unreadableDay || IsReadOnlyDiary());
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();
@@ -653,7 +660,7 @@ std::string CVesmiraView::ListedUserName() const {
 
 CalendarDate CVesmiraView::ShownDate() const { return FromQDate(m_form.dateEdit->date()); }
 
-DayEntries CVesmiraView::CurrentEntries() const {
+DayEntries CVesmiraView::CurrentFigureEntries() const {
   DayEntries entries;
   for (std::size_t i = 0; i < kMealCount; ++i) {
     entries.meals[i] = ToStoredBytes(m_form.mealEdits[i]->text());
@@ -662,11 +669,16 @@ DayEntries CVesmiraView::CurrentEntries() const {
     entries.minutes[i] = ToStoredBytes(m_form.minutesEdits[i]->text());
   }
   entries.ovrigForbrukning = ToStoredBytes(m_form.otherKcalEdit->text());
+  return entries;
+}
+
+DayEntries CVesmiraView::CurrentEntries() const {
+  DayEntries entries = CurrentFigureEntries();
   // The raw text keeps no-break spaces; only the paragraph separators become line breaks.
   QString note = m_form.noteEdit->document()->toRawText();
   note.replace(QChar(QChar::ParagraphSeparator), QLatin1Char('\n'));
   note.replace(QChar(QChar::LineSeparator), QLatin1Char('\n'));
-  entries.diaryNote = ToStoredBytes(note);
+  entries.diaryNote = m_noteAsStored ? *m_noteAsStored : ToStoredBytes(note);
   entries.vikt = m_weightField->Kept();
   entries.unreadVikt = m_weightField->KeptUnread();
   return entries;

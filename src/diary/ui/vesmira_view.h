@@ -123,6 +123,8 @@ class CVesmiraView : public QWidget {
 
   // The texts of the day on the form, as they would be stored.
   DayEntries CurrentEntries() const;
+  // The meals, minutes and other consumption alone.
+  DayEntries CurrentFigureEntries() const;
   QString EnergyInText() const;
   QString TrainingText() const;
 
@@ -212,6 +214,8 @@ class CVesmiraView : public QWidget {
   bool m_dayLoaded = false;
   bool m_finalSaveDone = false;
   QString m_readOnlyWhy;
+  // The note as stored, while it is too long to be edited on the form.
+  std::optional<std::string> m_noteAsStored;
   // The cause, while the day shown is one whose file cannot be read.
   std::optional<FileError> m_unreadableDay;
 

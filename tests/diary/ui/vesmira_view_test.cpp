@@ -68,6 +68,7 @@ class VesmiraViewTest : public QObject {
   void unreadablePropertiesAreNamedWithTheirCause();
   void removingTheUserShownLeavesNoFolder();
   void aReadOnlyDiaryShowsWhyAndStoresNothing();
+  void aNoteTooLongToEditIsShownAndStoredAsItWas();
   void graphPeriodFollowsTheRadioPair();
   void theoreticalResultShowsAndClears();
   void dateFieldShowsEnglishShortMonth();
@@ -530,6 +531,23 @@ void VesmiraViewTest::aReadOnlyDiaryShowsWhyAndStoresNothing() {
   QVERIFY(m_form->View().SaveDay());
   QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "06-12-2026")));
   QVERIFY(!std::filesystem::exists(m_form->folder.DayPath("Anna", "07-12-2026")));
+}
+
+void VesmiraViewTest::aNoteTooLongToEditIsShownAndStoredAsItWas() {
+  m_form->folder.AddUser("Anna");
+  DayEntries day = DayEntries::ForMissingDay();
+  day.diaryNote = std::string(1 << 20, 'x');
+  m_form->folder.WriteDay("Anna", "06-12-2026", day);
+  m_form->Start();
+  QVERIFY(m_form->Find<QPlainTextEdit>("noteEdit")->isReadOnly());
+  QVERIFY(Note().size() < 300 * 1024);
+  Type("breakfastEdit", QStringLiteral("5"));
+  QVERIFY(m_form->View().SaveDay());
+  QCOMPARE(m_form->View().CurrentEntries().diaryNote.size(), std::size_t{1} << 20);
+  QVERIFY(ReadBytes(m_form->folder.DayPath("Anna", "06-12-2026")).find(day.diaryNote) !=
+          std::string::npos);
+  m_form->ShowDate({2026, 12, 7});
+  QVERIFY(!m_form->Find<QPlainTextEdit>("noteEdit")->isReadOnly());
 }
 
 void VesmiraViewTest::removingTheUserShownLeavesNoFolder() {
