@@ -31,7 +31,7 @@ CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWid
   contact->setObjectName(QStringLiteral("contactLabel"));
   contact->setTextFormat(Qt::PlainText);
 
-  auto* homePage = new QPushButton(QStringLiteral("Home page: ") + links.homePageName, this);
+  auto* homePage = new QPushButton(QStringLiteral("&Home page: ") + links.homePageName, this);
   homePage->setObjectName(QStringLiteral("homePageButton"));
   ShowAsLink(homePage);
   connect(homePage, &QPushButton::clicked, this,

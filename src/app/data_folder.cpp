@@ -42,10 +42,14 @@ StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& en
       named = argv[++i];
     } else if (i > 0 && argument.starts_with(std::string(kDataFolderOption) + "=")) {
       named = std::string(argument.substr(kDataFolderOption.size() + 1));
-    } else if (i > 0 && argument == "--help") {
+    } else if (i > 0 && (argument == "--help" || argument == "-h")) {
       options.showHelp = true;
-    } else if (i > 0 && argument == "--version") {
+    } else if (i > 0 && (argument == "--version" || argument == "-v")) {
       options.showVersion = true;
+    } else if (i > 0 && argument.starts_with("--") && options.error.empty()) {
+      // Qt's own options have one dash; two name an option of this program, and there is
+      // none of that name.
+      options.error = "unknown option " + std::string(argument);
     } else {
       options.remaining.push_back(argv[i]);
     }
@@ -90,8 +94,8 @@ std::string UsageText() {
          "                        ~/.local/share/Vesmira\n"
          "  -Embedding, -Automation\n"
          "                        start without the title picture\n"
-         "  --help                show this text\n"
-         "  --version             show the version\n";
+         "  -h, --help            show this text\n"
+         "  -v, --version         show the version\n";
 }
 
 std::optional<std::string> CreateDataFolder(const std::filesystem::path& folder) {

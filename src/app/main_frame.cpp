@@ -57,6 +57,8 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   m_scrollArea = new FormScrollArea(this);
   m_scrollArea->setObjectName(QStringLiteral("formScrollArea"));
   m_scrollArea->setFrameShape(QFrame::NoFrame);
+  // The form's fields take Tab; the pane around them is no stop of its own.
+  m_scrollArea->setFocusPolicy(Qt::NoFocus);
   m_view = new CVesmiraView(m_dataFolder, m_prompts, std::move(today), m_scrollArea);
   m_scrollArea->setWidget(m_view);
   setCentralWidget(m_scrollArea);
@@ -68,6 +70,8 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   CreateMenus();
   ServeFormButtons();
   FitToCurrentScreen();
+  // The first thing typed goes to the day's first meal.
+  m_view->FocusFirstField();
   CSplashWindow::OpenSplash(this);
 }
 

@@ -43,14 +43,14 @@ CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidge
   connect(link, &QPushButton::clicked, this,
           [&urlOpener, url = links.homePage] { urlOpener.Open(url); });
 
-  auto* yes = new QPushButton(QStringLiteral("Yes"), this);
+  auto* yes = new QPushButton(QStringLiteral("&Yes"), this);
   yes->setObjectName(QStringLiteral("yesButton"));
   yes->setDefault(true);
   connect(yes, &QPushButton::clicked, this, [this, &urlOpener, url = links.tipPage] {
     urlOpener.Open(url);
     accept();
   });
-  auto* no = new QPushButton(QStringLiteral("No"), this);
+  auto* no = new QPushButton(QStringLiteral("&No"), this);
   no->setObjectName(QStringLiteral("noButton"));
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -68,7 +68,7 @@ void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream&
     }
   }
   if (page) {
-    WriteHtmlClosing(out);
+    WriteHtmlClosing(out, PageLinkUrl(input.dataFolder));
   } else {
     WriteSheetClosing(out);
   }

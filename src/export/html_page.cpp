@@ -1,6 +1,8 @@
 #include "export/html_page.h"
 
+#include <cctype>
 #include <ostream>
+#include <system_error>
 
 #include "build_config.h"
 #include "storage/key_value.h"
@@ -76,13 +78,38 @@ void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view 
       << kLineEnd << "</tr>" << kLineEnd;
 }
 
-void WriteHtmlClosing(std::ostream& out) {
+std::string PageLinkUrl(const std::filesystem::path& dataFolder) {
+  constexpr std::string_view kFileScheme = "file://";
+  const std::string_view built = build::kPageLinkUrl;
+  std::error_code error;
+  if (!built.starts_with(kFileScheme) ||
+      std::filesystem::exists(std::filesystem::path(built.substr(kFileScheme.size())), error)) {
+    return std::string(built);
+  }
+  // Not installed (run from a build): the copy the program keeps in the data folder.
+  const std::string path = std::filesystem::absolute(dataFolder / "help.html", error).string();
+  std::string url(kFileScheme);
+  for (const char c : path) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalnum(byte) != 0 || std::string_view("/-._~").find(c) != std::string_view::npos) {
+      url += c;
+    } else {
+      static constexpr char kHex[] = "0123456789ABCDEF";
+      url += '%';
+      url += kHex[byte >> 4];
+      url += kHex[byte & 0x0F];
+    }
+  }
+  return url;
+}
+
+void WriteHtmlClosing(std::ostream& out, std::string_view linkUrl) {
   out << "<tr>" << kLineEnd << "<td>" << kLineEnd << "&nbsp;" << kLineEnd << "</td>" << kLineEnd
       << "</tr>" << kLineEnd << "<tr>" << kLineEnd << "<td>" << kLineEnd << "<a href=\""
-      << EscapeHtml(build::kPageLinkUrl) << "\">" << EscapeHtml(build::kPageLinkText) << "</a>"
-      << kLineEnd << "</td>" << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd
-      << "</body>" << kLineEnd << "</html>" << kLineEnd << kLineEnd
-      << "<!-- Exported from Vesmira -->" << kLineEnd;
+      << EscapeHtml(linkUrl) << "\">" << EscapeHtml(build::kPageLinkText) << "</a>" << kLineEnd
+      << "</td>" << kLineEnd << "</tr>" << kLineEnd << "</table>" << kLineEnd << "</body>"
+      << kLineEnd << "</html>" << kLineEnd << kLineEnd << "<!-- Exported from Vesmira -->"
+      << kLineEnd;
 }
 
 }  // namespace vesmira

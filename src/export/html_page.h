@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ std::string EscapeHtml(std::string_view text);
 void WriteHtmlHead(std::ostream& out, std::string_view user);
 // A line end inside the note shows as one: "<br>" and CR LF.
 void WriteHtmlRow(std::ostream& out, const CalendarDate& date, std::string_view note);
-void WriteHtmlClosing(std::ostream& out);
+// The page's closing link: the help page installed with the program, its web site when the
+// build names one, or the data folder's own copy of the help page when the program runs
+// from a build and nothing is installed.
+std::string PageLinkUrl(const std::filesystem::path& dataFolder);
+void WriteHtmlClosing(std::ostream& out, std::string_view linkUrl);
 
 }  // namespace vesmira

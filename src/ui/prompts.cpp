@@ -36,7 +36,7 @@ QString StartFolder() {
 
 Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Icon icon,
                                        Buttons buttons) {
-  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), WithPathBreaks(text),
+  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text,
                   buttons == Buttons::kYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                   parent);
   const int result = box.exec();
@@ -46,8 +46,7 @@ Prompts::Answer QtPrompts::ShowMessage(QWidget* parent, const QString& text, Ico
 
 int QtPrompts::AskChoice(QWidget* parent, const QString& text, Icon icon,
                          const QStringList& buttons) {
-  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), WithPathBreaks(text), QMessageBox::NoButton,
-                  parent);
+  QMessageBox box(ToQtIcon(icon), ApplicationCaption(), text, QMessageBox::NoButton, parent);
   QList<QAbstractButton*> added;
   for (const QString& label : buttons) {
     added.append(
@@ -82,16 +81,6 @@ Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveReques
   answer.path = chosen.absoluteFilePath();
   m_lastSaveFolder = chosen.absolutePath();
   return answer;
-}
-
-QString WithPathBreaks(const QString& text) {
-  QString broken;
-  broken.reserve(text.size() + text.count(QLatin1Char('/')));
-  for (const QChar c : text) {
-    broken.append(c);
-    if (c == QLatin1Char('/')) broken.append(QChar(0x200B));
-  }
-  return broken;
 }
 
 }  // namespace vesmira

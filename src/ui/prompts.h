@@ -52,10 +52,6 @@ class QtPrompts final : public Prompts {
   QString m_lastSaveFolder;
 };
 
-// The text with a break opportunity (a zero-width space) after every path separator, so
-// that a message box wraps a long path instead of growing past the screen's edge.
-QString WithPathBreaks(const QString& text);
-
 inline QString ApplicationCaption() { return QStringLiteral("Vesmira"); }
 
 }  // namespace vesmira

@@ -128,6 +128,10 @@ void DataFolderTest::ownArgumentsAreTakenOutAndOthersKept() {
   QCOMPARE(remaining, (QStringList{QStringLiteral("vesmira"), QStringLiteral("-Embedding"),
                                    QStringLiteral("diary.vsm"), QStringLiteral("(end)")}));
   QVERIFY(Read({QStringLiteral("--help")}, home, QStringLiteral("/")).showHelp);
+  QVERIFY(Read({QStringLiteral("-h")}, home, QStringLiteral("/")).showHelp);
+  QVERIFY(Read({QStringLiteral("-v")}, home, QStringLiteral("/")).showVersion);
+  QCOMPARE(Read({QStringLiteral("--colour")}, home, QStringLiteral("/")).error,
+           std::string("unknown option --colour"));
 }
 
 void DataFolderTest::createdWithParentsAndRefusedWhenAFile() {

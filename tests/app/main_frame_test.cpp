@@ -14,7 +14,12 @@
 #include <QTest>
 #include <memory>
 
+#include "app/about_dialog.h"
+#include "app/product_links.h"
+#include "app/tips_dialog.h"
 #include "app/vesmira_app.h"
+#include "settings/ui/properties_dialog.h"
+#include "settings/ui/users_dialog.h"
 #include "support/ui/form_fixture.h"
 #include "support/ui/test_main.h"
 
@@ -54,6 +59,8 @@ class MainFrameTest : public QObject {
   void menuKeysAreShownAndWork();
   void settingsKeyIsTheMakersAndTheProgramsName();
   void windowsCarryTheProgramIcon();
+  void breakfastHasTheKeyboardWhenTheWindowOpens();
+  void accessKeysAreUniqueInEveryWindow();
 
  private:
   QAction* Action(const char* name) const { return m_form->Find<QAction>(name); }
@@ -258,6 +265,39 @@ void MainFrameTest::windowsCarryTheProgramIcon() {
   const QIcon icon = m_form->Frame().windowIcon();
   QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
   QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.example.vesmira"));
+}
+
+// Typing "7" right after the start goes to Breakfast; the pane around the form is no stop.
+void MainFrameTest::breakfastHasTheKeyboardWhenTheWindowOpens() {
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  QTRY_COMPARE(QApplication::focusWidget(), m_form->Field("breakfastEdit"));
+  QCOMPARE(m_form->Find<QScrollArea>("formScrollArea")->focusPolicy(), Qt::NoFocus);
+}
+
+void MainFrameTest::accessKeysAreUniqueInEveryWindow() {
+  m_form->folder.AddUser("Anna");
+  m_form->Start();
+  UserSettings settings;
+  const ProductLinks links = LinksOfThisBuild(QString());
+  CUsersDialog users(m_form->folder.Path(), m_form->prompts, {});
+  CPropertiesDialog properties(settings, m_form->folder.Path() / "users" / "Anna.properties",
+                               m_form->prompts);
+  CTipsDialog tips(links, m_form->opener);
+  CAboutDialog about(links, m_form->opener);
+  const std::pair<const char*, const QWidget*> windows[] = {
+      {"main window", &m_form->Frame()},
+      {"users", &users},
+      {"properties", &properties},
+      {"tips", &tips},
+      {"about", &about},
+  };
+  for (const auto& [name, window] : windows) {
+    const QStringList shared = testing::SharedAccessKeys(*window);
+    QVERIFY2(shared.isEmpty(), qPrintable(QString::fromLatin1(name) + QStringLiteral(": ") +
+                                          shared.join(QStringLiteral("; "))));
+  }
 }
 
 // The application object itself names the settings key, so the test runs inside one.

@@ -85,8 +85,8 @@ void PromptsTest::messageBoxWrapsALongPath() {
   QVERIFY(WithNextModal<QMessageBox>(
       [&] { prompts.ShowMessage(nullptr, text, Prompts::Icon::kStop, Prompts::Buttons::kOk); },
       [&](QMessageBox& box) {
-        QString shown = box.text();
-        QCOMPARE(shown.remove(QChar(0x200B)), text);
+        // The words as they are, for a screen reader and a copy: the path breaks after "/".
+        QCOMPARE(box.text(), text);
         QVERIFY2(box.width() <= box.screen()->availableGeometry().width(),
                  qPrintable(QString::number(box.width())));
         box.accept();

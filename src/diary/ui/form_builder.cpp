@@ -31,6 +31,7 @@
 #include "diary/energy_model.h"
 #include "diary/weighing.h"
 #include "periods/weight_trend.h"
+#include "ui/access_keys.h"
 #include "ui/link_button.h"
 #include "ui/stored_text.h"
 
@@ -57,29 +58,12 @@ QString CamelCase(std::string_view label) {
   return stem;
 }
 
-// Access keys: the underlined letter of each label and button, pressed with Alt. The menus
-// keep F, T and H; each button has a letter of its own, so that Alt and the letter presses
-// it. There are fewer letters than labels: labels that share one take the focus in turn.
+// Access keys: the underlined letter of each label and button, pressed with Alt, each used
+// once in the window. The menus keep F, T and H. There are fewer letters than fields: the
+// meals, the weight and every button have one, and the activities those their names leave;
+// the others, and the results that only show, are reached with Tab.
 constexpr std::array<char, kMealCount> kMealKeys{'b', 'n', 'l', 'k', 'd', 'u'};
-constexpr std::array<char, kActivityCount> kActivityKeys{'i', 'r', 'w', 'o', 'w', 'i',
-                                                         'k', 'n', 'b', 'l', 'e', 'r'};
-
-// The text with an access key before the first use of the letter, in either case. The words
-// shown stay as they are: a label shows the letter underlined instead of the "&".
-QString WithAccessKey(const QString& text, char key) {
-  QString marked = text;
-  for (qsizetype i = 0; i < marked.size(); ++i) {
-    if (marked[i] == QLatin1Char('&')) {
-      ++i;  // "&&" shows one ampersand
-      continue;
-    }
-    if (marked[i].toLower() == QLatin1Char(key)) {
-      marked.insert(i, QLatin1Char('&'));
-      return marked;
-    }
-  }
-  return marked;
-}
+constexpr std::array<char, kActivityCount> kActivityKeys{'i', 'r', 0, 'o', 0, 0, 0, 0, 0, 0, 0, 0};
 
 // Rows top to bottom, groups left to right, the note last; in the training group the minutes
 // first and then the kcal they burn, so that typing the minutes takes one Tab a row.
@@ -94,8 +78,8 @@ void SetTabOrder(const DiaryFormWidgets& w) {
   order.insert(order.end(), w.trainingKcalEdits.begin(), w.trainingKcalEdits.end());
   order.insert(order.end(), w.trendChangeEdits.begin(), w.trendChangeEdits.end());
   order.insert(order.end(), w.realConsumptionEdits.begin(), w.realConsumptionEdits.end());
-  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton,
-                             w.calculateButton, w.monthlyRadio, w.yearlyRadio});
+  order.insert(order.end(), {w.trainingGraphButton, w.calorieGraphButton, w.calculateButton,
+                             w.weightGraphButton, w.monthlyRadio, w.yearlyRadio});
   order.insert(order.end(), {w.energyInEdit, w.trainingEdit, w.sumEdit, w.targetEdit,
                              w.kcalLeftEdit, w.normalConsumptionEdit});
   order.insert(order.end(), {w.propertiesButton, w.dateEdit, w.weightEdit, w.userCombo,
@@ -170,7 +154,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     return edit;
   };
   const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr, char key = 0) {
-    auto* label = new QLabel(key != 0 ? WithAccessKey(text, key) : text, &form);
+    auto* label = new QLabel(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
     if (buddy) label->setBuddy(buddy);
     return label;
   };
@@ -228,7 +212,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
   w.otherKcalEdit = makeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
   const int otherRow = static_cast<int>(kActivityCount) + 1;
-  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit, 'o'), otherRow, 0, 1, 2);
+  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
   trainingLayout->addWidget(w.otherKcalEdit, otherRow, 2);
 
   // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
@@ -260,9 +244,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
   }
   // The rows' labels lead to the Day column.
-  kcalChangeLabel->setText(WithAccessKey(kcalChangeLabel->text(), 'k'));
   kcalChangeLabel->setBuddy(w.kcalChangeEdits[0]);
-  trainingKcalLabel->setText(WithAccessKey(trainingKcalLabel->text(), 'b'));
   trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
   // What the scales say, for the periods that end today: there is no trend of a single day.
   int measuredWidth = resultWidth;
@@ -289,7 +271,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
   }
   const auto makeButton = [&](const QString& name, const QString& text, char key = 0) {
-    auto* button = new QPushButton(key != 0 ? WithAccessKey(text, key) : text, &form);
+    auto* button = new QPushButton(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
@@ -299,7 +281,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.calorieGraphButton =
       makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
   w.weightGraphButton =
-      makeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"));
+      makeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"), 'e');
   w.calculateButton =
       makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
   for (QPushButton* button :
@@ -309,12 +291,15 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addWidget(w.trainingGraphButton);
   buttonRow->addWidget(w.calorieGraphButton);
-  buttonRow->addWidget(w.weightGraphButton);
   buttonRow->addWidget(w.calculateButton);
+  // Beside the row of buttons the diary always had, not inside it.
+  buttonRow->addWidget(w.weightGraphButton);
   theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
-  w.monthlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), 'm'), &form);
+  w.monthlyRadio =
+      new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), QLatin1Char('m')), &form);
   w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
-  w.yearlyRadio = new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), 'y'), &form);
+  w.yearlyRadio =
+      new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), QLatin1Char('y')), &form);
   w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
   auto* radioRow = new QHBoxLayout;
   radioRow->addWidget(w.monthlyRadio);
@@ -342,12 +327,12 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
     QLineEdit* field;
     char key;
   } resultRows[] = {
-      {QStringLiteral("Energy In"), w.energyInEdit, 'e'},
-      {QStringLiteral("Training"), w.trainingEdit, 'n'},
-      {QStringLiteral("Sum"), w.sumEdit, 'u'},
-      {QStringLiteral("Target"), w.targetEdit, 'e'},
-      {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 'l'},
-      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 'n'},
+      {QStringLiteral("Energy In"), w.energyInEdit, 0},
+      {QStringLiteral("Training"), w.trainingEdit, 0},
+      {QStringLiteral("Sum"), w.sumEdit, 0},
+      {QStringLiteral("Target"), w.targetEdit, 0},
+      {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 0},
+      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 0},
   };
   for (std::size_t i = 0; i < std::size(resultRows); ++i) {
     const int row = static_cast<int>(i);

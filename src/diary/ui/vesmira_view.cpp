@@ -190,6 +190,8 @@ void CVesmiraView::StartForm() {
   LoadUserList();
 }
 
+void CVesmiraView::FocusFirstField() { m_form.mealEdits[0]->setFocus(Qt::OtherFocusReason); }
+
 void CVesmiraView::UpdateBalance() {
   // At every key: the figures alone, not the note, which may be long.
   const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_settings);

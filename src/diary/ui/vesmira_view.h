@@ -59,6 +59,8 @@ class CVesmiraView : public QWidget {
   CVesmiraView(const CVesmiraView&) = delete;
   CVesmiraView& operator=(const CVesmiraView&) = delete;
 
+  // Gives Breakfast the keyboard, as the window opens.
+  void FocusFirstField();
   // Recomputes the result of the day from the fields and the settings.
   void UpdateBalance();
   // Writes the day shown under the current user and date. A failed write is reported in a

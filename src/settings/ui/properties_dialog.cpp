@@ -15,6 +15,7 @@
 #include "settings/properties_file.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
+#include "ui/access_keys.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -25,15 +26,16 @@ namespace {
 constexpr int kRowsPerColumn = 6;
 
 // A box with its label; the label's text is also the box's name for assistive technology.
+// Each label takes the first of its letters no label or button before it took.
 QLineEdit* AddLabelledEdit(QWidget* parent, std::string_view label, std::string_view key,
-                           QLabel** labelOut) {
+                           QLabel** labelOut, QString& takenKeys) {
   auto* edit = new QLineEdit(parent);
   std::string name(key);
   name += "Edit";
   edit->setObjectName(FromStoredBytes(name));
   edit->setAccessibleName(FromStoredBytes(label));
   KeepOnOneLine(edit);
-  auto* caption = new QLabel(FromStoredBytes(label), parent);
+  auto* caption = new QLabel(WithFreeAccessKey(FromStoredBytes(label), takenKeys), parent);
   caption->setBuddy(edit);
   *labelOut = caption;
   return edit;
@@ -54,17 +56,21 @@ CPropertiesDialog::CPropertiesDialog(UserSettings& settings, std::filesystem::pa
 void CPropertiesDialog::BuildDialog() {
   setWindowTitle(QStringLiteral("Properties"));
 
+  // The buttons first: Save and Cancel keep S and C.
+  QString takenKeys = QStringLiteral("sc");
   QLabel* grundLabel = nullptr;
-  m_grundForbrukningEdit =
-      AddLabelledEdit(this, "Normal energy consumption", kGrundForbrukningKey, &grundLabel);
+  m_grundForbrukningEdit = AddLabelledEdit(this, "Normal energy consumption", kGrundForbrukningKey,
+                                           &grundLabel, takenKeys);
   QLabel* malLabel = nullptr;
-  m_malEdit = AddLabelledEdit(this, "Target kcal level", kMalKey, &malLabel);
+  m_malEdit = AddLabelledEdit(this, "Target kcal level", kMalKey, &malLabel, takenKeys);
 
   auto* unitGroup = new QGroupBox(QStringLiteral("Weight unit"), this);
   unitGroup->setObjectName(QStringLiteral("weightUnitGroup"));
-  m_kilogramsRadio = new QRadioButton(QStringLiteral("Kilograms (kg)"), unitGroup);
+  m_kilogramsRadio =
+      new QRadioButton(WithFreeAccessKey(QStringLiteral("Kilograms (kg)"), takenKeys), unitGroup);
   m_kilogramsRadio->setObjectName(QStringLiteral("kilogramsRadio"));
-  m_poundsRadio = new QRadioButton(QStringLiteral("Pounds (lbs)"), unitGroup);
+  m_poundsRadio =
+      new QRadioButton(WithFreeAccessKey(QStringLiteral("Pounds (lbs)"), takenKeys), unitGroup);
   m_poundsRadio->setObjectName(QStringLiteral("poundsRadio"));
   for (QRadioButton* radio : {m_kilogramsRadio, m_poundsRadio}) {
     radio->setFocusPolicy(Qt::ClickFocus);
@@ -87,8 +93,8 @@ void CPropertiesDialog::BuildDialog() {
   auto* rates = new QGridLayout(ratesGroup);
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     QLabel* label = nullptr;
-    m_rateEdits[i] =
-        AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel, kActivities[i].rateKey, &label);
+    m_rateEdits[i] = AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel,
+                                     kActivities[i].rateKey, &label, takenKeys);
     const int row = static_cast<int>(i) % kRowsPerColumn;
     const int column = static_cast<int>(i) / kRowsPerColumn * 2;
     rates->addWidget(label, row, column);
@@ -99,9 +105,9 @@ void CPropertiesDialog::BuildDialog() {
   top->addLayout(left);
   top->addWidget(ratesGroup, 1);
 
-  m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+  m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
   m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-  m_saveButton = new QPushButton(QStringLiteral("Save"), this);
+  m_saveButton = new QPushButton(QStringLiteral("&Save"), this);
   m_saveButton->setObjectName(QStringLiteral("saveButton"));
   m_saveButton->setDefault(true);
 

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -54,28 +56,37 @@ void CUsersDialog::BuildDialog() {
   m_list->setAccessibleName(QStringLiteral("Users"));
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-  m_removeButton = new QPushButton(QStringLiteral("Remove"), group);
+  m_removeButton = new QPushButton(QStringLiteral("&Remove"), group);
   m_removeButton->setObjectName(QStringLiteral("removeButton"));
 
   m_nameEdit = new QLineEdit(group);
   m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
   m_nameEdit->setAccessibleName(QStringLiteral("Name of the user to add"));
+  auto* nameLabel = new QLabel(QStringLiteral("&Name:"), group);
+  nameLabel->setObjectName(QStringLiteral("nameLabel"));
+  nameLabel->setBuddy(m_nameEdit);
+  // Enter in a name adds it; in an empty field it is Close's, as everywhere else.
+  m_nameEdit->installEventFilter(this);
 
-  m_addButton = new QPushButton(QStringLiteral("Add"), group);
+  m_addButton = new QPushButton(QStringLiteral("&Add"), group);
   m_addButton->setObjectName(QStringLiteral("addButton"));
 
-  m_closeButton = new QPushButton(QStringLiteral("Close"), group);
+  m_closeButton = new QPushButton(QStringLiteral("&Close"), group);
   m_closeButton->setObjectName(QStringLiteral("closeButton"));
 
-  // Enter anywhere closes: only Close may take it, never a focused Add or Remove.
+  // Enter closes, but in a typed name: never a focused Add or Remove.
   m_closeButton->setDefault(true);
   m_addButton->setAutoDefault(false);
   m_removeButton->setAutoDefault(false);
 
   auto* grid = new QGridLayout(group);
+  auto* nameColumn = new QVBoxLayout;
+  nameColumn->addWidget(nameLabel);
+  nameColumn->addWidget(m_nameEdit);
+  nameColumn->addWidget(m_addButton);
+  nameColumn->addStretch();
   grid->addWidget(m_list, 0, 0, 2, 1);
-  grid->addWidget(m_nameEdit, 0, 1);
-  grid->addWidget(m_addButton, 1, 1, Qt::AlignTop);
+  grid->addLayout(nameColumn, 0, 1, 2, 1);
   grid->addWidget(m_removeButton, 2, 0);
   grid->addWidget(m_closeButton, 2, 1, Qt::AlignBottom);
   grid->setColumnStretch(0, 1);
@@ -85,11 +96,12 @@ void CUsersDialog::BuildDialog() {
   layout->setSizeConstraint(QLayout::SetFixedSize);
   layout->addWidget(group);
 
-  setTabOrder(m_closeButton, m_list);
-  setTabOrder(m_list, m_removeButton);
-  setTabOrder(m_removeButton, m_nameEdit);
+  // The name first: what the welcome text tells a newcomer to type.
   setTabOrder(m_nameEdit, m_addButton);
-  m_closeButton->setFocus();
+  setTabOrder(m_addButton, m_list);
+  setTabOrder(m_list, m_removeButton);
+  setTabOrder(m_removeButton, m_closeButton);
+  m_nameEdit->setFocus();
 
   connect(m_addButton, &QPushButton::clicked, this, &CUsersDialog::AddTypedUser);
   connect(m_removeButton, &QPushButton::clicked, this, &CUsersDialog::RemoveTickedUsers);
@@ -139,7 +151,20 @@ void CUsersDialog::AddTypedUser() {
     return;
   }
   InsertName(name);
+  m_nameEdit->clear();
   if (m_loadUserList) m_loadUserList();
+}
+
+bool CUsersDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_nameEdit && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        key->modifiers() == Qt::NoModifier && !m_nameEdit->text().isEmpty()) {
+      AddTypedUser();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void CUsersDialog::RemoveTickedUsers() {

@@ -42,6 +42,10 @@ class CUsersDialog : public QDialog {
   void AddTypedUser();
   void RemoveTickedUsers();
 
+ protected:
+  // Enter in a typed name adds the user.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildDialog();
   void FillList();

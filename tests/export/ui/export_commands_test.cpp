@@ -127,7 +127,8 @@ void ExportCommandsTest::pageOfTwoStoredDaysIsWrittenByteForByte() {
 
   QVERIFY(m_form->prompts.messages.isEmpty());
   QCOMPARE(ReadBytes(target),
-           testing::WithBuiltHomePage(testing::GoldenBytes("page_two_stored_days.html")));
+           testing::WithBuiltHomePage(testing::GoldenBytes("page_two_stored_days.html"),
+                                      m_form->folder.Path()));
 }
 
 void ExportCommandsTest::sheetHoldsTheFormsDayAndEveryDayOfTheYear() {

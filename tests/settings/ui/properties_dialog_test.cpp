@@ -15,6 +15,7 @@
 #include "settings/properties_file.h"
 #include "support/temp_folder.h"
 #include "support/ui/scripted_prompts.h"
+#include "support/ui/widgets.h"
 
 namespace fs = std::filesystem;
 using vesmira::CPropertiesDialog;
@@ -133,7 +134,8 @@ void PropertiesDialogTest::labelsAndAccessibleNames() {
   CPropertiesDialog dialog(settings, File(), m_prompts);
   QMap<QLineEdit*, QString> labelOf;
   for (QLabel* label : dialog.findChildren<QLabel*>()) {
-    if (auto* edit = qobject_cast<QLineEdit*>(label->buddy())) labelOf[edit] = label->text();
+    if (auto* edit = qobject_cast<QLineEdit*>(label->buddy()))
+      labelOf[edit] = vesmira::testing::ShownWords(label->text());
   }
   QCOMPARE(labelOf.value(Edit(dialog, "grundForbrukningEdit")),
            QStringLiteral("Normal energy consumption"));
@@ -148,10 +150,14 @@ void PropertiesDialogTest::labelsAndAccessibleNames() {
   }
   QCOMPARE(Edit(dialog, "malEdit")->accessibleName(), QStringLiteral("Target kcal level"));
   QCOMPARE(Find<QGroupBox>(dialog, "weightUnitGroup")->title(), QStringLiteral("Weight unit"));
-  QCOMPARE(Find<QRadioButton>(dialog, "kilogramsRadio")->text(), QStringLiteral("Kilograms (kg)"));
-  QCOMPARE(Find<QRadioButton>(dialog, "poundsRadio")->text(), QStringLiteral("Pounds (lbs)"));
-  QCOMPARE(Find<QPushButton>(dialog, "saveButton")->text(), QStringLiteral("Save"));
-  QCOMPARE(Find<QPushButton>(dialog, "cancelButton")->text(), QStringLiteral("Cancel"));
+  QCOMPARE(vesmira::testing::ShownWords(Find<QRadioButton>(dialog, "kilogramsRadio")->text()),
+           QStringLiteral("Kilograms (kg)"));
+  QCOMPARE(vesmira::testing::ShownWords(Find<QRadioButton>(dialog, "poundsRadio")->text()),
+           QStringLiteral("Pounds (lbs)"));
+  QCOMPARE(vesmira::testing::ShownWords(Find<QPushButton>(dialog, "saveButton")->text()),
+           QStringLiteral("Save"));
+  QCOMPARE(vesmira::testing::ShownWords(Find<QPushButton>(dialog, "cancelButton")->text()),
+           QStringLiteral("Cancel"));
 }
 
 void PropertiesDialogTest::focusTabOrderAndDefaultButton() {

@@ -1,5 +1,6 @@
 #include "settings/ui/users_dialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -65,6 +66,7 @@ class UsersDialogTest : public QObject {
   void addThatCannotWriteLeavesNoName();
   void enterClosesWithoutAdding_data();
   void enterClosesWithoutAdding();
+  void enterInATypedNameAdds();
   void noToTheQuestionChangesNothing();
   void removeWithNothingTickedRebuildsTheFormList();
   void removeTwoTickedUsersKeepsDayRecords();
@@ -139,17 +141,19 @@ void UsersDialogTest::focusTabOrderAndDefaultButton() {
   QPushButton* close = Button(*dialog, "closeButton");
   QPushButton* add = Button(*dialog, "addButton");
   QPushButton* remove = Button(*dialog, "removeButton");
-  QCOMPARE(close->text(), QStringLiteral("Close"));
-  QCOMPARE(add->text(), QStringLiteral("Add"));
-  QCOMPARE(remove->text(), QStringLiteral("Remove"));
+  // The words stay those of the dialog; each has its access key.
+  QCOMPARE(close->text(), QStringLiteral("&Close"));
+  QCOMPARE(add->text(), QStringLiteral("&Add"));
+  QCOMPARE(remove->text(), QStringLiteral("&Remove"));
+  QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("nameLabel"))->buddy(), NameEdit(*dialog));
   QVERIFY(close->isDefault());
   QVERIFY(!add->autoDefault());
   QVERIFY(!remove->autoDefault());
 
   dialog->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-  QCOMPARE(QApplication::focusWidget(), close);
-  const QList<QWidget*> order{List(*dialog), remove, NameEdit(*dialog), add, close};
+  QCOMPARE(QApplication::focusWidget(), NameEdit(*dialog));
+  const QList<QWidget*> order{add, List(*dialog), remove, close, NameEdit(*dialog)};
   for (QWidget* expected : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), expected);
@@ -168,7 +172,7 @@ void UsersDialogTest::addPlacesTheNewUserSecondAndWritesItsFiles() {
   QCOMPARE(ReadBytes(Users() / "new.properties"), NewUserFileBytes());
   QVERIFY(fs::is_directory(Users() / "new"));
   QCOMPARE(m_loadUserListCalls, 1);
-  QCOMPARE(NameEdit(*dialog)->text(), QStringLiteral("new"));
+  QCOMPARE(NameEdit(*dialog)->text(), QString());
 
   // Letter case tells names apart, a single blank is a name, and any script will do.
   for (const QString& name : {QStringLiteral("a"), QStringLiteral(" "), QStringLiteral("Åsa")}) {
@@ -299,7 +303,7 @@ void UsersDialogTest::addThatCannotWriteLeavesNoName() {
 
 void UsersDialogTest::enterClosesWithoutAdding_data() {
   QTest::addColumn<QString>("focused");
-  QTest::newRow("in the name box") << QStringLiteral("nameEdit");
+  QTest::newRow("in the empty name box") << QStringLiteral("nameEdit");
   QTest::newRow("on Add") << QStringLiteral("addButton");
   QTest::newRow("on Remove") << QStringLiteral("removeButton");
   QTest::newRow("in the list") << QStringLiteral("usersList");
@@ -313,7 +317,7 @@ void UsersDialogTest::enterClosesWithoutAdding() {
   dialog->show();
   QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
   Tick(*dialog, QStringLiteral("Anna"));
-  NameEdit(*dialog)->setText(QStringLiteral("Bo"));
+  if (focused != QStringLiteral("nameEdit")) NameEdit(*dialog)->setText(QStringLiteral("Bo"));
   QWidget* target = dialog->findChild<QWidget*>(focused);
   target->setFocus();
   QCOMPARE(QApplication::focusWidget(), target);
@@ -325,6 +329,19 @@ void UsersDialogTest::enterClosesWithoutAdding() {
   QVERIFY(fs::exists(Users() / "Anna.properties"));
   QVERIFY(m_prompts.messages.isEmpty());
   QCOMPARE(m_loadUserListCalls, 0);
+}
+
+// What the welcome text says: type the name, press Enter; the dialog stays for the next.
+void UsersDialogTest::enterInATypedNameAdds() {
+  auto dialog = OpenDialog();
+  dialog->show();
+  QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+  QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bo"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QVERIFY(dialog->isVisible());
+  QVERIFY(fs::exists(Users() / "Bo.properties"));
+  QCOMPARE(NameEdit(*dialog)->text(), QString());
+  QCOMPARE(m_loadUserListCalls, 1);
 }
 
 void UsersDialogTest::noToTheQuestionChangesNothing() {

@@ -1,10 +1,60 @@
 #include "support/ui/widgets.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenuBar>
 #include <QTest>
 
 namespace vesmira::testing {
+
+namespace {
+
+// The letter after a single "&", lower case; none when the text has no access key.
+QChar AccessKey(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
+}  // namespace
+
+QString ShownWords(const QString& text) {
+  QString words;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    words.append(text[i]);
+  }
+  return words;
+}
+
+QStringList SharedAccessKeys(const QWidget& window) {
+  QMap<QChar, QStringList> owners;
+  const auto add = [&owners](const QString& text) {
+    if (const QChar key = AccessKey(text); !key.isNull()) owners[key].append(text);
+  };
+  for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+    add(button->text());
+  }
+  for (const QLabel* label : window.findChildren<QLabel*>()) add(label->text());
+  for (const QGroupBox* group : window.findChildren<QGroupBox*>()) add(group->title());
+  for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+    for (const QAction* menu : bar->actions()) add(menu->text());
+  }
+  QStringList shared;
+  for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+    if (it.value().size() > 1)
+      shared.append(QString(it.key()) + QStringLiteral(": ") +
+                    it.value().join(QStringLiteral(", ")));
+  }
+  return shared;
+}
 
 void Type(QLineEdit* field, const QString& text) {
   field->selectAll();

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <stdexcept>
@@ -23,6 +24,13 @@ Widget* Child(const QObject& root, const char* name) {
   if (child == nullptr) throw std::logic_error(std::string("no child ") + name);
   return child;
 }
+
+// The words a label or button shows: its text without the access key's "&".
+QString ShownWords(const QString& text);
+
+// The access keys of window that more than one label, button, group or menu of it holds:
+// "c: &Calculate, &Close". Empty when each key is used once.
+QStringList SharedAccessKeys(const QWidget& window);
 
 // Replaces what the field holds, key by key.
 void Type(QLineEdit* field, const QString& text);

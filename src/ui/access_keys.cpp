@@ -1,0 +1,36 @@
+#include "ui/access_keys.h"
+
+namespace vesmira {
+
+QString WithAccessKey(const QString& text, QChar key) {
+  QString marked = text;
+  for (qsizetype i = 0; i < marked.size(); ++i) {
+    if (marked[i] == QLatin1Char('&')) {
+      ++i;  // "&&" shows one ampersand
+      continue;
+    }
+    if (marked[i].toLower() == key.toLower()) {
+      marked.insert(i, QLatin1Char('&'));
+      return marked;
+    }
+  }
+  return marked;
+}
+
+QString WithFreeAccessKey(const QString& text, QString& taken) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    const QChar letter = text[i].toLower();
+    if (!letter.isLetter() || taken.contains(letter)) continue;
+    taken.append(letter);
+    QString marked = text;
+    marked.insert(i, QLatin1Char('&'));
+    return marked;
+  }
+  return text;
+}
+
+}  // namespace vesmira

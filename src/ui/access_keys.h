@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// Access keys: the underlined letter of a label or button, pressed with Alt. Within a window
+// each letter is used once.
+namespace vesmira {
+
+// The text with an access key before the first use of key, in either case. The words shown
+// stay as they are: the letter shows underlined instead of the "&". Unchanged when the text
+// does not hold the letter.
+QString WithAccessKey(const QString& text, QChar key);
+
+// The text with an access key on the first of its letters that taken does not hold yet; that
+// letter is added to taken. A text whose every letter is taken stays without one.
+QString WithFreeAccessKey(const QString& text, QString& taken);
+
+}  // namespace vesmira
