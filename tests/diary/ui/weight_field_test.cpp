@@ -197,7 +197,7 @@ void WeightFieldTest::weightGraphShowsTheWeighingsAndTheirTrend() {
   StoreTheWeek();
   auto* button = m_form->Find<QPushButton>("weightGraphButton");
   QVERIFY(button->isEnabled());
-  QCOMPARE(button->text(), QStringLiteral("Weight Graph"));
+  QCOMPARE(button->text(), QStringLiteral("W&eight Graph"));
   std::optional<WeightGraphPoints> points;
   QString title;
   QVERIFY(WithNextModal<CGraphDialog>([&] { m_form->Click("weightGraphButton"); },
