@@ -55,12 +55,12 @@ TEST(WeightSheetExport, ADateAndWeightLineForEachDayWeighed) {
 
 // The page and the data sheet hold no weight: a weighed day gives them the same bytes.
 TEST(WeightSheetExport, ThePageAndTheDataSheetAreTheSameWithOrWithoutWeighings) {
-  const TempFolder weighed;
-  const TempFolder plain;
-  StoreDay(weighed, kToday, 72.5, "a note");
-  StoreDay(plain, kToday, std::nullopt, "a note");
+  const TempFolder folder;
   for (const ExportKind kind : {ExportKind::kHtmlPage, ExportKind::kDataSheet}) {
-    EXPECT_EQ(Export(kind, weighed, 1), Export(kind, plain, 1));
+    StoreDay(folder, kToday, 72.5, "a note");
+    const std::string weighed = Export(kind, folder, 1);
+    StoreDay(folder, kToday, std::nullopt, "a note");
+    EXPECT_EQ(weighed, Export(kind, folder, 1));
   }
 }
 
