@@ -1,5 +1,7 @@
 #include "app/data_folder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string_view>
 #include <system_error>
 
@@ -26,6 +28,18 @@ void TakeNamedFolder(StartOptions& options, std::string_view named,
   }
 }
 
+// The switches that start the program without the title picture, in any case and with one
+// or two dashes: they are the application object's.
+bool IsStartSwitch(std::string_view name) {
+  const auto same = [name](std::string_view word) {
+    return name.size() == word.size() &&
+           std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+  };
+  return same("embedding") || same("automation");
+}
+
 }  // namespace
 
 StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& environment,
@@ -46,7 +60,8 @@ StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& en
       options.showHelp = true;
     } else if (i > 0 && (argument == "--version" || argument == "-v")) {
       options.showVersion = true;
-    } else if (i > 0 && argument.starts_with("--") && options.error.empty()) {
+    } else if (i > 0 && argument.starts_with("--") && options.error.empty() &&
+               !IsStartSwitch(argument.substr(2))) {
       // Qt's own options have one dash; two name an option of this program, and there is
       // none of that name.
       options.error = "unknown option " + std::string(argument);

@@ -171,7 +171,8 @@ bool SplashInputFilter::eventFilter(QObject* watched, QEvent* event) {
   return CSplashWindow::FilterSplashInput(watched, event);
 }
 
-bool SplashWantedFor(const QStringList& arguments) {
+bool SplashWantedFor(const QStringList& arguments, const QString& platform) {
+  if (platform.startsWith(QStringLiteral("wayland"))) return false;
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     QStringView argument(arguments[i]);
     if (argument.startsWith(QStringLiteral("--"))) {

@@ -79,6 +79,9 @@ class SplashInputFilter final : public QObject {
 // False when the command line (program name first) carries the switch "Embedding" or
 // "Automation", written -Embedding, --Embedding or /Embedding, in any case. Every other
 // argument, a file name included, is left alone.
-bool SplashWantedFor(const QStringList& arguments);
+// Nor on Wayland (platform "wayland" or "wayland-egl"), where a program cannot keep one of
+// its windows above another: the picture would stand behind the main window and take the
+// first key typed into it.
+bool SplashWantedFor(const QStringList& arguments, const QString& platform = QString());
 
 }  // namespace vesmira

@@ -47,7 +47,7 @@ CVesmiraApp::~CVesmiraApp() {
 bool CVesmiraApp::InitInstance(const std::filesystem::path& dataFolder) {
   if (!TakeDiary(dataFolder)) return false;
   // The command line is read for this one switch; a file named on it opens nothing.
-  CSplashWindow::EnableSplash(SplashWantedFor(arguments()));
+  CSplashWindow::EnableSplash(SplashWantedFor(arguments(), platformName()));
   m_mainFrame = std::make_unique<CMainFrame>(dataFolder, m_prompts, m_urlOpener);
   m_terminationSignals = std::make_unique<TerminationSignals>(m_mainFrame.get());
   if (m_instance)

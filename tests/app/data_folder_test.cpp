@@ -132,6 +132,7 @@ void DataFolderTest::ownArgumentsAreTakenOutAndOthersKept() {
   QVERIFY(Read({QStringLiteral("-v")}, home, QStringLiteral("/")).showVersion);
   QCOMPARE(Read({QStringLiteral("--colour")}, home, QStringLiteral("/")).error,
            std::string("unknown option --colour"));
+  QVERIFY(Read({QStringLiteral("--Embedding")}, home, QStringLiteral("/")).error.empty());
 }
 
 void DataFolderTest::createdWithParentsAndRefusedWhenAFile() {

@@ -73,6 +73,7 @@ class SplashWindowTest : public QObject {
   void ownerDestroyedTakesSplashAlong();
   void commandLineSwitches_data();
   void commandLineSwitches();
+  void notOnWayland();
 
  private:
   Window* ShowWindow();
@@ -385,6 +386,13 @@ void SplashWindowTest::commandLineSwitches_data() {
   QTest::newRow("three dashes") << QStringList{program, QStringLiteral("---Embedding")} << true;
   QTest::newRow("program named like the switch")
       << QStringList{QStringLiteral("-Embedding")} << true;
+}
+
+void SplashWindowTest::notOnWayland() {
+  const QStringList arguments{QStringLiteral("vesmira")};
+  QVERIFY(SplashWantedFor(arguments, QStringLiteral("xcb")));
+  QVERIFY(!SplashWantedFor(arguments, QStringLiteral("wayland")));
+  QVERIFY(!SplashWantedFor(arguments, QStringLiteral("wayland-egl")));
 }
 
 void SplashWindowTest::commandLineSwitches() {
