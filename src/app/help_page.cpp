@@ -82,25 +82,28 @@ PageOutcome KeepShippedPage(const QString& dataFolder, const ShippedPage& page,
   const QString pagePath = folder.filePath(page.name);
   const QString recordPath =
       folder.filePath(QLatin1Char('.') + page.name + QStringLiteral(".shipped"));
-  const QByteArray shippedSum = Sum(page.bytes);
+  // The sum is taken only when a record is written or the page differs: the page of this
+  // version, found at every start, costs a comparison of bytes.
+  const auto shippedSum = [&page] { return Sum(page.bytes); };
   const auto write = [&] {
-    return WriteWhole(pagePath, page.bytes) && WriteRecord(recordPath, shippedSum, version)
+    return WriteWhole(pagePath, page.bytes) && WriteRecord(recordPath, shippedSum(), version)
                ? PageOutcome::kWritten
                : PageOutcome::kFailed;
   };
-
   const QFileInfo info(pagePath);
   if (info.isSymLink() || (info.exists() && !info.isFile())) return PageOutcome::kKept;
   if (!info.exists()) return write();
   const std::optional<QByteArray> present = ReadPageFile(pagePath);
   if (!present) return PageOutcome::kKept;
-  const QByteArray sum = Sum(*present);
   const std::optional<WrittenPage> record = ReadRecord(recordPath);
-  if (sum == shippedSum) {
+  if (*present == page.bytes) {
     // The page of this version, perhaps put there before records were kept.
-    if (!record || record->sum != sum) WriteRecord(recordPath, sum, version);
+    if (!record || record->version != QVersionNumber::fromString(version)) {
+      WriteRecord(recordPath, shippedSum(), version);
+    }
     return PageOutcome::kCurrent;
   }
+  const QByteArray sum = Sum(*present);
   const bool unchanged = record ? record->sum == sum : page.earlierSums.contains(sum);
   const bool older = !record || record->version <= QVersionNumber::fromString(version);
   return unchanged && older ? write() : PageOutcome::kKept;

@@ -21,7 +21,7 @@ class CSplashWindow final : public QWidget {
  public:
   static constexpr int kShowMilliseconds = 1900;
 
-  static QString DefaultPicture() { return QStringLiteral(":/splash.png"); }
+  static QString DefaultPicture() { return QStringLiteral(":/splash.bmp"); }
 
   // Set once at start-up from the command line (SplashWantedFor).
   static void EnableSplash(bool enable);

@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QSessionManager>
+#include <QTimer>
 #include <ctime>
 
 #include "app/main_frame.h"
@@ -37,8 +38,22 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   });
 }
 
+void CVesmiraApp::SweepWhenShown(const std::filesystem::path& usersFolder) {
+  // No other program saves here now, so what an interrupted save left before this start can
+  // go: on a thread of its own, once the window has settled, as a large diary has many
+  // folders and files to look through and nothing waits for it.
+  const std::time_t startedAt = std::time(nullptr);
+  QTimer::singleShot(kSweepDelayMs, this, [this, usersFolder, startedAt] {
+    m_sweep = std::thread([this, usersFolder, startedAt] {
+      RemoveStaleTemporaries(usersFolder, startedAt, &m_stopSweep);
+    });
+  });
+}
+
 // The window goes before the application object it needs.
 CVesmiraApp::~CVesmiraApp() {
+  m_stopSweep = true;
+  if (m_sweep.joinable()) m_sweep.join();
   m_terminationSignals.reset();
   m_mainFrame.reset();
   m_instance.reset();
@@ -90,8 +105,7 @@ bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
   QString message;
   switch (m_instance->Acquire()) {
     case CSingleInstance::Outcome::kFirst:
-      // No other program saves here now, so what an interrupted save left can go.
-      RemoveStaleTemporaries(UsersFolder(dataFolder), std::time(nullptr));
+      SweepWhenShown(UsersFolder(dataFolder));
       return true;
     case CSingleInstance::Outcome::kRaisedOther:
       m_startExitStatus = 0;

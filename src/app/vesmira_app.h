@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QApplication>
+#include <atomic>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "app/splash_window.h"
 #include "storage/write_access.h"
@@ -37,6 +39,9 @@ class CVesmiraApp : public QApplication {
  private:
   // Takes the diary's lock, or hands the start to the program that holds it.
   bool TakeDiary(const std::filesystem::path& dataFolder);
+  // Removes what interrupted saves left in the users folder, a moment after the start.
+  void SweepWhenShown(const std::filesystem::path& usersFolder);
+  static constexpr int kSweepDelayMs = 1000;
 
   QtPrompts m_prompts;
   DesktopUrlOpener m_urlOpener;
@@ -44,6 +49,8 @@ class CVesmiraApp : public QApplication {
   // Holds the diary's lock for as long as the window lives.
   std::unique_ptr<CSingleInstance> m_instance;
   int m_startExitStatus = 0;
+  std::thread m_sweep;
+  std::atomic_bool m_stopSweep = false;
   // Why the diary cannot be written, when it opens to be read.
   WriteProblem m_readOnly = WriteProblem::kNone;
   std::unique_ptr<CMainFrame> m_mainFrame;

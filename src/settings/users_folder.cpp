@@ -35,22 +35,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
   return text;
 }
 
-// The names of the regular files in the users folder that end in extension, sorted by bytes;
-// the copies sync tools leave when two versions meet are no users.
-std::vector<std::string> FileNamesEndingIn(const fs::path& dataFolder, std::string_view extension) {
-  std::vector<std::string> names;
-  std::error_code error;
-  fs::directory_iterator it(UsersFolder(dataFolder), error);
-  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    std::error_code typeError;
-    if (!it->is_regular_file(typeError)) continue;
-    std::string name = it->path().filename().string();
-    if (name.ends_with(extension) && !IsSyncConflictCopy(name)) names.push_back(std::move(name));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // A rename that never replaces an existing file; POSIX rename() would.
 int RenameNoReplace(const fs::path& from, const fs::path& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
@@ -59,6 +43,58 @@ int RenameNoReplace(const fs::path& from, const fs::path& to) {
   if (::link(from.c_str(), to.c_str()) != 0) return errno;
   if (::unlink(from.c_str()) != 0) return errno;
   return 0;
+}
+
+// The names of the regular files in the users folder that end in one of extensions, sorted
+// by bytes, from one listing of the folder; the copies sync tools leave when two versions meet
+// are no users. A folder that is there but cannot be listed gives its error.
+std::vector<std::string> FileNamesEndingIn(const fs::path& dataFolder,
+                                           std::initializer_list<std::string_view> extensions,
+                                           std::optional<FileError>* listError = nullptr) {
+  std::vector<std::string> names;
+  std::error_code error;
+  fs::directory_iterator it(UsersFolder(dataFolder), error);
+  if (error && listError != nullptr && error != std::errc::no_such_file_or_directory) {
+    *listError = FileErrorFromErrno(error.value(), UsersFolder(dataFolder));
+  }
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::error_code typeError;
+    if (!it->is_regular_file(typeError)) continue;
+    std::string name = it->path().filename().string();
+    const bool wanted = std::any_of(extensions.begin(), extensions.end(),
+                                    [&name](std::string_view end) { return name.ends_with(end); });
+    if (wanted && !IsSyncConflictCopy(name)) names.push_back(std::move(name));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::string> UserNamesOf(const std::vector<std::string>& files) {
+  std::vector<std::string> names;
+  for (const std::string& file : files) {
+    if (!file.ends_with(kPropertiesExtension)) continue;
+    std::string name = RemoveAll(file, kPropertiesExtension);
+    // A file placed by hand may name no user Add would make, "..properties" one whose days
+    // would lie outside the users folder.
+    if (IsUsableUserName(name)) names.push_back(std::move(name));
+  }
+  return names;
+}
+
+// Renames every legacy properties file among files to the current extension, never over one.
+std::optional<FileError> RenameLegacyFiles(const fs::path& dataFolder,
+                                           std::vector<std::string>& files) {
+  for (std::string& name : files) {
+    if (!name.ends_with(kLegacyPropertiesExtension)) continue;
+    const std::string current = ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension);
+    const fs::path from = UsersFolderFile(dataFolder, name);
+    if (const int error = RenameNoReplace(from, UsersFolderFile(dataFolder, current)); error != 0) {
+      return FileErrorFromErrno(error, from);
+    }
+    name = current;
+  }
+  std::sort(files.begin(), files.end());
+  return std::nullopt;
 }
 
 // Whether users/N is a folder of its own below the users folder: the empty name, "." and ".."
@@ -73,41 +109,23 @@ bool IsSyncConflictCopy(std::string_view fileName) {
 }
 
 std::vector<std::string> ScanUserNames(const fs::path& dataFolder) {
-  std::vector<std::string> names;
-  for (std::string& file : FileNamesEndingIn(dataFolder, kPropertiesExtension)) {
-    std::string name = RemoveAll(std::move(file), kPropertiesExtension);
-    // A file placed by hand may name no user Add would make, "..properties" one whose days
-    // would lie outside the users folder.
-    if (IsUsableUserName(name)) names.push_back(std::move(name));
-  }
-  return names;
+  return UserNamesOf(FileNamesEndingIn(dataFolder, {kPropertiesExtension}));
 }
 
 std::optional<FileError> RenameLegacyProperties(const fs::path& dataFolder) {
-  for (const std::string& name : FileNamesEndingIn(dataFolder, kLegacyPropertiesExtension)) {
-    const fs::path from = UsersFolderFile(dataFolder, name);
-    const fs::path to = UsersFolderFile(
-        dataFolder, ReplaceAll(name, kLegacyPropertiesExtension, kPropertiesExtension));
-    if (const int error = RenameNoReplace(from, to); error != 0) {
-      return FileErrorFromErrno(error, from);
-    }
-  }
-  return std::nullopt;
+  std::vector<std::string> files = FileNamesEndingIn(dataFolder, {kLegacyPropertiesExtension});
+  return RenameLegacyFiles(dataFolder, files);
 }
 
 UserListScan ScanUserList(const fs::path& dataFolder) {
+  // One listing of the folder serves the renames and the names.
   UserListScan scan;
-  // A folder that cannot be listed is not a folder without users.
-  const fs::path folder = UsersFolder(dataFolder);
-  if (const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-    ::close(fd);
-  } else if (errno != ENOENT) {
-    scan.error = FileErrorFromErrno(errno, folder);
-    return scan;
-  }
-  scan.error = RenameLegacyProperties(dataFolder);
+  std::vector<std::string> files = FileNamesEndingIn(
+      dataFolder, {kPropertiesExtension, kLegacyPropertiesExtension}, &scan.error);
   if (scan.error) return scan;
-  scan.names = ScanUserNames(dataFolder);
+  scan.error = RenameLegacyFiles(dataFolder, files);
+  if (scan.error) return scan;
+  scan.names = UserNamesOf(files);
   // Each name goes to the top of the list, so the list shows the listing reversed.
   std::reverse(scan.names.begin(), scan.names.end());
   return scan;

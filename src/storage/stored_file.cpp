@@ -93,12 +93,14 @@ bool IsOwnTemporaryName(std::string_view name) {
                      [](char c) { return c == '-' || (c >= '0' && c <= '9'); });
 }
 
-int RemoveStaleTemporaries(const fs::path& folder, std::time_t startedAt) {
+int RemoveStaleTemporaries(const fs::path& folder, std::time_t startedAt,
+                           const std::atomic_bool* stop) {
   int removed = 0;
   const auto sweep = [&](const fs::path& where, auto& self, int depth) -> void {
     std::error_code error;
     fs::directory_iterator it(where, error);
     for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+      if (stop != nullptr && stop->load()) return;
       std::error_code typeError;
       const std::string name = it->path().filename().string();
       if (it->is_symlink(typeError)) continue;

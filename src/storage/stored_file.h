@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
@@ -58,8 +59,9 @@ StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
 // file of the diary (".<day or properties file>.<8 letters or digits>.tmp"), and only those
 // last written before startedAt, when the program now holding the diary took it, so that a
 // sync tool's or the person's own ".tmp" files and a save begun since are left alone.
-// Returns how many went.
-int RemoveStaleTemporaries(const std::filesystem::path& folder, std::time_t startedAt);
+// Returns how many went. Stops early once stop, when given, is set.
+int RemoveStaleTemporaries(const std::filesystem::path& folder, std::time_t startedAt,
+                           const std::atomic_bool* stop = nullptr);
 
 // Whether name is one AtomicWriteFile gives the temporary file of a file of the diary.
 bool IsOwnTemporaryName(std::string_view name);
