@@ -1,19 +1,24 @@
 #include "app/single_instance.h"
 
+#include <poll.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QSysInfo>
 #include <QThread>
 #include <QTimer>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 
 namespace vesmira {
 
@@ -57,6 +62,18 @@ QString AccountName(uid_t uid) {
   return QString::number(uid);
 }
 
+// A socket address for path; false when the path is too long for one.
+bool SocketAddress(const QString& path, sockaddr_un& address) {
+  const QByteArray bytes = QFile::encodeName(path);
+  address = {};
+  address.sun_family = AF_UNIX;
+  if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof address.sun_path) {
+    return false;
+  }
+  std::memcpy(address.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return true;
+}
+
 }  // namespace
 
 CSingleInstance::CSingleInstance(const std::filesystem::path& dataFolder, QObject* parent)
@@ -69,8 +86,17 @@ CSingleInstance::CSingleInstance(const std::filesystem::path& dataFolder, QObjec
 }
 
 CSingleInstance::~CSingleInstance() {
-  if (m_server != nullptr) m_server->close();
+  CloseServer();
   m_lock.unlock();
+}
+
+void CSingleInstance::CloseServer() {
+  if (m_serverFd < 0) return;
+  delete m_serverNotifier;
+  m_serverNotifier = nullptr;
+  ::close(m_serverFd);
+  m_serverFd = -1;
+  ::unlink(QFile::encodeName(m_serverName).constData());
 }
 
 CSingleInstance::Outcome CSingleInstance::Acquire() {
@@ -108,34 +134,61 @@ CSingleInstance::Outcome CSingleInstance::Acquire() {
 }
 
 bool CSingleInstance::AskHolderToRaise() {
-  if (m_serverName.isEmpty()) return false;
-  QLocalSocket socket;
-  socket.connectToServer(m_serverName);
-  if (!socket.waitForConnected(1000)) return false;
-  socket.write(kRaiseRequest.data(), kRaiseRequest.size());
-  if (!socket.waitForBytesWritten(1000)) return false;
-  // The answer says the request was taken; a holder that is closing sends none.
-  while (socket.bytesAvailable() < kRaiseAnswer.size()) {
-    if (!socket.waitForReadyRead(3000)) return false;
-  }
-  return socket.readAll().startsWith(kRaiseAnswer);
+  sockaddr_un address{};
+  if (m_serverName.isEmpty() || !SocketAddress(m_serverName, address)) return false;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const auto answered = [&] {
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+      return false;
+    }
+    if (::send(fd, kRaiseRequest.data(), static_cast<std::size_t>(kRaiseRequest.size()),
+               MSG_NOSIGNAL) != kRaiseRequest.size()) {
+      return false;
+    }
+    // The answer says the request was taken; a holder that is closing sends none.
+    QByteArray answer;
+    const QDeadlineTimer deadline(3000);
+    while (answer.size() < kRaiseAnswer.size()) {
+      pollfd wait{fd, POLLIN, 0};
+      const int ready = ::poll(&wait, 1, static_cast<int>(deadline.remainingTime()));
+      if (ready < 0 && errno == EINTR) continue;
+      if (ready <= 0) return false;
+      char bytes[16];
+      const ssize_t got = ::recv(fd, bytes, sizeof bytes, 0);
+      if (got <= 0) return false;
+      answer.append(bytes, got);
+    }
+    return answer.startsWith(kRaiseAnswer);
+  };
+  const bool raised = answered();
+  ::close(fd);
+  return raised;
 }
 
 void CSingleInstance::Listen() {
-  if (m_server == nullptr) {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(m_server, &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
-    auto* check = new QTimer(this);
-    check->setInterval(kLockCheckMs);
-    connect(check, &QTimer::timeout, this, &CSingleInstance::KeepLock);
-    check->start();
+  if (m_lockCheck == nullptr) {
+    m_lockCheck = new QTimer(this);
+    m_lockCheck->setInterval(kLockCheckMs);
+    connect(m_lockCheck, &QTimer::timeout, this, &CSingleInstance::KeepLock);
+    m_lockCheck->start();
   }
-  m_server->close();
+  CloseServer();
   m_serverName = ServerNameOf(m_lockPath);
+  sockaddr_un address{};
+  if (!SocketAddress(m_serverName, address)) return;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (fd < 0) return;
   // A socket left by a program that died is ours to replace: we hold the lock.
-  QLocalServer::removeServer(m_serverName);
-  m_server->listen(m_serverName);
+  ::unlink(address.sun_path);
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::chmod(address.sun_path, 0600) != 0 || ::listen(fd, 8) != 0) {
+    ::close(fd);
+    return;
+  }
+  m_serverFd = fd;
+  m_serverNotifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+  connect(m_serverNotifier, &QSocketNotifier::activated, this, &CSingleInstance::OnNewConnection);
 }
 
 void CSingleInstance::KeepLock() {
@@ -148,17 +201,26 @@ void CSingleInstance::KeepLock() {
 }
 
 void CSingleInstance::OnNewConnection() {
-  while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      if (!socket->canReadLine()) return;
-      if (socket->readLine() != kRaiseRequest.toByteArray()) {
-        socket->disconnectFromServer();
-        return;
+  for (;;) {
+    const int client = ::accept4(m_serverFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (client < 0) return;
+    // Each caller sends one short line; whatever else comes is closed unanswered.
+    auto* notifier = new QSocketNotifier(client, QSocketNotifier::Read, this);
+    auto received = std::make_shared<QByteArray>();
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier, client, received] {
+      char bytes[64];
+      const ssize_t got = ::recv(client, bytes, sizeof bytes, 0);
+      if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
+      if (got > 0) received->append(bytes, got);
+      if (got > 0 && !received->contains('\n') && received->size() < 64) return;
+      if (*received == kRaiseRequest) {
+        emit activationRequested();
+        ::send(client, kRaiseAnswer.data(), static_cast<std::size_t>(kRaiseAnswer.size()),
+               MSG_NOSIGNAL);
       }
-      emit activationRequested();
-      socket->write(kRaiseAnswer.data(), kRaiseAnswer.size());
-      socket->flush();
+      notifier->setEnabled(false);
+      notifier->deleteLater();
+      ::close(client);
     });
   }
 }

@@ -5,7 +5,8 @@
 #include <QString>
 #include <filesystem>
 
-class QLocalServer;
+class QSocketNotifier;
+class QTimer;
 
 namespace vesmira {
 
@@ -53,11 +54,15 @@ class CSingleInstance : public QObject {
   void OnNewConnection();
   // Takes the lock again when its file was removed or replaced.
   void KeepLock();
+  void CloseServer();
 
   QString m_lockPath;
   QString m_serverName;  // of the lock file as this program last saw it
   QLockFile m_lock;
-  QLocalServer* m_server = nullptr;
+  // The server: a Unix socket of the session's own, watched by the event loop.
+  int m_serverFd = -1;
+  QSocketNotifier* m_serverNotifier = nullptr;
+  QTimer* m_lockCheck = nullptr;
   QString m_holderHost;
   QString m_holderAccount;
   QString m_errorText;
