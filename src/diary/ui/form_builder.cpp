@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "diary/energy_model.h"
+#include "diary/ui/date_field.h"
 #include "diary/weighing.h"
 #include "periods/weight_trend.h"
 #include "ui/access_keys.h"
@@ -86,21 +87,6 @@ void SetTabOrder(const DiaryFormWidgets& w) {
                              w.saveCloseButton, w.noteEdit});
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
-
-// A date field reached by Tab or Shift+Tab starts on the day, so that an arrow moves a day
-// and not, from the year where Shift+Tab would land, a whole year.
-class DayFirstDateEdit final : public QDateEdit {
- public:
-  using QDateEdit::QDateEdit;
-
- protected:
-  void focusInEvent(QFocusEvent* event) override {
-    QDateEdit::focusInEvent(event);
-    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
-      setSelectedSection(QDateTimeEdit::DaySection);
-    }
-  }
-};
 
 // A result only shows: read-only, yet reached by Tab and read out with its value by a screen
 // reader, which skips a disabled field. It keeps the grey of a field that takes no typing,
@@ -353,7 +339,7 @@ DiaryFormWidgets BuildDiaryForm(QWidget& form) {
   w.propertiesButton =
       makeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"), 'p');
   w.propertiesButton->setEnabled(false);
-  w.dateEdit = new DayFirstDateEdit(&form);
+  w.dateEdit = new CDateField(&form);
   w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
   w.dateEdit->setAccessibleName(QStringLiteral("Date"));
   // The month's short name is English whatever the system's language.

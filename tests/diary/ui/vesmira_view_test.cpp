@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -210,6 +211,23 @@ void VesmiraViewTest::typedDateVisitsOnlyTheDayTyped() {
       std::filesystem::directory_iterator(m_form->folder.UsersPath() / "Anna"), {}};
   QCOMPARE(stored.size(), std::size_t{1});
   QCOMPARE(stored[0].filename().string(), std::string("Anna.06-12-2026"));
+
+  // A whole date typed over the selected text, in the orders people write; no date, no move.
+  const std::pair<QString, QDate> typed[] = {
+      {QStringLiteral("08-12-2026"), QDate(2026, 12, 8)},
+      {QStringLiteral("9.12.2026"), QDate(2026, 12, 9)},
+      {QStringLiteral("2026-11-30"), QDate(2026, 11, 30)},
+      {QStringLiteral("1 Dec 2026"), QDate(2026, 12, 1)},
+      {QStringLiteral("31-02-2026"), QDate(2026, 12, 1)},
+  };
+  for (const auto& [text, shown] : typed) {
+    date->selectAll();
+    QTest::keyClicks(date, text);
+    QTest::keyClick(date, Qt::Key_Return);
+    QCOMPARE(date->date(), shown);
+    QCOMPARE(date->text(),
+             QLocale(QLocale::English).toString(shown, QStringLiteral("dd-MMM-yyyy")));
+  }
 }
 
 void VesmiraViewTest::userChangeStoresTheDayUnderThePreviousUser() {
