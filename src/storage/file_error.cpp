@@ -101,6 +101,11 @@ std::string FileErrorMessage(const FileError& error) {
     case FileErrorCause::kReadOnly:
       pattern = "%1 is on a read-only file system.";
       break;
+    case FileErrorCause::kKeptBeside:
+      pattern =
+          "%1 was changed by another program at every try to save it. What you typed is kept "
+          "beside it as a copy whose name begins the same and holds \"conflict\".";
+      break;
     case FileErrorCause::kDanglingLink:
       pattern =
           "%1 is a symbolic link to a file that does not exist. Nothing was written; remove the "

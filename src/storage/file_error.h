@@ -25,6 +25,7 @@ enum class FileErrorCause {
   kExists,         // a file that must be new is there already
   kReadOnly,       // on a file system mounted read-only
   kDanglingLink,   // a symbolic link to a file that is not there
+  kKeptBeside,     // changed by another program at every try: what was to be stored is beside it
 };
 
 struct FileError {

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "storage/atomic_file.h"
+#include "storage/data_paths.h"
 
 namespace vesmira {
 
@@ -31,12 +32,16 @@ FileSnapshot ReadFileSnapshot(const fs::path& path) {
     FileSnapshot snapshot;
     snapshot.identity = ReadFileIdentity(path);
     if (!snapshot.identity.exists) return snapshot;
-    snapshot.bytes = ReadFileBytes(path);
+    StoredBytes stored = ReadStoredFile(path);
+    snapshot.bytes = std::move(stored.bytes);
+    snapshot.error = std::move(stored.error);
     if (ReadFileIdentity(path) == snapshot.identity) return snapshot;
   }
   FileSnapshot last;
   last.identity = ReadFileIdentity(path);
-  last.bytes = ReadFileBytes(path);
+  StoredBytes stored = ReadStoredFile(path);
+  last.bytes = std::move(stored.bytes);
+  last.error = std::move(stored.error);
   return last;
 }
 
@@ -64,6 +69,18 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
   }
   result.write = WriteFileIfChanged(path, bytes);
   return result;
+}
+
+KeptCopy KeepConflictCopy(const fs::path& file, std::string_view stamp, std::string_view bytes) {
+  KeptCopy kept;
+  for (int number = 1; number <= 99; ++number) {
+    const std::string suffix =
+        number == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(number);
+    kept.path = ConflictCopyPath(file, suffix);
+    kept.error = AtomicCreateFile(kept.path, bytes);
+    if (!kept.error || kept.error->cause != FileErrorCause::kExists) return kept;
+  }
+  return kept;
 }
 
 bool IsOwnTemporaryName(std::string_view name) {

@@ -32,6 +32,7 @@ FileIdentity ReadFileIdentity(const std::filesystem::path& path);
 struct FileSnapshot {
   std::optional<std::string> bytes;  // empty when there is no file or it cannot be read
   FileIdentity identity;
+  std::optional<FileError> error;  // why a file that is there cannot be read
 };
 FileSnapshot ReadFileSnapshot(const std::filesystem::path& path);
 
@@ -53,6 +54,16 @@ struct StoreResult {
 };
 StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
                       const FileIdentity& expected);
+
+// Keeps bytes beside file as "<file>.conflict-<stamp>", or "-2", "-3" ... after the stamp when
+// that name is taken: a copy is never written over another. Returns the copy's path, or the
+// error when none can be made.
+struct KeptCopy {
+  std::filesystem::path path;
+  std::optional<FileError> error;
+};
+KeptCopy KeepConflictCopy(const std::filesystem::path& file, std::string_view stamp,
+                          std::string_view bytes);
 
 // Removes the temporary files of saves that were interrupted (a crash, a power cut) from
 // folder and from the folders directly below it: only names AtomicWriteFile makes for a

@@ -76,6 +76,20 @@ TEST(StoreFile, NeverWritesOverAVersionItDidNotKnow) {
   EXPECT_FALSE(fs::exists(day));
 }
 
+// Two conflicts within one second: the second copy takes a name of its own.
+TEST(KeepConflictCopy, NeverReplacesAnotherCopy) {
+  const TempFolder folder;
+  const fs::path day = folder.path() / "Anna.06-12-2026";
+  const KeptCopy first = KeepConflictCopy(day, "20261206-101530", "mine");
+  const KeptCopy second = KeepConflictCopy(day, "20261206-101530", "theirs");
+  ASSERT_FALSE(first.error);
+  ASSERT_FALSE(second.error);
+  EXPECT_EQ(first.path.filename(), "Anna.06-12-2026.conflict-20261206-101530");
+  EXPECT_EQ(second.path.filename(), "Anna.06-12-2026.conflict-20261206-101530-2");
+  EXPECT_EQ(ReadBytes(first.path), "mine");
+  EXPECT_EQ(ReadBytes(second.path), "theirs");
+}
+
 TEST(RemoveStaleTemporaries, TakesOnlyTheTemporaryFilesOfSavesMadeBeforeTheStart) {
   const TempFolder data;
   const fs::path users = UsersFolder(data.path());

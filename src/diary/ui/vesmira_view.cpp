@@ -22,6 +22,7 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <sstream>
 #include <system_error>
 #include <utility>
@@ -60,6 +61,11 @@ void SetBackground(QLineEdit* field, Rgb colour) {
 CalendarDate FromQDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, date.day); }
 
+// The time stamp of a copy kept beside a day: local time to the second.
+std::string ConflictStamp() {
+  return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
+}
+
 // The combo box keeps each user's name as the bytes of its file name, so a name that is
 // not UTF-8 still addresses its own files.
 constexpr int kUserBytesRole = Qt::UserRole;
@@ -75,7 +81,7 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
   setObjectName(QStringLiteral("vesmiraView"));
   m_saver = new DaySaver(
       [this](const DaySaver::Job& job, const StoreResult& result) {
-        OnBackgroundSaveDone(job.path.native(), job.generation, result);
+        OnBackgroundSaveDone(job.path.native(), job.generation, job.bytes, result);
       },
       this);
   m_idleSaveTimer = new QTimer(this);
@@ -106,9 +112,7 @@ CVesmiraView::~CVesmiraView() {
   const std::string bytes = ShownDayBytes();
   const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
   if (result.changedOnDisk && HasUnsavedChanges()) {
-    const std::string stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-    static_cast<void>(AtomicWriteFile(ConflictCopyPath(ShownDayPath(), stamp), bytes));
+    static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStamp(), bytes));
   }
 }
 
@@ -301,11 +305,15 @@ void CVesmiraView::LoadUserList() {
   // What was typed is stored before another day replaces it. The list is rebuilt even when
   // that fails, as it must show the users folder as it now is, but a day that could not be
   // stored (reported) stays on the form with its user chosen in the list. A day with no
-  // typing waiting is not stored: the user shown may just have been removed, and storing its day
+  // typing waiting is not stored, and nothing at all of a user just removed: storing its day
   // would make its folder again.
+  const UserListScan scan = ScanUserList(m_dataFolder);
+  const bool removed =
+      m_dayLoaded && !scan.error &&
+      std::find(scan.names.begin(), scan.names.end(), m_currentUser) == scan.names.end();
+  if (removed) ForgetShownDay();
   const bool saved = !HasDayToStore() || !HasUnsavedChanges() || SaveDay();
   m_form.userCombo->clear();
-  const UserListScan scan = ScanUserList(m_dataFolder);
   if (scan.error) {
     ReportFileError(*scan.error);
     return;
@@ -323,6 +331,15 @@ void CVesmiraView::LoadUserList() {
   m_form.userCombo->setCurrentIndex(0);
   TakeListedUser();
   m_form.weightCaptionLabel->setText(FromStoredBytes(WeightCaption(m_settings)));
+}
+
+void CVesmiraView::ForgetShownDay() {
+  StopSaveTimers();
+  m_saver->Finish();
+  m_dayLoaded = false;
+  m_currentUser.clear();
+  m_storedChangeCount = m_changeCount;
+  emit currentUserChanged(QString());
 }
 
 void CVesmiraView::TakeListedUser() {
@@ -469,7 +486,7 @@ void CVesmiraView::SetBeforeBackgroundWrite(std::function<void()> hook) {
 }
 
 void CVesmiraView::SaveTypingNow() {
-  if (!m_dayLoaded || m_resolving || m_closing || !HasUnsavedChanges()) return;
+  if (!m_dayLoaded || m_resolving || m_closing || m_storing || !HasUnsavedChanges()) return;
   if (m_saver->IsBusy()) {
     // One save at a time, each knowing the version it replaces: the next follows this one.
     m_saveAgain = true;
@@ -481,7 +498,7 @@ void CVesmiraView::SaveTypingNow() {
 }
 
 void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t changeCount,
-                                        const StoreResult& result) {
+                                        const std::string& bytes, const StoreResult& result) {
   // Every save of a day ends before the form leaves it, so this is the day shown.
   if (path != ShownDayPath().native()) return;
   const bool again = std::exchange(m_saveAgain, false);
@@ -492,6 +509,7 @@ void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t c
     resolved = !m_closing && !error;
   } else if (!error) {
     m_dayIdentity = result.write.identity;
+    m_dayBytes = bytes;
     m_storedChangeCount = changeCount;
     m_saveFailureReported = false;
   }
@@ -501,31 +519,41 @@ void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t c
     ReportFileError(*error);
   }
   emit backgroundSaveFinished();
-  if (m_closing) return;
+  // A store that waits for this save writes the day itself, once: no second save starts.
+  if (m_closing || m_storing) return;
   if ((again || resolved) && HasUnsavedChanges()) SaveTypingNow();
   // A change on disk reported while the save ran is looked at now.
   CheckFilesOnDisk();
 }
 
 std::optional<FileError> CVesmiraView::StoreShownDay() {
-  m_saver->Finish();
+  // The save in flight ends first and starts none after it; then this store writes, alone.
+  const bool wasStoring = std::exchange(m_storing, true);
   StopSaveTimers();
+  m_saver->Finish();
+  m_storing = wasStoring;
   // A change on disk is resolved, then the day stored over the version now known; a second
   // change meanwhile is resolved once more.
   for (int attempt = 0; attempt < 3; ++attempt) {
     const std::uint64_t changeCount = m_changeCount;
-    const StoreResult result = StoreDayFile(ShownDayPath(), ShownDayBytes(), m_dayIdentity);
+    const std::string bytes = ShownDayBytes();
+    const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
     if (result.changedOnDisk) {
       if (std::optional<FileError> error = ResolveChangeOnDisk()) return error;
+      if (!HasDayToStore()) return std::nullopt;
       continue;
     }
     if (result.write.error) return result.write.error;
     m_dayIdentity = result.write.identity;
+    m_dayBytes = bytes;
     m_storedChangeCount = changeCount;
     m_saveFailureReported = false;
     return std::nullopt;
   }
-  return FileError{FileErrorCause::kSharingViolation, ShownDayPath()};
+  // Another program keeps changing the day: what was typed goes beside it, not over it.
+  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes());
+  if (copy.error) return copy.error;
+  return FileError{FileErrorCause::kKeptBeside, ShownDayPath()};
 }
 
 CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
@@ -533,6 +561,7 @@ CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
   const FileSnapshot snapshot = ReadFileSnapshot(ShownDayPath());
   day.identity = snapshot.identity;
   day.bytes = snapshot.bytes;
+  day.error = snapshot.error;
   if (day.identity.exists) {
     StoredDay stored = ReadStoredDay(ShownDayPath());
     day.entries = std::move(stored.entries);
@@ -544,6 +573,7 @@ CVesmiraView::DiskDay CVesmiraView::ReadShownDayFromDisk() const {
 void CVesmiraView::ShowDayAsStored(const DiskDay& day) {
   ShowDayEntries(day.entries ? *day.entries : DayEntries::ForMissingDay());
   m_dayIdentity = day.identity;
+  m_dayBytes = day.bytes.value_or(std::string());
   m_storedChangeCount = m_changeCount;
 }
 
@@ -551,9 +581,25 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
   if (m_resolving || !m_dayLoaded) return std::nullopt;
   const DiskDay disk = ReadShownDayFromDisk();
   if (disk.identity == m_dayIdentity) return std::nullopt;
-  // What cannot be read can be neither shown nor kept, so it is not written over either.
-  if (disk.identity.exists && !disk.bytes) {
-    return FileError{FileErrorCause::kAccessDenied, ShownDayPath()};
+  // A change on disk is a change of bytes: a file touched, or written again as it was, is
+  // the version known.
+  if (disk.bytes && !disk.error && *disk.bytes == m_dayBytes &&
+      disk.identity.exists == !m_dayBytes.empty()) {
+    m_dayIdentity = disk.identity;
+    return std::nullopt;
+  }
+  // A version that cannot be read is never written over: the day turns read-only, as one
+  // found so when shown, and what was typed goes beside it.
+  if (disk.identity.exists && (disk.error || !disk.entries)) {
+    const FileError cause =
+        disk.error.value_or(FileError{FileErrorCause::kNotUnderstood, ShownDayPath()});
+    if (HasUnsavedChanges()) {
+      static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes()));
+    }
+    m_unreadableDay = cause;
+    SetFieldsReadOnly(true);
+    m_storedChangeCount = m_changeCount;
+    return cause;
   }
   if (!HasUnsavedChanges()) {
     // Nothing typed is waiting: the form shows the day as it now is.
@@ -562,9 +608,9 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
     return std::nullopt;
   }
   m_resolving = true;
-  const QString copyStamp =
-      QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-  const std::filesystem::path copy = ConflictCopyPath(ShownDayPath(), copyStamp.toStdString());
+  // The name the copy will most likely get; the copy itself never replaces another.
+  const std::string stamp = ConflictStamp();
+  const std::filesystem::path copy = ConflictCopyPath(ShownDayPath(), stamp);
   const QString day =
       QLocale(QLocale::English, QLocale::UnitedStates)
           .toString(QDate(m_currentDate.year, m_currentDate.month, m_currentDate.day),
@@ -581,11 +627,14 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
   std::optional<FileError> error;
   if (choice == 0) {
     // The version on disk goes beside the day; the next store writes the typing over it.
-    if (disk.bytes) error = AtomicWriteFile(copy, *disk.bytes);
-    if (!error) m_dayIdentity = disk.identity;
+    if (disk.bytes) error = KeepConflictCopy(ShownDayPath(), stamp, *disk.bytes).error;
+    if (!error) {
+      m_dayIdentity = disk.identity;
+      m_dayBytes = disk.bytes.value_or(std::string());
+    }
   } else {
     // What was typed stays on the form until it is kept beside the day.
-    error = AtomicWriteFile(copy, ShownDayBytes());
+    error = KeepConflictCopy(ShownDayPath(), stamp, ShownDayBytes()).error;
     if (!error) ShowDayAsStored(disk);
   }
   m_resolving = false;

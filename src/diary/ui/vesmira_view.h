@@ -152,6 +152,8 @@ class CVesmiraView : public QWidget {
   void ConnectEvents();
   void StartForm();
 
+  // The user shown was removed: its day is stored no more, and the title names no one.
+  void ForgetShownDay();
   // Takes the user the list shows as the current user: its settings, then its day.
   void TakeListedUser();
   void LoadProperties();
@@ -181,7 +183,7 @@ class CVesmiraView : public QWidget {
   // Saving while typing, and what comes back from it.
   void OnDayEdited();
   void OnBackgroundSaveDone(const std::string& path, std::uint64_t changeCount,
-                            const StoreResult& result);
+                            const std::string& bytes, const StoreResult& result);
   void StopSaveTimers();
   // Stores the day shown now, after the save in the background; a change on disk is
   // resolved first. Returns the cause when the day is not stored.
@@ -227,6 +229,7 @@ class CVesmiraView : public QWidget {
   QTimer* m_diskCheckTimer = nullptr;
   QFileSystemWatcher* m_watcher = nullptr;
   FileIdentity m_dayIdentity;         // the day file as loaded or last stored
+  std::string m_dayBytes;             // and its bytes, empty for a day without a file
   FileIdentity m_propertiesIdentity;  // the current user's file as last read
   std::uint64_t m_changeCount = 0;    // changes of the day shown by the person
   std::uint64_t m_storedChangeCount = 0;
@@ -235,6 +238,7 @@ class CVesmiraView : public QWidget {
   bool m_saveFailureReported = false;
   bool m_resolving = false;  // the person is being asked which version to keep
   bool m_closing = false;    // nothing is asked any more
+  bool m_storing = false;    // a store waits for the save in flight, and writes after it
 
   DiaryFormWidgets m_form;
   CWeightField* m_weightField = nullptr;

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "storage/stored_file.h"
 #include "support/ui/form_fixture.h"
@@ -59,6 +60,8 @@ class DayKeepingTest : public QObject {
   void changeOnDiskIsShownWhenNothingIsUnsaved();
   void changeOnDiskWithTypingAsksWhichToKeep_data();
   void changeOnDiskWithTypingAsksWhichToKeep();
+  void changeOnDiskThatIsNoQuestion_data();
+  void changeOnDiskThatIsNoQuestion();
   void changedPropertiesAreTakenIn();
   void firstStartWithoutUsersLeadsToAddingOne();
   void noFieldHoldsALineBreak();
@@ -138,6 +141,8 @@ void DayKeepingTest::slowDiskHoldsUpNoKeyAndSavesKeepTheirOrder() {
   View().SaveTypingNow();
   QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_1);
   QVERIFY(View().FinalSave());
+  // One write at a time: none runs on behind the store that closing made.
+  QVERIFY(!View().IsSavingInBackground());
   QVERIFY(ReadBytes(Day()).find(Breakfast("61")) != std::string::npos);
   m_form->Stop();
   QVERIFY(ReadBytes(Day()).find(Breakfast("61")) != std::string::npos);
@@ -214,6 +219,45 @@ void DayKeepingTest::changeOnDiskWithTypingAsksWhichToKeep() {
   m_form->Stop();
   QCOMPARE(m_form->prompts.choices.size(), 1);
   QVERIFY(m_form->prompts.messages.isEmpty());
+}
+
+void DayKeepingTest::changeOnDiskThatIsNoQuestion_data() {
+  QTest::addColumn<bool>("readable");
+  QTest::newRow("the same bytes written again") << true;
+  QTest::newRow("a version that cannot be read") << false;
+}
+
+// While typing waits: a file written again as it was is no change, and one that cannot be
+// read turns the day read-only, with what was typed kept beside it. Neither asks anything.
+void DayKeepingTest::changeOnDiskThatIsNoQuestion() {
+  QFETCH(bool, readable);
+  m_form->folder.WriteDay("Anna", kToday, Meals({"500"}));
+  m_form->Start();
+  const std::string stored = ReadBytes(Day());
+  bool once = true;
+  View().SetBeforeBackgroundWrite([&] {
+    if (!std::exchange(once, false)) return;
+    std::filesystem::remove(Day());
+    WriteBytes(Day(), readable ? stored : std::string("\x01\x02 no day"));
+  });
+  Type("breakfastEdit", QStringLiteral("555"));
+  QTRY_VERIFY(!View().IsSavingInBackground() &&
+              (readable ? !View().HasUnsavedChanges() : !m_form->prompts.messages.isEmpty()));
+  View().SetBeforeBackgroundWrite({});
+  QVERIFY(m_form->prompts.choices.isEmpty());
+  if (readable) {
+    QVERIFY(ReadBytes(Day()).find(Breakfast("555")) != std::string::npos);
+    QVERIFY(CopiesBeside(Day()).empty());
+    return;
+  }
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QVERIFY(m_form->Field("breakfastEdit")->isReadOnly());
+  QCOMPARE(ReadBytes(Day()), std::string("\x01\x02 no day"));
+  const std::vector<std::filesystem::path> copies = CopiesBeside(Day());
+  QCOMPARE(copies.size(), std::size_t{1});
+  QVERIFY(ReadBytes(copies[0]).find(Breakfast("555")) != std::string::npos);
+  m_form->Stop();
+  QCOMPARE(ReadBytes(Day()), std::string("\x01\x02 no day"));
 }
 
 void DayKeepingTest::changedPropertiesAreTakenIn() {

@@ -573,12 +573,22 @@ void VesmiraViewTest::removingTheUserShownLeavesNoFolder() {
   m_form->folder.AddUser("Cia");
   m_form->Start();
   QCOMPARE(m_form->View().CurrentUserName(), std::string("Cia"));
+  // Typing not stored yet is not stored for a user removed: that would make its folder again.
+  Type("breakfastEdit", QStringLiteral("5"));
   // Removed as the users dialog does: the empty folder and the file, then the list rebuilt.
   QCOMPARE(RemoveUser(m_form->folder.Path(), "Cia"), std::nullopt);
   m_form->View().LoadUserList();
   QCOMPARE(m_form->View().CurrentUserName(), std::string("Bo"));
   QVERIFY(!std::filesystem::exists(m_form->folder.UsersPath() / "Cia"));
   QVERIFY(m_form->prompts.messages.isEmpty());
+
+  // The only user removed: nothing is stored at the end either, and no user is named.
+  QCOMPARE(RemoveUser(m_form->folder.Path(), "Bo"), std::nullopt);
+  m_form->View().LoadUserList();
+  QCOMPARE(m_form->View().CurrentUserName(), std::string());
+  QVERIFY(m_form->View().FinalSave());
+  m_form->Stop();
+  QVERIFY(!std::filesystem::exists(m_form->folder.UsersPath() / "Bo"));
 }
 
 void VesmiraViewTest::pastedLineBreaksStayOutOfTheDayFile() {
