@@ -106,6 +106,11 @@ std::string FileErrorMessage(const FileError& error) {
           "%1 was changed by another program at every try to save it. What you typed is kept "
           "beside it as a copy whose name begins the same and holds \"conflict\".";
       break;
+    case FileErrorCause::kChangedMeanwhile:
+      pattern =
+          "%1 was changed by another program while it was open here. Nothing was written over "
+          "it: open it again to see the new version.";
+      break;
     case FileErrorCause::kDanglingLink:
       pattern =
           "%1 is a symbolic link to a file that does not exist. Nothing was written; remove the "

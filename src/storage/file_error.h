@@ -19,13 +19,14 @@ enum class FileErrorCause {
   kDiskFull,
   kGeneric,
   // Found by the program itself rather than by the system.
-  kNotAFile,       // a FIFO, a device or a folder where a file belongs
-  kTooLarge,       // larger than any file of the diary can be
-  kNotUnderstood,  // holds none of the keys a file of its kind holds
-  kExists,         // a file that must be new is there already
-  kReadOnly,       // on a file system mounted read-only
-  kDanglingLink,   // a symbolic link to a file that is not there
-  kKeptBeside,     // changed by another program at every try: what was to be stored is beside it
+  kNotAFile,          // a FIFO, a device or a folder where a file belongs
+  kTooLarge,          // larger than any file of the diary can be
+  kNotUnderstood,     // holds none of the keys a file of its kind holds
+  kExists,            // a file that must be new is there already
+  kReadOnly,          // on a file system mounted read-only
+  kDanglingLink,      // a symbolic link to a file that is not there
+  kKeptBeside,        // changed by another program at every try: what was to be stored is beside it
+  kChangedMeanwhile,  // changed by another program since it was read: not written over
 };
 
 struct FileError {

@@ -15,6 +15,7 @@
 #include "settings/properties_file.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
+#include "storage/stored_file.h"
 #include "ui/access_keys.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
@@ -49,6 +50,8 @@ CPropertiesDialog::CPropertiesDialog(UserSettings& settings, std::filesystem::pa
       m_settings(settings),
       m_propertiesPath(std::move(propertiesPath)),
       m_prompts(prompts) {
+  // The version the dialog was opened on: Save never writes over another.
+  if (!m_propertiesPath.empty()) m_openedOn = ReadFileSnapshot(m_propertiesPath).bytes;
   BuildDialog();
   ShowSettings();
 }
@@ -158,7 +161,15 @@ void CPropertiesDialog::SaveProperties() {
   // The settings take the typed values even when the file cannot be written; the box then
   // tells the person that the file still holds the old ones.
   m_settings = texts.Settings();
-  if (const std::optional<FileError> error = WriteProperties(m_propertiesPath, texts)) {
+  // Without a user there is no file to keep them in: they last until a user is taken.
+  if (m_propertiesPath.empty()) return;
+  std::optional<FileError> error;
+  if (ReadFileSnapshot(m_propertiesPath).bytes != m_openedOn) {
+    error = FileError{FileErrorCause::kChangedMeanwhile, m_propertiesPath};
+  } else {
+    error = WriteProperties(m_propertiesPath, texts);
+  }
+  if (error) {
     m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
   }
 }

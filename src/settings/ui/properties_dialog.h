@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 #include "diary/diary_tables.h"
 
@@ -51,7 +53,8 @@ class CPropertiesDialog : public QDialog {
   void OnSave();
 
   UserSettings& m_settings;
-  std::filesystem::path m_propertiesPath;
+  std::filesystem::path m_propertiesPath;  // empty without a user: nothing is written
+  std::optional<std::string> m_openedOn;
   Prompts& m_prompts;
 
   QLineEdit* m_grundForbrukningEdit = nullptr;

@@ -8,11 +8,13 @@
 namespace vesmira {
 
 void RunPropertiesCommand(CVesmiraView& view, Prompts& prompts, QWidget* parent) {
-  // The listed name, not the user of the day shown: with an empty list this is the empty
-  // name, whose file Save writes as users/.properties.
-  CPropertiesDialog dialog(view.Settings(),
-                           PropertiesFilePath(view.DataFolder(), view.ListedUserName()), prompts,
-                           parent);
+  // The listed name, not the user of the day shown; with an empty list no file at all, or Save
+  // would write users/.properties, which no list shows or removes.
+  const std::string user = view.ListedUserName();
+  CPropertiesDialog dialog(
+      view.Settings(),
+      user.empty() ? std::filesystem::path() : PropertiesFilePath(view.DataFolder(), user), prompts,
+      parent);
   dialog.exec();
   view.UpdateBalance();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "settings/properties_file.h"
 #include "settings/ui/properties_dialog.h"
 #include "settings/ui/users_dialog.h"
 #include "settings/users_folder.h"
@@ -38,7 +39,7 @@ class SettingsCommandsTest : public QObject {
   void propertiesSaveChangesTheFormAtOnce_data();
   void propertiesSaveChangesTheFormAtOnce();
   void propertiesCancelStillRecomputesTheBalance();
-  void propertiesWithAnEmptyUserListWritesTheEmptyName();
+  void propertiesWithAnEmptyUserListWritesNothing();
   void addedUserGetsUnitAndIsRemovedAgain();
   void dialogsHaveAFixedSize();
 
@@ -115,16 +116,29 @@ void SettingsCommandsTest::propertiesCancelStillRecomputesTheBalance() {
   QCOMPARE(ReadBytes(PropertiesFilePath(m_form->folder.Path(), "Anna")), before);
 }
 
-void SettingsCommandsTest::propertiesWithAnEmptyUserListWritesTheEmptyName() {
+void SettingsCommandsTest::propertiesWithAnEmptyUserListWritesNothing() {
   m_form->Start();
   OpenProperties(false, [](CPropertiesDialog& dialog) {
     QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("grundForbrukningEdit"))->text(),
              QStringLiteral("18000"));
     Click(dialog, "saveButton");
   });
-  QVERIFY(std::filesystem::is_regular_file(m_form->folder.UsersPath() / ".properties"));
-  // The empty name is no name Add would make, so the file lists no user.
+  // No file of the empty name, which no list would show or remove.
+  QVERIFY(!std::filesystem::exists(m_form->folder.UsersPath() / ".properties"));
   QCOMPARE(ScanUserNames(m_form->folder.Path()), std::vector<std::string>{});
+  QVERIFY(m_form->prompts.messages.isEmpty());
+
+  // A file changed by another program while the dialog is open is not written over.
+  m_form->folder.AddUser("Anna", 2500, 2100);
+  m_form->View().LoadUserList();
+  const std::filesystem::path anna = m_form->folder.UsersPath() / "Anna.properties";
+  OpenProperties(true, [&](CPropertiesDialog& dialog) {
+    m_form->folder.AddUser("Anna", 3000, 2100);
+    Click(dialog, "saveButton");
+  });
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QVERIFY(m_form->prompts.messages[0].text.contains(QStringLiteral("changed by another program")));
+  QCOMPARE(ReadProperties(anna)->grundForbrukning, 3000);
 }
 
 void SettingsCommandsTest::addedUserGetsUnitAndIsRemovedAgain() {
