@@ -1,6 +1,7 @@
 #include "diary/ui/vesmira_view.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QByteArray>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -30,6 +31,7 @@
 
 #include "diary/colour_contrast.h"
 #include "diary/note_display.h"
+#include "diary/ui/day_question.h"
 #include "diary/ui/day_saver.h"
 #include "diary/weighing.h"
 #include "periods/theoretical_result.h"
@@ -98,6 +100,10 @@ CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, T
   m_form = BuildDiaryForm(*this);
   m_weightField =
       new CWeightField(m_form.weightEdit, m_form.weightUnitLabel, m_form.weightMessageLabel, this);
+  m_question = new CDayQuestion(this);
+  if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(1, m_question);
+  connect(m_question, &CDayQuestion::keepMyTyping, this, [this] { OnKeepMyTyping(); });
+  connect(m_question, &CDayQuestion::useVersionOnDisk, this, [this] { OnUseVersionOnDisk(); });
   ConnectEvents();
   StartForm();
 }
@@ -110,6 +116,11 @@ CVesmiraView::~CVesmiraView() {
   m_saver->Finish();
   if (!HasDayToStore() || m_finalSaveDone) return;
   const std::string bytes = ShownDayBytes();
+  // A question still open: the typing is the copy's, the day on disk stays as it is.
+  if (m_pending) {
+    static_cast<void>(AtomicWriteFile(m_pending->copy, bytes));
+    return;
+  }
   const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
   if (result.changedOnDisk && HasUnsavedChanges()) {
     static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStamp(), bytes));
@@ -260,6 +271,8 @@ void CVesmiraView::LoadDay() {
   m_dayLoaded = true;
   m_finalSaveDone = false;
   m_saveFailureReported = false;
+  m_pending.reset();
+  m_question->Clear();
   const DiskDay day = ReadShownDayFromDisk();
   m_unreadableDay = day.error;
   // A file that cannot be read may still hold the day: it is shown empty and read-only, so
@@ -494,11 +507,27 @@ void CVesmiraView::SaveTypingNow() {
   }
   m_idleSaveTimer->stop();
   m_longestSaveTimer->stop();
+  // While the question waits, the typing goes on into its copy, never over the day.
+  if (m_pending) {
+    m_saver->Start({m_pending->copy, ShownDayBytes(), m_pending->copyIdentity, m_changeCount});
+    return;
+  }
   m_saver->Start({ShownDayPath(), ShownDayBytes(), m_dayIdentity, m_changeCount});
 }
 
 void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t changeCount,
                                         const std::string& bytes, const StoreResult& result) {
+  if (m_pending && path == m_pending->copy.native()) {
+    if (!result.write.error && !result.changedOnDisk) {
+      m_pending->copyIdentity = result.write.identity;
+      m_storedChangeCount = changeCount;
+    }
+    emit backgroundSaveFinished();
+    if (!m_closing && !m_storing && std::exchange(m_saveAgain, false) && HasUnsavedChanges()) {
+      SaveTypingNow();
+    }
+    return;
+  }
   // Every save of a day ends before the form leaves it, so this is the day shown.
   if (path != ShownDayPath().native()) return;
   const bool again = std::exchange(m_saveAgain, false);
@@ -511,12 +540,15 @@ void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t c
     m_dayIdentity = result.write.identity;
     m_dayBytes = bytes;
     m_storedChangeCount = changeCount;
-    m_saveFailureReported = false;
+    if (std::exchange(m_saveFailureReported, false) && !m_question->IsAsking()) {
+      m_question->Clear();
+    }
   }
-  // Told once, not at every key: the next change tries again, and closing asks.
-  if (error && !m_saveFailureReported && !m_closing) {
+  // Shown over the form, not in a box that would take the keys typed meanwhile, and until a
+  // save succeeds; closing asks.
+  if (error && !m_closing && !m_question->IsAsking()) {
     m_saveFailureReported = true;
-    ReportFileError(*error);
+    m_question->Tell(FromStoredBytes(FileErrorMessage(*error)));
   }
   emit backgroundSaveFinished();
   // A store that waits for this save writes the day itself, once: no second save starts.
@@ -532,6 +564,15 @@ std::optional<FileError> CVesmiraView::StoreShownDay() {
   StopSaveTimers();
   m_saver->Finish();
   m_storing = wasStoring;
+  if (m_pending) {
+    // The question is still open: the typing is kept in its copy, the day as it is on disk.
+    const std::uint64_t changeCount = m_changeCount;
+    if (std::optional<FileError> error = AtomicWriteFile(m_pending->copy, ShownDayBytes())) {
+      return error;
+    }
+    m_storedChangeCount = changeCount;
+    return std::nullopt;
+  }
   // A change on disk is resolved, then the day stored over the version now known; a second
   // change meanwhile is resolved once more.
   for (int attempt = 0; attempt < 3; ++attempt) {
@@ -578,7 +619,8 @@ void CVesmiraView::ShowDayAsStored(const DiskDay& day) {
 }
 
 std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
-  if (m_resolving || !m_dayLoaded) return std::nullopt;
+  // Asked already: the day on disk waits for the answer, the typing goes to the copy.
+  if (m_resolving || !m_dayLoaded || m_pending) return std::nullopt;
   const DiskDay disk = ReadShownDayFromDisk();
   if (disk.identity == m_dayIdentity) return std::nullopt;
   // A change on disk is a change of bytes: a file touched, or written again as it was, is
@@ -607,39 +649,57 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
     WatchFiles();
     return std::nullopt;
   }
-  m_resolving = true;
-  // The name the copy will most likely get; the copy itself never replaces another.
-  const std::string stamp = ConflictStamp();
-  const std::filesystem::path copy = ConflictCopyPath(ShownDayPath(), stamp);
+  // The typing goes beside the day at once, so that nothing is lost however the program
+  // ends while the question waits; the day on disk stays as it is until the person chooses.
+  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes());
+  if (copy.error) return copy.error;
+  m_pending = PendingChoice{copy.path, ReadFileIdentity(copy.path)};
+  m_storedChangeCount = m_changeCount;
   const QString day =
       QLocale(QLocale::English, QLocale::UnitedStates)
           .toString(QDate(m_currentDate.year, m_currentDate.month, m_currentDate.day),
                     QStringLiteral("d MMMM yyyy"));
-  const QString text =
-      QStringLiteral(
-          "The diary of %1 for %2 was changed by another program while you were "
-          "typing.\n\nKeep what you typed, or use the version on disk? The other "
-          "version is kept beside the day as %3.")
-          .arg(FromStoredBytes(m_currentUser), day, QFile::decodeName(copy.filename().c_str()));
-  const int choice = m_prompts.AskChoice(
-      this, text, Prompts::Icon::kWarning,
-      {QStringLiteral("Keep My Typing"), QStringLiteral("Use Version on Disk")});
-  std::optional<FileError> error;
-  if (choice == 0) {
-    // The version on disk goes beside the day; the next store writes the typing over it.
-    if (disk.bytes) error = KeepConflictCopy(ShownDayPath(), stamp, *disk.bytes).error;
-    if (!error) {
-      m_dayIdentity = disk.identity;
-      m_dayBytes = disk.bytes.value_or(std::string());
-    }
-  } else {
-    // What was typed stays on the form until it is kept beside the day.
-    error = KeepConflictCopy(ShownDayPath(), stamp, ShownDayBytes()).error;
-    if (!error) ShowDayAsStored(disk);
-  }
-  m_resolving = false;
+  m_question->Ask(
+      QStringLiteral("The diary of %1 for %2 was changed by another program while you were "
+                     "typing.\n\nKeep what you typed, or use the version on disk? The other "
+                     "version is kept beside the day as %3.")
+          .arg(FromStoredBytes(m_currentUser), day,
+               QFile::decodeName(copy.path.filename().c_str())));
   WatchFiles();
-  return error;
+  return std::nullopt;
+}
+
+void CVesmiraView::OnKeepMyTyping() {
+  if (!m_pending) return;
+  // The version on disk takes the copy's place; the typing is stored over the day.
+  const DiskDay disk = ReadShownDayFromDisk();
+  const std::filesystem::path copy = m_pending->copy;
+  if (const std::optional<FileError> error =
+          AtomicWriteFile(copy, disk.bytes.value_or(std::string()))) {
+    m_question->Tell(FromStoredBytes(FileErrorMessage(*error)));
+    return;
+  }
+  m_pending.reset();
+  m_question->Clear();
+  m_dayIdentity = disk.identity;
+  m_dayBytes = disk.bytes.value_or(std::string());
+  ++m_changeCount;  // the typing is to be stored again, now over the day
+  SaveTypingNow();
+}
+
+void CVesmiraView::OnUseVersionOnDisk() {
+  if (!m_pending) return;
+  // The copy holds the typing, also what was typed since the question came.
+  if (HasUnsavedChanges()) {
+    if (const std::optional<FileError> error = StoreShownDay()) {
+      m_question->Tell(FromStoredBytes(FileErrorMessage(*error)));
+      return;
+    }
+  }
+  m_pending.reset();
+  m_question->Clear();
+  ShowDayAsStored(ReadShownDayFromDisk());
+  WatchFiles();
 }
 
 void CVesmiraView::CheckFilesOnDisk() {
@@ -650,7 +710,7 @@ void CVesmiraView::CheckFilesOnDisk() {
     if (const std::optional<FileError> error = ResolveChangeOnDisk();
         error && !m_saveFailureReported) {
       m_saveFailureReported = true;
-      ReportFileError(*error);
+      m_question->Tell(FromStoredBytes(FileErrorMessage(*error)));
     }
   }
   ReloadChangedProperties();

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace vesmira {
 
+class CDayQuestion;
 class DaySaver;
 class Prompts;
 struct ResultColumn;
@@ -202,6 +203,9 @@ class CVesmiraView : public QWidget {
   DiskDay ReadShownDayFromDisk() const;
   void ShowDayAsStored(const DiskDay& day);
   void ReloadChangedProperties();
+  // The person's answer to the question of a day changed on disk while typing.
+  void OnKeepMyTyping();
+  void OnUseVersionOnDisk();
   void WatchFiles();
   // No user: the day takes no typing, and the note says how to add one.
   void SetDayEditable(bool editable);
@@ -242,6 +246,14 @@ class CVesmiraView : public QWidget {
 
   DiaryFormWidgets m_form;
   CWeightField* m_weightField = nullptr;
+  CDayQuestion* m_question = nullptr;
+  // While the question of a day changed on disk waits: the copy beside the day that holds
+  // the typing meanwhile.
+  struct PendingChoice {
+    std::filesystem::path copy;
+    FileIdentity copyIdentity;
+  };
+  std::optional<PendingChoice> m_pending;
 };
 
 }  // namespace vesmira

@@ -14,6 +14,7 @@
 #include <thread>
 #include <utility>
 
+#include "diary/ui/day_question.h"
 #include "storage/stored_file.h"
 #include "support/ui/form_fixture.h"
 
@@ -60,6 +61,7 @@ class DayKeepingTest : public QObject {
   void changeOnDiskIsShownWhenNothingIsUnsaved();
   void changeOnDiskWithTypingAsksWhichToKeep_data();
   void changeOnDiskWithTypingAsksWhichToKeep();
+  void closingWithTheQuestionOpenKeepsTheTypingBeside();
   void changeOnDiskThatIsNoQuestion_data();
   void changeOnDiskThatIsNoQuestion();
   void changedPropertiesAreTakenIn();
@@ -104,16 +106,19 @@ void DayKeepingTest::failingSaveWhileTypingIsReportedOnce() {
     QTRY_VERIFY(!View().IsSavingInBackground());
   }
   QCOMPARE(saves.size(), 3);  // each change tried again
-  QCOMPARE(m_form->prompts.messages.size(), 1);
-  QCOMPARE(m_form->prompts.messages[0].icon, Prompts::Icon::kStop);
+  // Over the form, not in a box that would take the keys typed meanwhile, while it fails.
+  QVERIFY(m_form->prompts.messages.isEmpty());
+  const auto* question = m_form->Find<CDayQuestion>("dayQuestion");
+  QVERIFY(question->isVisibleTo(&View()) && !question->IsAsking());
+  QVERIFY(question->Text().contains(QStringLiteral("Anna")));
   QVERIFY(View().HasUnsavedChanges());
   QCOMPARE(Text("breakfastEdit"), QStringLiteral("123"));
 
   // Closing still asks, as the day is not stored.
   m_form->prompts.nextAnswers = {Prompts::Answer::kNo};
   QVERIFY(!View().FinalSave());
-  QCOMPARE(m_form->prompts.messages.size(), 2);
-  QVERIFY(m_form->prompts.messages[1].text.contains(QStringLiteral("Close anyway?")));
+  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QVERIFY(m_form->prompts.messages[0].text.contains(QStringLiteral("Close anyway?")));
 }
 
 void DayKeepingTest::slowDiskHoldsUpNoKeyAndSavesKeepTheirOrder() {
@@ -199,26 +204,52 @@ void DayKeepingTest::changeOnDiskWithTypingAsksWhichToKeep() {
   // the person is asked once, and nothing is written over.
   View().SetBeforeBackgroundWrite(
       [this] { m_form->folder.WriteDay("Anna", kToday, Meals({"3000"}, "From the laptop")); });
-  m_form->prompts.nextChoices = {choice};
   Type("breakfastEdit", QStringLiteral("555"));
-  QTRY_COMPARE(m_form->prompts.choices.size(), 1);
-  const auto& asked = m_form->prompts.choices[0];
-  QCOMPARE(asked.buttons,
-           QStringList({QStringLiteral("Keep My Typing"), QStringLiteral("Use Version on Disk")}));
-  QVERIFY2(asked.text.contains(QStringLiteral("Anna")) &&
-               asked.text.contains(QStringLiteral("6 December 2026")),
-           qPrintable(asked.text));
+  auto* question = m_form->Find<CDayQuestion>("dayQuestion");
+  QTRY_VERIFY(question->IsAsking());
+  const QString asked = question->Text();
+  QVERIFY2(
+      asked.contains(QStringLiteral("Anna")) && asked.contains(QStringLiteral("6 December 2026")),
+      qPrintable(asked));
   View().SetBeforeBackgroundWrite({});
+  // Typing goes on while the question waits, and no key answers it.
+  auto* note = m_form->Find<QPlainTextEdit>("noteEdit");
+  note->setFocus();
+  QTest::keyClicks(note, QStringLiteral(" more"));
+  QTest::keyClick(note, Qt::Key_Return);
+  QVERIFY(question->IsAsking());
+  m_form->Click(choice == 0 ? "keepMyTypingButton" : "useVersionOnDiskButton");
   QTRY_VERIFY(!View().HasUnsavedChanges() && !View().IsSavingInBackground());
   QCOMPARE(Text("breakfastEdit"), kept);
   QVERIFY(ReadBytes(Day()).find(Breakfast(kept.toStdString())) != std::string::npos);
   const std::vector<std::filesystem::path> copies = CopiesBeside(Day());
   QCOMPARE(copies.size(), std::size_t{1});
-  QVERIFY(asked.text.contains(QString::fromStdString(copies[0].filename().string())));
+  QVERIFY(asked.contains(QString::fromStdString(copies[0].filename().string())));
   QVERIFY(ReadBytes(copies[0]).find(Breakfast(besideIt.toStdString())) != std::string::npos);
+  QVERIFY(!question->isVisibleTo(&View()));
   m_form->Stop();
-  QCOMPARE(m_form->prompts.choices.size(), 1);
+  QVERIFY(m_form->prompts.choices.isEmpty());
   QVERIFY(m_form->prompts.messages.isEmpty());
+}
+
+// Closed, or ended by SIGTERM or a logout, while the question waits: nothing asks, the day
+// on disk stays the other program's, and the typing, to its last key, is in the copy.
+void DayKeepingTest::closingWithTheQuestionOpenKeepsTheTypingBeside() {
+  m_form->folder.WriteDay("Anna", kToday, Meals({"500"}));
+  m_form->Start();
+  View().SetBeforeBackgroundWrite(
+      [this] { m_form->folder.WriteDay("Anna", kToday, Meals({"3000"}, "From the laptop")); });
+  Type("breakfastEdit", QStringLiteral("555"));
+  QTRY_VERIFY(m_form->Find<CDayQuestion>("dayQuestion")->IsAsking());
+  View().SetBeforeBackgroundWrite({});
+  QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_7);
+  QVERIFY(View().FinalSave());
+  m_form->Stop();
+  QVERIFY(m_form->prompts.messages.isEmpty());
+  QVERIFY(ReadBytes(Day()).find(Breakfast("3000")) != std::string::npos);
+  const std::vector<std::filesystem::path> copies = CopiesBeside(Day());
+  QCOMPARE(copies.size(), std::size_t{1});
+  QVERIFY(ReadBytes(copies[0]).find(Breakfast("5557")) != std::string::npos);
 }
 
 void DayKeepingTest::changeOnDiskThatIsNoQuestion_data() {
@@ -241,8 +272,9 @@ void DayKeepingTest::changeOnDiskThatIsNoQuestion() {
     WriteBytes(Day(), readable ? stored : std::string("\x01\x02 no day"));
   });
   Type("breakfastEdit", QStringLiteral("555"));
+  const auto* question = m_form->Find<CDayQuestion>("dayQuestion");
   QTRY_VERIFY(!View().IsSavingInBackground() &&
-              (readable ? !View().HasUnsavedChanges() : !m_form->prompts.messages.isEmpty()));
+              (readable ? !View().HasUnsavedChanges() : question->isVisibleTo(&View())));
   View().SetBeforeBackgroundWrite({});
   QVERIFY(m_form->prompts.choices.isEmpty());
   if (readable) {
@@ -250,7 +282,8 @@ void DayKeepingTest::changeOnDiskThatIsNoQuestion() {
     QVERIFY(CopiesBeside(Day()).empty());
     return;
   }
-  QCOMPARE(m_form->prompts.messages.size(), 1);
+  QVERIFY(!question->IsAsking());
+  QVERIFY(m_form->prompts.messages.isEmpty());
   QVERIFY(m_form->Field("breakfastEdit")->isReadOnly());
   QCOMPARE(ReadBytes(Day()), std::string("\x01\x02 no day"));
   const std::vector<std::filesystem::path> copies = CopiesBeside(Day());
