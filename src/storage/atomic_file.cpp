@@ -115,8 +115,9 @@ std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
 
 }  // namespace
 
-std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
-                                         std::string_view bytes) {
+std::optional<FileError> AtomicWriteFile(
+    const std::filesystem::path& path, std::string_view bytes,
+    const std::function<bool(const std::filesystem::path& old)>& displaced) {
   std::filesystem::path target;
   struct stat existing {};
   bool exists = false;
@@ -135,11 +136,27 @@ std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
           WriteTemporary(folder, target, path, bytes, exists ? &existing : nullptr, temporary)) {
     return error;
   }
-  if (::rename(temporary.c_str(), target.c_str()) != 0) {
+  // Swapped with whatever stands there now, or put where nothing stands: never a plain
+  // rename over a file that arrived since it was looked at.
+  int result = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(),
+                           exists ? RENAME_EXCHANGE : RENAME_NOREPLACE);
+  if (result != 0 && (errno == ENOENT || errno == EEXIST)) {
+    // Removed, or made, meanwhile: the other way round.
+    result = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(),
+                         errno == EEXIST ? RENAME_EXCHANGE : RENAME_NOREPLACE);
+  }
+  bool swapped = result == 0 && ::access(temporary.c_str(), F_OK) == 0;
+  if (result != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+    // A file system without the flags: the plain rename.
+    result = ::rename(temporary.c_str(), target.c_str());
+    swapped = false;
+  }
+  if (result != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
     return FileErrorFromErrno(error, path);
   }
+  if (swapped && !(displaced && displaced(temporary))) ::unlink(temporary.c_str());
   // The new name itself must survive a power cut, not just the bytes.
   SyncFolder(folder);
   return std::nullopt;

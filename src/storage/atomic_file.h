@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,8 +25,14 @@ inline constexpr std::uintmax_t kMaxStoredFileBytes = 16 * 1024 * 1024;
 // Only a regular file is replaced, and only one the person may write ("Access to %1 was
 // denied." otherwise): a FIFO, a device or a folder gives kNotAFile. A new file is private
 // (0600, less where the umask says so); a replaced file keeps its permissions.
-[[nodiscard]] std::optional<FileError> AtomicWriteFile(const std::filesystem::path& path,
-                                                       std::string_view bytes);
+//
+// The new file takes the old one's place in one step that swaps the two, so the old file is
+// in hand after it: displaced, when given, is asked whether to take it (its temporary path);
+// one it does not take is removed. A file that another program renames into place just
+// before the swap is so never lost.
+[[nodiscard]] std::optional<FileError> AtomicWriteFile(
+    const std::filesystem::path& path, std::string_view bytes,
+    const std::function<bool(const std::filesystem::path& old)>& displaced = {});
 
 // Writes a new file whole or not at all, never over one that exists: kExists when a file has
 // the name, also one whose name differs in letter case only on a file system that ignores it;

@@ -1,9 +1,13 @@
 #include "storage/stored_file.h"
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <ctime>
 #include <system_error>
 
 #include "storage/atomic_file.h"
@@ -60,15 +64,46 @@ WriteResult WriteFileIfChanged(const fs::path& path, std::string_view bytes) {
 
 StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileIdentity& expected) {
   StoreResult result;
-  const FileIdentity found = ReadFileIdentity(path);
-  if (found != expected) {
+  const FileSnapshot current = ReadFileSnapshot(path);
+  if (current.identity != expected) {
     result.changedOnDisk = true;
-    result.found = found;
-    result.write.identity = found;
+    result.found = current.identity;
+    result.write.identity = current.identity;
     return result;
   }
-  result.write = WriteFileIfChanged(path, bytes);
+  if (current.bytes && *current.bytes == bytes) {
+    result.write.identity = current.identity;
+    return result;
+  }
+  // The file the save swapped out is the one checked, unless another program's rename
+  // landed in between: that one is kept beside it, not dropped.
+  const auto keepOther = [&](const fs::path& old) {
+    if (ReadFileIdentity(old) == expected) return false;
+    const std::string stamp = ConflictStampNow();
+    for (int number = 1; number <= 99; ++number) {
+      const fs::path copy =
+          ConflictCopyPath(path, number == 1 ? stamp : stamp + "-" + std::to_string(number));
+      if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
+        result.otherKept = copy;
+        return true;
+      }
+      if (errno != EEXIST) break;
+    }
+    return false;
+  };
+  result.write.error = AtomicWriteFile(path, bytes, keepOther);
+  result.write.written = !result.write.error;
+  result.write.identity = ReadFileIdentity(path);
   return result;
+}
+
+std::string ConflictStampNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  char text[32];
+  const std::size_t length = std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+  return std::string(text, length);
 }
 
 KeptCopy KeepConflictCopy(const fs::path& file, std::string_view stamp, std::string_view bytes) {

@@ -51,9 +51,15 @@ struct StoreResult {
   WriteResult write;
   bool changedOnDisk = false;
   FileIdentity found;  // the identity on disk, when changedOnDisk
+  // Another program's version that arrived between the check and the save: swapped out by
+  // the save and kept beside the file as a conflict copy, here.
+  std::optional<std::filesystem::path> otherKept;
 };
 StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
                       const FileIdentity& expected);
+
+// The stamp of a conflict copy made now: local time to the second, "20261206-101530".
+std::string ConflictStampNow();
 
 // Keeps bytes beside file as "<file>.conflict-<stamp>", or "-2", "-3" ... after the stamp when
 // that name is taken: a copy is never written over another. Returns the copy's path, or the

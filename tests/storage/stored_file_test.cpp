@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "storage/atomic_file.h"
 #include "storage/data_paths.h"
 #include "support/temp_folder.h"
 
@@ -74,6 +75,31 @@ TEST(StoreFile, NeverWritesOverAVersionItDidNotKnow) {
   fs::remove(day);
   EXPECT_TRUE(StoreFile(day, "mine", stored.write.identity).changedOnDisk);
   EXPECT_FALSE(fs::exists(day));
+}
+
+// The save swaps the new file with the old one in one step, so the old one is in hand: a
+// version that another program renamed into place since the check is kept, not dropped.
+TEST(AtomicWriteFile, TheFileSwappedOutIsKeptOrRemovedAsTheCallerSays) {
+  const TempFolder folder;
+  const fs::path day = folder.path() / "day";
+  for (const bool keep : {true, false}) {
+    fs::remove(folder.path() / "kept");
+    WriteBytes(day, "theirs");
+    std::string seen;
+    const auto error = AtomicWriteFile(day, "mine", [&](const fs::path& old) {
+      seen = ReadBytes(old);
+      if (keep) fs::rename(old, folder.path() / "kept");
+      return keep;
+    });
+    ASSERT_FALSE(error);
+    EXPECT_EQ(seen, "theirs");
+    EXPECT_EQ(ReadBytes(day), "mine");
+    EXPECT_EQ(fs::exists(folder.path() / "kept"), keep);
+    // Nothing else is left in the folder: no temporary file, no second copy.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()),
+              keep ? 2 : 1);
+  }
+  EXPECT_EQ(ConflictStampNow().size(), 15u);
 }
 
 // Two conflicts within one second: the second copy takes a name of its own.

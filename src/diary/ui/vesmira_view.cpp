@@ -63,11 +63,6 @@ void SetBackground(QLineEdit* field, Rgb colour) {
 CalendarDate FromQDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, date.day); }
 
-// The time stamp of a copy kept beside a day: local time to the second.
-std::string ConflictStamp() {
-  return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString();
-}
-
 // The combo box keeps each user's name as the bytes of its file name, so a name that is
 // not UTF-8 still addresses its own files.
 constexpr int kUserBytesRole = Qt::UserRole;
@@ -123,7 +118,7 @@ CVesmiraView::~CVesmiraView() {
   }
   const StoreResult result = StoreDayFile(ShownDayPath(), bytes, m_dayIdentity);
   if (result.changedOnDisk && HasUnsavedChanges()) {
-    static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStamp(), bytes));
+    static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStampNow(), bytes));
   }
 }
 
@@ -543,6 +538,7 @@ void CVesmiraView::OnBackgroundSaveDone(const std::string& path, std::uint64_t c
     if (std::exchange(m_saveFailureReported, false) && !m_question->IsAsking()) {
       m_question->Clear();
     }
+    if (result.otherKept) TellOtherVersionKept(*result.otherKept);
   }
   // Shown over the form, not in a box that would take the keys typed meanwhile, and until a
   // save succeeds; closing asks.
@@ -589,10 +585,11 @@ std::optional<FileError> CVesmiraView::StoreShownDay() {
     m_dayBytes = bytes;
     m_storedChangeCount = changeCount;
     m_saveFailureReported = false;
+    if (result.otherKept) TellOtherVersionKept(*result.otherKept);
     return std::nullopt;
   }
   // Another program keeps changing the day: what was typed goes beside it, not over it.
-  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes());
+  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStampNow(), ShownDayBytes());
   if (copy.error) return copy.error;
   return FileError{FileErrorCause::kKeptBeside, ShownDayPath()};
 }
@@ -636,7 +633,7 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
     const FileError cause =
         disk.error.value_or(FileError{FileErrorCause::kNotUnderstood, ShownDayPath()});
     if (HasUnsavedChanges()) {
-      static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes()));
+      static_cast<void>(KeepConflictCopy(ShownDayPath(), ConflictStampNow(), ShownDayBytes()));
     }
     m_unreadableDay = cause;
     SetFieldsReadOnly(true);
@@ -651,22 +648,33 @@ std::optional<FileError> CVesmiraView::ResolveChangeOnDisk() {
   }
   // The typing goes beside the day at once, so that nothing is lost however the program
   // ends while the question waits; the day on disk stays as it is until the person chooses.
-  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStamp(), ShownDayBytes());
+  const KeptCopy copy = KeepConflictCopy(ShownDayPath(), ConflictStampNow(), ShownDayBytes());
   if (copy.error) return copy.error;
   m_pending = PendingChoice{copy.path, ReadFileIdentity(copy.path)};
   m_storedChangeCount = m_changeCount;
+  m_question->Ask(ShownDayWords() +
+                  QStringLiteral(" was changed by another program while you were typing.\n\n"
+                                 "Keep what you typed, or use the version on disk? The other "
+                                 "version is kept beside the day as %1.")
+                      .arg(QFile::decodeName(copy.path.filename().c_str())));
+  WatchFiles();
+  return std::nullopt;
+}
+
+QString CVesmiraView::ShownDayWords() const {
   const QString day =
       QLocale(QLocale::English, QLocale::UnitedStates)
           .toString(QDate(m_currentDate.year, m_currentDate.month, m_currentDate.day),
                     QStringLiteral("d MMMM yyyy"));
-  m_question->Ask(
-      QStringLiteral("The diary of %1 for %2 was changed by another program while you were "
-                     "typing.\n\nKeep what you typed, or use the version on disk? The other "
-                     "version is kept beside the day as %3.")
-          .arg(FromStoredBytes(m_currentUser), day,
-               QFile::decodeName(copy.path.filename().c_str())));
-  WatchFiles();
-  return std::nullopt;
+  return QStringLiteral("The diary of %1 for %2").arg(FromStoredBytes(m_currentUser), day);
+}
+
+void CVesmiraView::TellOtherVersionKept(const std::filesystem::path& copy) {
+  if (m_question->IsAsking()) return;
+  m_question->Tell(ShownDayWords() +
+                   QStringLiteral(" was changed by another program while it was being saved. "
+                                  "That version is kept beside the day as %1.")
+                       .arg(QFile::decodeName(copy.filename().c_str())));
 }
 
 void CVesmiraView::OnKeepMyTyping() {

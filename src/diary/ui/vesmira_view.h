@@ -203,6 +203,9 @@ class CVesmiraView : public QWidget {
   DiskDay ReadShownDayFromDisk() const;
   void ShowDayAsStored(const DiskDay& day);
   void ReloadChangedProperties();
+  // "The diary of Anna for 6 December 2026", as the line over the form names the day shown.
+  QString ShownDayWords() const;
+  void TellOtherVersionKept(const std::filesystem::path& copy);
   // The person's answer to the question of a day changed on disk while typing.
   void OnKeepMyTyping();
   void OnUseVersionOnDisk();
