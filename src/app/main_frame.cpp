@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -61,6 +62,9 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   m_scrollArea->setFocusPolicy(Qt::NoFocus);
   m_view = new CVesmiraView(m_dataFolder, m_prompts, std::move(today), m_scrollArea);
   m_scrollArea->setWidget(m_view);
+  // A line shown over the form (a question, a read-only diary) makes it taller: the window
+  // follows, as far as the screen allows.
+  m_view->installEventFilter(this);
   setCentralWidget(m_scrollArea);
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* focused) { ShowFocusedField(focused); });
@@ -103,6 +107,18 @@ void CMainFrame::FitToScreen(const QRect& available) {
     size.setWidth(std::min(room.width(), whole.width() + scrollBar));
   }
   setFixedSize(size);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_view && event->type() == QEvent::Resize && m_followsScreen) {
+    QTimer::singleShot(0, this, [this] {
+      // The sizes the window's layout keeps are those of the form before it grew.
+      m_scrollArea->updateGeometry();
+      layout()->invalidate();
+      FitToCurrentScreen();
+    });
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

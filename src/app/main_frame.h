@@ -46,6 +46,7 @@ class CMainFrame : public QMainWindow {
   // Every way of closing the window saves the day shown.
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateMenus();
