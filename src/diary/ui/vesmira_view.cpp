@@ -344,6 +344,8 @@ void CVesmiraView::LoadUserList() {
 void CVesmiraView::ForgetShownDay() {
   StopSaveTimers();
   m_saver->Finish();
+  m_pending.reset();
+  m_question->Clear();
   m_dayLoaded = false;
   m_currentUser.clear();
   m_storedChangeCount = m_changeCount;
