@@ -1,5 +1,6 @@
 #include "diary/ui/day_question.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -37,14 +38,22 @@ void CDayQuestion::Ask(const QString& text) {
   m_text->setText(text);
   m_keepMine->show();
   m_useDisk->show();
-  show();
+  Announce();
 }
 
 void CDayQuestion::Tell(const QString& text) {
   m_text->setText(text);
   m_keepMine->hide();
   m_useDisk->hide();
+  Announce();
+}
+
+void CDayQuestion::Announce() {
   show();
+  // Read out by a screen reader as it appears, though the keyboard stays where it was.
+  m_text->setAccessibleName(m_text->text());
+  QAccessibleEvent alert(m_text, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void CDayQuestion::Clear() {

@@ -30,6 +30,8 @@ class CDayQuestion : public QFrame {
   void useVersionOnDisk();
 
  private:
+  void Announce();
+
   QLabel* m_text;
   QPushButton* m_keepMine;
   QPushButton* m_useDisk;
