@@ -1,19 +1,15 @@
 #include "diary/ui/form_builder.h"
 
-#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QEvent>
 #include <QFile>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPalette>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,13 +19,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <iterator>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "diary/energy_model.h"
 #include "diary/ui/date_field.h"
+#include "diary/ui/result_look.h"
 #include "diary/weighing.h"
 #include "periods/weight_trend.h"
 #include "ui/access_keys.h"
@@ -88,350 +83,368 @@ void SetTabOrder(const DiaryFormWidgets& w) {
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// A result only shows: read-only, yet reached by Tab and read out with its value by a screen
-// reader, which skips a disabled field. It keeps the grey of a field that takes no typing,
-// taken from the desktop's theme again whenever the theme changes.
-class ResultLook final : public QObject {
+// Builds the form group by group; each group's widgets go into w.
+class FormBuilder {
  public:
-  using QObject::QObject;
+  explicit FormBuilder(QWidget& form)
+      : form(form),
+        resultLook(new ResultLook(&form)),
+        digitWidth(form.fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12) {}
 
-  void Apply(QLineEdit* field) {
-    field->setReadOnly(true);
-    Paint(field);
-    field->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::PaletteChange) Paint(static_cast<QLineEdit*>(watched));
-    return false;
+  DiaryFormWidgets Build() {
+    QGroupBox* mealsGroup = BuildMeals();
+    BuildHomepage();
+    QGroupBox* trainingGroup = BuildTraining();
+    QGroupBox* theoryGroup = BuildTheory();
+    BuildGraphButtons(static_cast<QGridLayout*>(theoryGroup->layout()));
+    QGroupBox* resultGroup = BuildResult();
+    QVBoxLayout* sideColumn = BuildSideColumn();
+    BuildNote();
+    Assemble(mealsGroup, trainingGroup, theoryGroup, resultGroup, sideColumn);
+    return w;
   }
 
  private:
-  static void Paint(QLineEdit* field) {
-    QPalette palette = field->palette();
-    const QColor grey = palette.color(QPalette::Disabled, QPalette::Base);
-    if (palette.color(QPalette::Active, QPalette::Base) == grey &&
-        palette.color(QPalette::Inactive, QPalette::Base) == grey) {
-      return;
-    }
-    palette.setColor(QPalette::Active, QPalette::Base, grey);
-    palette.setColor(QPalette::Inactive, QPalette::Base, grey);
-    field->setPalette(palette);
-  }
-};
-
-}  // namespace
-
-DiaryFormWidgets BuildDiaryForm(QWidget& form) {
-  DiaryFormWidgets w;
-  const int digitWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12;
-  const auto makeEdit = [&](const QString& name, const QString& accessibleName, int width) {
+  QLineEdit* MakeEdit(const QString& name, const QString& accessibleName, int width) {
     auto* edit = new QLineEdit(&form);
     edit->setObjectName(name);
     edit->setAccessibleName(accessibleName);
     edit->setFixedWidth(width);
     return edit;
-  };
-  auto* resultLook = new ResultLook(&form);
-  const auto makeResult = [&](const QString& name, const QString& accessibleName, int width) {
-    QLineEdit* edit = makeEdit(name, accessibleName, width);
+  }
+  QLineEdit* MakeResult(const QString& name, const QString& accessibleName, int width) {
+    QLineEdit* edit = MakeEdit(name, accessibleName, width);
     resultLook->Apply(edit);
     return edit;
-  };
-  const auto makeLabel = [&](const QString& text, QWidget* buddy = nullptr, char key = 0) {
+  }
+  QLabel* MakeLabel(const QString& text, QWidget* buddy = nullptr, char key = 0) {
     auto* label = new QLabel(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
     if (buddy) label->setBuddy(buddy);
     return label;
-  };
-
-  // "Energy In (kcal)": the six meals.
-  auto* mealsGroup = new QGroupBox(QStringLiteral("Energy In (kcal)"), &form);
-  mealsGroup->setObjectName(QStringLiteral("mealsGroup"));
-  auto* mealsLayout = new QGridLayout(mealsGroup);
-  for (std::size_t i = 0; i < kMealCount; ++i) {
-    const QString accessible = FromStoredBytes(kMeals[i].accessibleName);
-    w.mealEdits[i] = makeEdit(CamelCase(kMeals[i].accessibleName) + QStringLiteral("Edit"),
-                              accessible, digitWidth);
-    const int row = static_cast<int>(i);
-    mealsLayout->addWidget(
-        makeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i], kMealKeys[i]), row, 0);
-    mealsLayout->addWidget(w.mealEdits[i], row, 1);
   }
-
-  w.homepageButton = new QToolButton(&form);
-  w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
-  w.homepageButton->setText(QStringLiteral("Homepage"));
-  w.homepageButton->setAccessibleName(QStringLiteral("Homepage"));
-  ShowHoverAndFocus(w.homepageButton);
-  w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  const QString picture = QStringLiteral(":/homepage.png");
-  if (QFile::exists(picture)) {
-    const QPixmap pixmap(picture);
-    w.homepageButton->setIcon(pixmap);
-    w.homepageButton->setIconSize(pixmap.size().scaled(120, 160, Qt::KeepAspectRatio));
-    w.homepageButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  } else {
-    w.homepageButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  }
-  w.homepageButton->setEnabled(false);
-
-  // "Training": minutes and the kcal they burn, then other consumption.
-  auto* trainingGroup = new QGroupBox(QStringLiteral("Training"), &form);
-  trainingGroup->setObjectName(QStringLiteral("trainingGroup"));
-  auto* trainingLayout = new QGridLayout(trainingGroup);
-  trainingLayout->addWidget(makeLabel(QStringLiteral("Minutes")), 0, 1);
-  trainingLayout->addWidget(makeLabel(QStringLiteral("kcal")), 0, 2);
-  const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    const QString label = FromStoredBytes(kActivities[i].formLabel);
-    const QString stem = CamelCase(kActivities[i].formLabel);
-    w.minutesEdits[i] = makeEdit(stem + QStringLiteral("MinutesEdit"),
-                                 label + QStringLiteral(" minutes"), smallWidth);
-    w.activityKcalEdits[i] =
-        makeResult(stem + QStringLiteral("KcalEdit"), label + QStringLiteral(" kcal"), smallWidth);
-    const int row = static_cast<int>(i) + 1;
-    trainingLayout->addWidget(makeLabel(label, w.minutesEdits[i], kActivityKeys[i]), row, 0);
-    trainingLayout->addWidget(w.minutesEdits[i], row, 1);
-    trainingLayout->addWidget(w.activityKcalEdits[i], row, 2);
-  }
-  const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
-  w.otherKcalEdit = makeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
-  const int otherRow = static_cast<int>(kActivityCount) + 1;
-  trainingLayout->addWidget(makeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
-  trainingLayout->addWidget(w.otherKcalEdit, otherRow, 2);
-
-  // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
-  auto* theoryGroup = new QGroupBox(QStringLiteral("Theoretical Result"), &form);
-  theoryGroup->setObjectName(QStringLiteral("theoreticalGroup"));
-  auto* theoryLayout = new QGridLayout(theoryGroup);
-  const int resultWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
-  w.weightCaptionLabel = makeLabel(FromStoredBytes(kWeightCaptionKg));
-  w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
-  QLabel* kcalChangeLabel = makeLabel(QStringLiteral("kcal change"));
-  QLabel* trainingKcalLabel = makeLabel(QStringLiteral("kcal consumed by training"));
-  theoryLayout->addWidget(kcalChangeLabel, 1, 0);
-  theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
-  theoryLayout->addWidget(trainingKcalLabel, 3, 0);
-  for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
-    const QString period = QString::fromLatin1(kPeriodNames[p]);
-    const int column = static_cast<int>(p) + 1;
-    theoryLayout->addWidget(makeLabel(period), 0, column, Qt::AlignHCenter);
-    w.kcalChangeEdits[p] = makeResult(QStringLiteral("kcalChange%1Edit").arg(period),
-                                      QStringLiteral("kcal change %1").arg(period), resultWidth);
-    w.weightChangeEdits[p] = makeEdit(QStringLiteral("weightChange%1Edit").arg(period),
-                                      QStringLiteral("Weight change %1").arg(period), resultWidth);
-    w.weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(kYearColumn));
-    w.trainingKcalEdits[p] =
-        makeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
-                   QStringLiteral("kcal consumed by training %1").arg(period), resultWidth);
-    theoryLayout->addWidget(w.kcalChangeEdits[p], 1, column);
-    theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
-    theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
-  }
-  // The rows' labels lead to the Day column.
-  kcalChangeLabel->setBuddy(w.kcalChangeEdits[0]);
-  trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
-  // What the scales say, for the periods that end today: there is no trend of a single day.
-  int measuredWidth = resultWidth;
-  for (const std::string_view reason : kMeasureReasons) {
-    measuredWidth = std::max(measuredWidth, form.fontMetrics().horizontalAdvance(
-                                                FromStoredBytes(reason) + QStringLiteral("00")));
-  }
-  w.trendCaptionLabel = makeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
-  w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
-  theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
-  theoryLayout->addWidget(makeLabel(FromStoredBytes(kRealConsumptionCaption)), 5, 0);
-  for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
-    const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
-    const int column = static_cast<int>(p) + 2;
-    w.trendChangeEdits[p] =
-        makeEdit(QStringLiteral("trendChange%1Edit").arg(period),
-                 QStringLiteral("Measured change %1").arg(period), measuredWidth);
-    w.trendChangeEdits[p]->setReadOnly(true);
-    w.trendChangeEdits[p]->setAutoFillBackground(true);
-    w.realConsumptionEdits[p] =
-        makeResult(QStringLiteral("realConsumption%1Edit").arg(period),
-                   QStringLiteral("Real consumption %1").arg(period), measuredWidth);
-    theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
-    theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
-  }
-  const auto makeButton = [&](const QString& name, const QString& text, char key = 0) {
+  QPushButton* MakeButton(const QString& name, const QString& text, char key = 0) {
     auto* button = new QPushButton(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
-  };
-  w.trainingGraphButton =
-      makeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"), 'a');
-  w.calorieGraphButton =
-      makeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
-  w.weightGraphButton =
-      makeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"), 'e');
-  w.calculateButton =
-      makeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
-  for (QPushButton* button :
-       {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
-    button->setEnabled(false);
-  }
-  auto* buttonRow = new QHBoxLayout;
-  buttonRow->addWidget(w.trainingGraphButton);
-  buttonRow->addWidget(w.calorieGraphButton);
-  buttonRow->addWidget(w.calculateButton);
-  // Beside the row of buttons the diary always had, not inside it.
-  buttonRow->addWidget(w.weightGraphButton);
-  theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
-  w.monthlyRadio =
-      new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), QLatin1Char('m')), &form);
-  w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
-  w.yearlyRadio =
-      new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), QLatin1Char('y')), &form);
-  w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
-  auto* radioRow = new QHBoxLayout;
-  radioRow->addWidget(w.monthlyRadio);
-  radioRow->addWidget(w.yearlyRadio);
-  radioRow->addStretch();
-  theoryLayout->addLayout(radioRow, 7, 1, 1, 4);
-
-  // "Result of the day".
-  auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
-  resultGroup->setObjectName(QStringLiteral("resultGroup"));
-  auto* resultLayout = new QGridLayout(resultGroup);
-  w.energyInEdit =
-      makeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"), digitWidth);
-  w.trainingEdit =
-      makeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"), digitWidth);
-  w.sumEdit = makeResult(QStringLiteral("sumEdit"), QStringLiteral("Sum"), digitWidth);
-  w.targetEdit = makeResult(QStringLiteral("targetEdit"), QStringLiteral("Target"), digitWidth);
-  w.kcalLeftEdit =
-      makeEdit(QStringLiteral("kcalLeftEdit"), QStringLiteral("kcal left to use"), digitWidth);
-  w.kcalLeftEdit->setReadOnly(true);
-  w.normalConsumptionEdit = makeResult(QStringLiteral("normalConsumptionEdit"),
-                                       QStringLiteral("Normal energy consumption"), digitWidth);
-  const struct {
-    QString text;
-    QLineEdit* field;
-    char key;
-  } resultRows[] = {
-      {QStringLiteral("Energy In"), w.energyInEdit, 0},
-      {QStringLiteral("Training"), w.trainingEdit, 0},
-      {QStringLiteral("Sum"), w.sumEdit, 0},
-      {QStringLiteral("Target"), w.targetEdit, 0},
-      {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 0},
-      {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 0},
-  };
-  for (std::size_t i = 0; i < std::size(resultRows); ++i) {
-    const int row = static_cast<int>(i);
-    QLabel* label = makeLabel(resultRows[i].text, resultRows[i].field, resultRows[i].key);
-    label->setWordWrap(true);
-    resultLayout->addWidget(label, row, 0);
-    resultLayout->addWidget(resultRows[i].field, row, 2);
-  }
-  // Read as words: a screen reader would say "plus" for one, "underscore" for the other.
-  QLabel* plus = makeLabel(QStringLiteral("+"));
-  plus->setAccessibleName(QStringLiteral("plus"));
-  QLabel* minus = makeLabel(QStringLiteral("_"));
-  minus->setAccessibleName(QStringLiteral("minus"));
-  resultLayout->addWidget(plus, 0, 1);
-  resultLayout->addWidget(minus, 1, 1);
-
-  // The right-hand column.
-  w.propertiesButton =
-      makeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"), 'p');
-  w.propertiesButton->setEnabled(false);
-  w.dateEdit = new CDateField(&form);
-  w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
-  w.dateEdit->setAccessibleName(QStringLiteral("Date"));
-  // The month's short name is English whatever the system's language.
-  w.dateEdit->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-  w.dateEdit->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
-  w.dateEdit->setCalendarPopup(false);
-  w.dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-  // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
-  // digits pass through on the way are not visited, saved and left as files.
-  w.dateEdit->setKeyboardTracking(false);
-  w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
-  w.weightEdit = makeEdit(QStringLiteral("weightEdit"), QStringLiteral("Weight"), digitWidth);
-  // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
-  w.weightEdit->setValidator(new QRegularExpressionValidator(
-      QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
-  w.weightUnitLabel = makeLabel(FromStoredBytes(WeightUnitName(true)));
-  w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
-  auto* weightRow = new QHBoxLayout;
-  weightRow->addWidget(makeLabel(QStringLiteral("Weight"), w.weightEdit, 'w'));
-  weightRow->addWidget(w.weightEdit);
-  weightRow->addWidget(w.weightUnitLabel);
-  w.weightMessageLabel = makeLabel(QString());
-  w.weightMessageLabel->setObjectName(QStringLiteral("weightMessageLabel"));
-  w.weightMessageLabel->setWordWrap(true);
-  weightRow->addWidget(w.weightMessageLabel, 1);
-  weightRow->addStretch();
-  w.userCombo = new QComboBox(&form);
-  w.userCombo->setObjectName(QStringLiteral("userCombo"));
-  w.userCombo->setAccessibleName(QStringLiteral("User list"));
-  w.userCombo->setEditable(false);
-  w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  w.userCombo->setMinimumContentsLength(10);
-  w.saveCloseButton =
-      makeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"), 's');
-  w.saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
-  auto* sideColumn = new QVBoxLayout;
-  sideColumn->addWidget(w.propertiesButton);
-  sideColumn->addWidget(w.dateEdit);
-  sideColumn->addLayout(weightRow);
-  sideColumn->addWidget(w.userCombo);
-  sideColumn->addStretch();
-  sideColumn->addWidget(w.saveCloseButton);
-
-  // The diary note, full width at the bottom.
-  w.noteEdit = new QPlainTextEdit(&form);
-  w.noteEdit->setObjectName(QStringLiteral("noteEdit"));
-  w.noteEdit->setAccessibleName(QStringLiteral("Diary note"));
-  w.noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  w.noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  w.noteEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  // Tab leaves the note, so the form can be worked from the keyboard alone.
-  w.noteEdit->setTabChangesFocus(true);
-  w.noteEdit->setFixedHeight(form.fontMetrics().lineSpacing() * 4 + 12);
-
-  for (QLineEdit* field : {w.kcalLeftEdit, w.weightChangeEdits[0], w.weightChangeEdits[1],
-                           w.weightChangeEdits[2], w.weightChangeEdits[3]}) {
-    field->setAutoFillBackground(true);
   }
 
-  auto* leftColumn = new QVBoxLayout;
-  leftColumn->addWidget(mealsGroup);
-  leftColumn->addWidget(w.homepageButton, 1);
+  QGroupBox* BuildMeals() {
+    // "Energy In (kcal)": the six meals.
+    auto* mealsGroup = new QGroupBox(QStringLiteral("Energy In (kcal)"), &form);
+    mealsGroup->setObjectName(QStringLiteral("mealsGroup"));
+    auto* mealsLayout = new QGridLayout(mealsGroup);
+    for (std::size_t i = 0; i < kMealCount; ++i) {
+      const QString accessible = FromStoredBytes(kMeals[i].accessibleName);
+      w.mealEdits[i] = MakeEdit(CamelCase(kMeals[i].accessibleName) + QStringLiteral("Edit"),
+                                accessible, digitWidth);
+      const int row = static_cast<int>(i);
+      mealsLayout->addWidget(
+          MakeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i], kMealKeys[i]), row, 0);
+      mealsLayout->addWidget(w.mealEdits[i], row, 1);
+    }
+    return mealsGroup;
+  }
 
-  auto* lowerRight = new QHBoxLayout;
-  lowerRight->addWidget(resultGroup);
-  lowerRight->addLayout(sideColumn);
-  lowerRight->addStretch();
+  void BuildHomepage() {
+    w.homepageButton = new QToolButton(&form);
+    w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
+    w.homepageButton->setText(QStringLiteral("Homepage"));
+    w.homepageButton->setAccessibleName(QStringLiteral("Homepage"));
+    ShowHoverAndFocus(w.homepageButton);
+    w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    const QString picture = QStringLiteral(":/homepage.png");
+    if (QFile::exists(picture)) {
+      const QPixmap pixmap(picture);
+      w.homepageButton->setIcon(pixmap);
+      w.homepageButton->setIconSize(pixmap.size().scaled(120, 160, Qt::KeepAspectRatio));
+      w.homepageButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
+      w.homepageButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+    w.homepageButton->setEnabled(false);
+  }
 
-  auto* rightColumn = new QVBoxLayout;
-  rightColumn->addWidget(theoryGroup);
-  rightColumn->addLayout(lowerRight, 1);
+  QGroupBox* BuildTraining() {
+    // "Training": minutes and the kcal they burn, then other consumption.
+    auto* trainingGroup = new QGroupBox(QStringLiteral("Training"), &form);
+    trainingGroup->setObjectName(QStringLiteral("trainingGroup"));
+    auto* trainingLayout = new QGridLayout(trainingGroup);
+    trainingLayout->addWidget(MakeLabel(QStringLiteral("Minutes")), 0, 1);
+    trainingLayout->addWidget(MakeLabel(QStringLiteral("kcal")), 0, 2);
+    const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
+    for (std::size_t i = 0; i < kActivityCount; ++i) {
+      const QString label = FromStoredBytes(kActivities[i].formLabel);
+      const QString stem = CamelCase(kActivities[i].formLabel);
+      w.minutesEdits[i] = MakeEdit(stem + QStringLiteral("MinutesEdit"),
+                                   label + QStringLiteral(" minutes"), smallWidth);
+      w.activityKcalEdits[i] = MakeResult(stem + QStringLiteral("KcalEdit"),
+                                          label + QStringLiteral(" kcal"), smallWidth);
+      const int row = static_cast<int>(i) + 1;
+      trainingLayout->addWidget(MakeLabel(label, w.minutesEdits[i], kActivityKeys[i]), row, 0);
+      trainingLayout->addWidget(w.minutesEdits[i], row, 1);
+      trainingLayout->addWidget(w.activityKcalEdits[i], row, 2);
+    }
+    const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
+    w.otherKcalEdit = MakeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
+    const int otherRow = static_cast<int>(kActivityCount) + 1;
+    trainingLayout->addWidget(MakeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
+    trainingLayout->addWidget(w.otherKcalEdit, otherRow, 2);
+    return trainingGroup;
+  }
 
-  auto* upper = new QHBoxLayout;
-  upper->addLayout(leftColumn);
-  upper->addWidget(trainingGroup);
-  upper->addLayout(rightColumn);
+  QGroupBox* BuildTheory() {
+    // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
+    auto* theoryGroup = new QGroupBox(QStringLiteral("Theoretical Result"), &form);
+    theoryGroup->setObjectName(QStringLiteral("theoreticalGroup"));
+    auto* theoryLayout = new QGridLayout(theoryGroup);
+    const int resultWidth =
+        form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
+    w.weightCaptionLabel = MakeLabel(FromStoredBytes(kWeightCaptionKg));
+    w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
+    QLabel* kcalChangeLabel = MakeLabel(QStringLiteral("kcal change"));
+    QLabel* trainingKcalLabel = MakeLabel(QStringLiteral("kcal consumed by training"));
+    theoryLayout->addWidget(kcalChangeLabel, 1, 0);
+    theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
+    theoryLayout->addWidget(trainingKcalLabel, 3, 0);
+    for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
+      const QString period = QString::fromLatin1(kPeriodNames[p]);
+      const int column = static_cast<int>(p) + 1;
+      theoryLayout->addWidget(MakeLabel(period), 0, column, Qt::AlignHCenter);
+      w.kcalChangeEdits[p] = MakeResult(QStringLiteral("kcalChange%1Edit").arg(period),
+                                        QStringLiteral("kcal change %1").arg(period), resultWidth);
+      w.weightChangeEdits[p] =
+          MakeEdit(QStringLiteral("weightChange%1Edit").arg(period),
+                   QStringLiteral("Weight change %1").arg(period), resultWidth);
+      w.weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(kYearColumn));
+      w.trainingKcalEdits[p] =
+          MakeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
+                     QStringLiteral("kcal consumed by training %1").arg(period), resultWidth);
+      theoryLayout->addWidget(w.kcalChangeEdits[p], 1, column);
+      theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
+      theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
+    }
+    // The rows' labels lead to the Day column.
+    kcalChangeLabel->setBuddy(w.kcalChangeEdits[0]);
+    trainingKcalLabel->setBuddy(w.trainingKcalEdits[0]);
+    // What the scales say, for the periods that end today: there is no trend of a single day.
+    int measuredWidth = resultWidth;
+    for (const std::string_view reason : kMeasureReasons) {
+      measuredWidth = std::max(measuredWidth, form.fontMetrics().horizontalAdvance(
+                                                  FromStoredBytes(reason) + QStringLiteral("00")));
+    }
+    w.trendCaptionLabel = MakeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
+    w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
+    theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
+    theoryLayout->addWidget(MakeLabel(FromStoredBytes(kRealConsumptionCaption)), 5, 0);
+    for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
+      const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
+      const int column = static_cast<int>(p) + 2;
+      w.trendChangeEdits[p] =
+          MakeEdit(QStringLiteral("trendChange%1Edit").arg(period),
+                   QStringLiteral("Measured change %1").arg(period), measuredWidth);
+      w.trendChangeEdits[p]->setReadOnly(true);
+      w.trendChangeEdits[p]->setAutoFillBackground(true);
+      w.realConsumptionEdits[p] =
+          MakeResult(QStringLiteral("realConsumption%1Edit").arg(period),
+                     QStringLiteral("Real consumption %1").arg(period), measuredWidth);
+      theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
+      theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
+    }
+    return theoryGroup;
+  }
 
-  // Over everything, shown only when the diary cannot be written: why, and what to do.
-  w.readOnlyLabel = new QLabel(&form);
-  w.readOnlyLabel->setObjectName(QStringLiteral("readOnlyLabel"));
-  w.readOnlyLabel->setWordWrap(true);
-  w.readOnlyLabel->setFrameShape(QFrame::StyledPanel);
-  w.readOnlyLabel->setMargin(4);
-  w.readOnlyLabel->hide();
+  void BuildGraphButtons(QGridLayout* theoryLayout) {
+    w.trainingGraphButton =
+        MakeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"), 'a');
+    w.calorieGraphButton =
+        MakeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
+    w.weightGraphButton =
+        MakeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"), 'e');
+    w.calculateButton =
+        MakeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
+    for (QPushButton* button :
+         {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
+      button->setEnabled(false);
+    }
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(w.trainingGraphButton);
+    buttonRow->addWidget(w.calorieGraphButton);
+    buttonRow->addWidget(w.calculateButton);
+    // Beside the row of buttons the diary always had, not inside it.
+    buttonRow->addWidget(w.weightGraphButton);
+    theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
+    w.monthlyRadio =
+        new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), QLatin1Char('m')), &form);
+    w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
+    w.yearlyRadio =
+        new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), QLatin1Char('y')), &form);
+    w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
+    auto* radioRow = new QHBoxLayout;
+    radioRow->addWidget(w.monthlyRadio);
+    radioRow->addWidget(w.yearlyRadio);
+    radioRow->addStretch();
+    theoryLayout->addLayout(radioRow, 7, 1, 1, 4);
+  }
 
-  auto* formLayout = new QVBoxLayout(&form);
-  formLayout->addWidget(w.readOnlyLabel);
-  formLayout->addLayout(upper);
-  formLayout->addWidget(w.noteEdit);
-  formLayout->setSizeConstraint(QLayout::SetFixedSize);
-  SetTabOrder(w);
-  return w;
-}
+  QGroupBox* BuildResult() {
+    // "Result of the day".
+    auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
+    resultGroup->setObjectName(QStringLiteral("resultGroup"));
+    auto* resultLayout = new QGridLayout(resultGroup);
+    w.energyInEdit =
+        MakeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"), digitWidth);
+    w.trainingEdit =
+        MakeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"), digitWidth);
+    w.sumEdit = MakeResult(QStringLiteral("sumEdit"), QStringLiteral("Sum"), digitWidth);
+    w.targetEdit = MakeResult(QStringLiteral("targetEdit"), QStringLiteral("Target"), digitWidth);
+    w.kcalLeftEdit =
+        MakeEdit(QStringLiteral("kcalLeftEdit"), QStringLiteral("kcal left to use"), digitWidth);
+    w.kcalLeftEdit->setReadOnly(true);
+    w.normalConsumptionEdit = MakeResult(QStringLiteral("normalConsumptionEdit"),
+                                         QStringLiteral("Normal energy consumption"), digitWidth);
+    const struct {
+      QString text;
+      QLineEdit* field;
+      char key;
+    } resultRows[] = {
+        {QStringLiteral("Energy In"), w.energyInEdit, 0},
+        {QStringLiteral("Training"), w.trainingEdit, 0},
+        {QStringLiteral("Sum"), w.sumEdit, 0},
+        {QStringLiteral("Target"), w.targetEdit, 0},
+        {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 0},
+        {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 0},
+    };
+    for (std::size_t i = 0; i < std::size(resultRows); ++i) {
+      const int row = static_cast<int>(i);
+      QLabel* label = MakeLabel(resultRows[i].text, resultRows[i].field, resultRows[i].key);
+      label->setWordWrap(true);
+      resultLayout->addWidget(label, row, 0);
+      resultLayout->addWidget(resultRows[i].field, row, 2);
+    }
+    // Read as words: a screen reader would say "plus" for one, "underscore" for the other.
+    QLabel* plus = MakeLabel(QStringLiteral("+"));
+    plus->setAccessibleName(QStringLiteral("plus"));
+    QLabel* minus = MakeLabel(QStringLiteral("_"));
+    minus->setAccessibleName(QStringLiteral("minus"));
+    resultLayout->addWidget(plus, 0, 1);
+    resultLayout->addWidget(minus, 1, 1);
+    return resultGroup;
+  }
+
+  QVBoxLayout* BuildSideColumn() {
+    // The right-hand column.
+    w.propertiesButton =
+        MakeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"), 'p');
+    w.propertiesButton->setEnabled(false);
+    w.dateEdit = new CDateField(&form);
+    w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
+    w.dateEdit->setAccessibleName(QStringLiteral("Date"));
+    // The month's short name is English whatever the system's language.
+    w.dateEdit->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    w.dateEdit->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+    w.dateEdit->setCalendarPopup(false);
+    w.dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
+    // digits pass through on the way are not visited, saved and left as files.
+    w.dateEdit->setKeyboardTracking(false);
+    w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
+    w.weightEdit = MakeEdit(QStringLiteral("weightEdit"), QStringLiteral("Weight"), digitWidth);
+    // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
+    w.weightEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
+    w.weightUnitLabel = MakeLabel(FromStoredBytes(WeightUnitName(true)));
+    w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
+    auto* weightRow = new QHBoxLayout;
+    weightRow->addWidget(MakeLabel(QStringLiteral("Weight"), w.weightEdit, 'w'));
+    weightRow->addWidget(w.weightEdit);
+    weightRow->addWidget(w.weightUnitLabel);
+    w.weightMessageLabel = MakeLabel(QString());
+    w.weightMessageLabel->setObjectName(QStringLiteral("weightMessageLabel"));
+    w.weightMessageLabel->setWordWrap(true);
+    weightRow->addWidget(w.weightMessageLabel, 1);
+    weightRow->addStretch();
+    w.userCombo = new QComboBox(&form);
+    w.userCombo->setObjectName(QStringLiteral("userCombo"));
+    w.userCombo->setAccessibleName(QStringLiteral("User list"));
+    w.userCombo->setEditable(false);
+    w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    w.userCombo->setMinimumContentsLength(10);
+    w.saveCloseButton =
+        MakeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"), 's');
+    w.saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
+    auto* sideColumn = new QVBoxLayout;
+    sideColumn->addWidget(w.propertiesButton);
+    sideColumn->addWidget(w.dateEdit);
+    sideColumn->addLayout(weightRow);
+    sideColumn->addWidget(w.userCombo);
+    sideColumn->addStretch();
+    sideColumn->addWidget(w.saveCloseButton);
+    return sideColumn;
+  }
+
+  void BuildNote() {
+    // The diary note, full width at the bottom.
+    w.noteEdit = new QPlainTextEdit(&form);
+    w.noteEdit->setObjectName(QStringLiteral("noteEdit"));
+    w.noteEdit->setAccessibleName(QStringLiteral("Diary note"));
+    w.noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w.noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w.noteEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Tab leaves the note, so the form can be worked from the keyboard alone.
+    w.noteEdit->setTabChangesFocus(true);
+    w.noteEdit->setFixedHeight(form.fontMetrics().lineSpacing() * 4 + 12);
+  }
+
+  void Assemble(QGroupBox* mealsGroup, QGroupBox* trainingGroup, QGroupBox* theoryGroup,
+                QGroupBox* resultGroup, QVBoxLayout* sideColumn) {
+    for (QLineEdit* field : {w.kcalLeftEdit, w.weightChangeEdits[0], w.weightChangeEdits[1],
+                             w.weightChangeEdits[2], w.weightChangeEdits[3]}) {
+      field->setAutoFillBackground(true);
+    }
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(mealsGroup);
+    leftColumn->addWidget(w.homepageButton, 1);
+
+    auto* lowerRight = new QHBoxLayout;
+    lowerRight->addWidget(resultGroup);
+    lowerRight->addLayout(sideColumn);
+    lowerRight->addStretch();
+
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(theoryGroup);
+    rightColumn->addLayout(lowerRight, 1);
+
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(leftColumn);
+    upper->addWidget(trainingGroup);
+    upper->addLayout(rightColumn);
+
+    // Over everything, shown only when the diary cannot be written: why, and what to do.
+    w.readOnlyLabel = new QLabel(&form);
+    w.readOnlyLabel->setObjectName(QStringLiteral("readOnlyLabel"));
+    w.readOnlyLabel->setWordWrap(true);
+    w.readOnlyLabel->setFrameShape(QFrame::StyledPanel);
+    w.readOnlyLabel->setMargin(4);
+    w.readOnlyLabel->hide();
+
+    auto* formLayout = new QVBoxLayout(&form);
+    formLayout->addWidget(w.readOnlyLabel);
+    formLayout->addLayout(upper);
+    formLayout->addWidget(w.noteEdit);
+    formLayout->setSizeConstraint(QLayout::SetFixedSize);
+    SetTabOrder(w);
+  }
+
+  QWidget& form;
+  ResultLook* resultLook;
+  const int digitWidth;
+  DiaryFormWidgets w;
+};
+
+}  // namespace
+
+DiaryFormWidgets BuildDiaryForm(QWidget& form) { return FormBuilder(form).Build(); }
 
 }  // namespace vesmira
