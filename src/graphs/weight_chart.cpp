@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 #include "storage/number_text.h"
 
@@ -24,6 +25,55 @@ constexpr int kMaxDateLabels = 10;
 
 int ToPixel(double value) {
   return static_cast<int>(std::lround(std::clamp(value, -double{kMaxExtent}, double{kMaxExtent})));
+}
+
+// The lowest and highest weighing or trend of the first count points, at least one unit
+// apart; none when no point has either.
+std::optional<std::pair<double, double>> ValueRange(const WeightGraphPoints& points,
+                                                    std::size_t count) {
+  std::optional<std::pair<double, double>> range;
+  for (std::size_t i = 0; i < count; ++i) {
+    for (const std::optional<double>& value : {points.weighings[i], points.trend[i]}) {
+      if (!value || !std::isfinite(*value)) continue;
+      range = range ? std::pair(std::min(range->first, *value), std::max(range->second, *value))
+                    : std::pair(*value, *value);
+    }
+  }
+  if (range && range->second - range->first < kMinWeightRange) {
+    const double middle = (range->first + range->second) / 2;
+    range = std::pair(middle - kMinWeightRange / 2, middle + kMinWeightRange / 2);
+  }
+  return range;
+}
+
+// The plot's left edge and width: point i of count stands at PointX, the first at the left
+// edge and the last at the right, a single one in the middle.
+struct PlotSpan {
+  int left = 0;
+  int width = 0;
+};
+int PointX(PlotSpan span, std::size_t i, std::size_t count) {
+  if (count == 1) return span.left + span.width / 2;
+  return ToPixel(span.left + static_cast<double>(i) * span.width / static_cast<double>(count - 1));
+}
+
+// Dates as many as fit side by side, "DD/MM" and a space each, the first and last among them,
+// with their ticks below the time axis at bottom.
+void AddDates(WeightChart& chart, const std::vector<std::string>& labels, std::size_t count,
+              PlotSpan span, int bottom, int digit) {
+  const int dates = std::clamp(span.width / (7 * digit), 1, kMaxDateLabels);
+  std::optional<std::size_t> previous;
+  for (int k = 0; k <= dates; ++k) {
+    const std::size_t i =
+        count == 1
+            ? 0
+            : static_cast<std::size_t>(std::lround(static_cast<double>(k) * (count - 1) / dates));
+    if (previous == i) continue;
+    previous = i;
+    const int x = PointX(span, i, count);
+    chart.timeTicks.push_back({{x, bottom}, {x, bottom + kTickLength}});
+    chart.dateLabels.push_back({{x, bottom + kGap}, labels[i]});
+  }
 }
 
 }  // namespace
@@ -69,26 +119,12 @@ WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& p
   const std::size_t count = std::min({points.labels.size(), points.weighings.size(),
                                       points.trend.size(), std::size_t{kMaxExtent}});
 
-  double low = 0;
-  double high = 0;
-  bool any = false;
-  for (std::size_t i = 0; i < count; ++i) {
-    for (const std::optional<double>& value : {points.weighings[i], points.trend[i]}) {
-      if (!value || !std::isfinite(*value)) continue;
-      low = any ? std::min(low, *value) : *value;
-      high = any ? std::max(high, *value) : *value;
-      any = true;
-    }
-  }
-  if (!any) {
+  const std::optional<std::pair<double, double>> range = ValueRange(points, count);
+  if (!range) {
     chart.notice = NoWeighingNotice(count);
     return chart;
   }
-  if (high - low < kMinWeightRange) {
-    const double middle = (low + high) / 2;
-    low = middle - kMinWeightRange / 2;
-    high = middle + kMinWeightRange / 2;
-  }
+  const auto [low, high] = *range;
 
   // The unit's line, then half a line for the top label, which is centred on its tick.
   const int top = kBelowCloseButton + line + kGap + line / 2;
@@ -110,10 +146,7 @@ WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& p
   const auto yOf = [&](double value) {
     return ToPixel(top + (axisHigh - value) / (axisHigh - axisLow) * plotHeight);
   };
-  const auto xOf = [&](std::size_t i) {
-    if (count == 1) return left + plotWidth / 2;
-    return ToPixel(left + static_cast<double>(i) * plotWidth / static_cast<double>(count - 1));
-  };
+  const auto xOf = [&](std::size_t i) { return PointX({left, plotWidth}, i, count); };
 
   chart.axes = {{{left, top}, {left, bottom}}, {{left, bottom}, {right, bottom}}};
   for (int k = 0; k <= tickCount; ++k) {
@@ -126,20 +159,7 @@ WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& p
                         std::string(timeAxisName)};
   chart.legendTopRight = {right, kBelowCloseButton};
 
-  // Dates as many as fit side by side, "DD/MM" and a space each, the first and last among them.
-  const int dates = std::clamp(plotWidth / (7 * digit), 1, kMaxDateLabels);
-  std::optional<std::size_t> previous;
-  for (int k = 0; k <= dates; ++k) {
-    const std::size_t i =
-        count == 1
-            ? 0
-            : static_cast<std::size_t>(std::lround(static_cast<double>(k) * (count - 1) / dates));
-    if (previous == i) continue;
-    previous = i;
-    const int x = xOf(i);
-    chart.timeTicks.push_back({{x, bottom}, {x, bottom + kTickLength}});
-    chart.dateLabels.push_back({{x, bottom + kGap}, points.labels[i]});
-  }
+  AddDates(chart, points.labels, count, {left, plotWidth}, bottom, digit);
 
   std::vector<ChartPoint>* run = nullptr;
   for (std::size_t i = 0; i < count; ++i) {

@@ -56,6 +56,23 @@ CPropertiesDialog::CPropertiesDialog(UserSettings& settings, std::filesystem::pa
   ShowSettings();
 }
 
+QGroupBox* CPropertiesDialog::BuildRatesGroup(QString& takenKeys) {
+  auto* ratesGroup =
+      new QGroupBox(QStringLiteral("Energy consumeing by training [kcal/hour]"), this);
+  ratesGroup->setObjectName(QStringLiteral("ratesGroup"));
+  auto* rates = new QGridLayout(ratesGroup);
+  for (std::size_t i = 0; i < kActivityCount; ++i) {
+    QLabel* label = nullptr;
+    m_rateEdits[i] = AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel,
+                                     kActivities[i].rateKey, &label, takenKeys);
+    const int row = static_cast<int>(i) % kRowsPerColumn;
+    const int column = static_cast<int>(i) / kRowsPerColumn * 2;
+    rates->addWidget(label, row, column);
+    rates->addWidget(m_rateEdits[i], row, column + 1);
+  }
+  return ratesGroup;
+}
+
 void CPropertiesDialog::BuildDialog() {
   setWindowTitle(QStringLiteral("Properties"));
 
@@ -90,19 +107,7 @@ void CPropertiesDialog::BuildDialog() {
   left->addWidget(unitGroup);
   left->addStretch();
 
-  auto* ratesGroup =
-      new QGroupBox(QStringLiteral("Energy consumeing by training [kcal/hour]"), this);
-  ratesGroup->setObjectName(QStringLiteral("ratesGroup"));
-  auto* rates = new QGridLayout(ratesGroup);
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    QLabel* label = nullptr;
-    m_rateEdits[i] = AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel,
-                                     kActivities[i].rateKey, &label, takenKeys);
-    const int row = static_cast<int>(i) % kRowsPerColumn;
-    const int column = static_cast<int>(i) / kRowsPerColumn * 2;
-    rates->addWidget(label, row, column);
-    rates->addWidget(m_rateEdits[i], row, column + 1);
-  }
+  QGroupBox* ratesGroup = BuildRatesGroup(takenKeys);
 
   auto* top = new QHBoxLayout;
   top->addLayout(left);

@@ -12,6 +12,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+class QGroupBox;
+
 namespace vesmira {
 
 class Prompts;
@@ -49,6 +51,8 @@ class CPropertiesDialog : public QDialog {
 
  private:
   void BuildDialog();
+  // The twelve activity rates, each label with the first letter of it no other took.
+  QGroupBox* BuildRatesGroup(QString& takenKeys);
   void ShowSettings();
   void OnSave();
 
