@@ -150,6 +150,7 @@ void CMainFrame::ServeFormButtons() {
     CTipsDialog dialog(Links(), m_urlOpener, m_view);
     dialog.exec();
   });
+  m_view->EnableServedButtons();
 }
 
 void CMainFrame::CreateMenus() {

@@ -15,7 +15,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -375,19 +374,15 @@ void CVesmiraView::ReportFileError(const FileError& error) {
   m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(error)), Prompts::Icon::kStop);
 }
 
-void CVesmiraView::connectNotify(const QMetaMethod& signal) {
-  const std::array<std::pair<QMetaMethod, QAbstractButton*>, 6> served{{
-      {QMetaMethod::fromSignal(&CVesmiraView::calculateRequested), m_form.calculateButton},
-      {QMetaMethod::fromSignal(&CVesmiraView::calorieGraphRequested), m_form.calorieGraphButton},
-      {QMetaMethod::fromSignal(&CVesmiraView::trainingGraphRequested), m_form.trainingGraphButton},
-      {QMetaMethod::fromSignal(&CVesmiraView::weightGraphRequested), m_form.weightGraphButton},
-      {QMetaMethod::fromSignal(&CVesmiraView::propertiesRequested), m_form.propertiesButton},
-      {QMetaMethod::fromSignal(&CVesmiraView::homepageRequested), m_form.homepageButton},
-  }};
-  for (const auto& [method, button] : served) {
-    if (signal == method) button->setEnabled(true);
+void CVesmiraView::EnableServedButtons() {
+  for (QWidget* button : {static_cast<QWidget*>(m_form.calculateButton),
+                          static_cast<QWidget*>(m_form.calorieGraphButton),
+                          static_cast<QWidget*>(m_form.trainingGraphButton),
+                          static_cast<QWidget*>(m_form.weightGraphButton),
+                          static_cast<QWidget*>(m_form.propertiesButton),
+                          static_cast<QWidget*>(m_form.homepageButton)}) {
+    button->setEnabled(true);
   }
-  QWidget::connectNotify(signal);
 }
 
 }  // namespace vesmira

@@ -40,7 +40,7 @@ struct TheoreticalResult;
 //
 // The commands of its Calculate, graph, Properties and Homepage buttons are served by the
 // window that holds the form: each button emits a signal of the form and stays disabled until
-// that signal is connected.
+// that window says it serves them (EnableServedButtons).
 //
 // Alt+Left, Alt+Right and Alt+Home (previousDayAction, nextDayAction, todayAction) show the
 // day before, the day after and today.
@@ -60,6 +60,9 @@ class CVesmiraView : public QWidget {
   CVesmiraView(const CVesmiraView&) = delete;
   CVesmiraView& operator=(const CVesmiraView&) = delete;
 
+  // The window that holds the form serves the command buttons' signals: they take clicks
+  // from now on. Until then they stay disabled.
+  void EnableServedButtons();
   // Gives Breakfast the keyboard, as the window opens.
   void FocusFirstField();
   // Recomputes the result of the day from the fields and the settings.
@@ -146,8 +149,6 @@ class CVesmiraView : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // Enables a button once its signal is served.
-  void connectNotify(const QMetaMethod& signal) override;
 
  private:
   void ConnectEvents();

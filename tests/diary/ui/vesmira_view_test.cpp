@@ -625,6 +625,11 @@ void VesmiraViewTest::graphPeriodFollowsTheRadioPair() {
   QCOMPARE(m_form->View().Series().span, kYearSpan);
   QTest::mouseClick(monthly, Qt::LeftButton);
   QCOMPARE(m_form->View().Series().span, kMonthSpan);
+  // A form no window serves keeps its command buttons disabled, a listener or not.
+  QSignalSpy listener(&m_form->View(), &CVesmiraView::calculateRequested);
+  QVERIFY(!m_form->Find<QPushButton>("calculateButton")->isEnabled());
+  m_form->View().EnableServedButtons();
+  QVERIFY(m_form->Find<QPushButton>("calculateButton")->isEnabled());
 }
 
 void VesmiraViewTest::theoreticalResultShowsAndClears() {
