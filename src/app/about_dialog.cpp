@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "app/main_frame.h"
 #include "app/product_links.h"
 #include "ui/link_button.h"
 #include "ui/url_opener.h"
@@ -21,7 +22,7 @@ CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWid
   icon->setPixmap(QIcon(QStringLiteral(":/icons/vesmira-32.png")).pixmap(32, 32));
   icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-  auto* name = new QLabel(QStringLiteral("Vesmira 6.0"), this);
+  auto* name = new QLabel(CMainFrame::MainTitle(), this);
   name->setObjectName(QStringLiteral("nameLabel"));
   name->setTextFormat(Qt::PlainText);
   auto* notice = new QLabel(QStringLiteral("Copyright © 2026 the Vesmira developers"), this);

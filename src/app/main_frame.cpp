@@ -21,6 +21,7 @@
 #include "app/product_links.h"
 #include "app/splash_window.h"
 #include "app/tips_dialog.h"
+#include "build_config.h"
 #include "export/ui/export_commands.h"
 #include "graphs/ui/graph_commands.h"
 #include "periods/ui/calculate_command.h"
@@ -211,6 +212,10 @@ QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& 
   QAction* action = menu->addAction(text);
   action->setObjectName(name);
   return action;
+}
+
+QString CMainFrame::MainTitle() {
+  return QStringLiteral("Vesmira ") + QString::fromUtf8(build::kVersion);
 }
 
 void CMainFrame::SetDocumentTitle(const QString& title) {

@@ -28,7 +28,8 @@ class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
-  static QString MainTitle() { return QStringLiteral("Vesmira 6.0"); }
+  // "Vesmira 6.0": the program and its version, as the About box names them.
+  static QString MainTitle();
 
   CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
              CVesmiraView::TodayFunction today = LocalToday, QWidget* parent = nullptr);

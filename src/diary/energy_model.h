@@ -19,6 +19,10 @@ struct Rgb {
 // background of every coloured result field.
 inline constexpr Rgb kWarningColour{250, 100, 80};
 inline constexpr Rgb kGoodColour{150, 195, 140};
+// The background of a weight change, by its sign in kilograms: a gain warns.
+constexpr Rgb WeightChangeColour(double kilograms) {
+  return kilograms > 0 ? kWarningColour : kGoodColour;
+}
 
 inline constexpr std::string_view kWeightCaptionKg = "Weight change (kg)";
 inline constexpr std::string_view kWeightCaptionLbs = "Weight change (lbs)";

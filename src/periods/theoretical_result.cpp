@@ -14,10 +14,9 @@ ResultColumn FormatColumn(std::int32_t kcalChange, std::string trainingText,
                           const UserSettings& settings) {
   ResultColumn column;
   column.kcalChange = FormatNumber(kcalChange);
-  double weight = kcalChange / kKcalPerKilogram;
-  column.weightColour = weight > 0 ? kWarningColour : kGoodColour;
-  if (!settings.UsesKilograms()) weight /= kKilogramsPerPound;
-  column.weightChange = FormatWeight(weight);
+  const double weight = kcalChange / kKcalPerKilogram;
+  column.weightColour = WeightChangeColour(weight);
+  column.weightChange = FormatWeight(ToUserUnit(weight, settings.UsesKilograms()));
   column.training = std::move(trainingText);
   return column;
 }

@@ -226,7 +226,7 @@ MeasuredColumn FormatMeasuredColumn(const PeriodMeasure& measure, const UserSett
     column.realConsumption = measure.reason;
     return column;
   }
-  column.trendColour = measure.changeKg > 0 ? kWarningColour : kGoodColour;
+  column.trendColour = WeightChangeColour(measure.changeKg);
   column.trendChange = FormatWeight(ToUserUnit(measure.changeKg, settings.UsesKilograms()));
   column.realConsumption = FormatNumber(ToTens(*measure.consumption)) + " \xC2\xB1 " +
                            FormatNumber(std::max<std::int64_t>(ToTens(measure.margin), 10));
