@@ -13,6 +13,7 @@
 #include "build_config.h"
 #include "storage/atomic_file.h"
 #include "ui/prompts.h"
+#include "ui/stored_text.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
@@ -45,7 +46,7 @@ struct WrittenPage {
 std::optional<QByteArray> ReadPageFile(const QString& path) {
   const std::optional<std::string> bytes = ReadFileBytes(ToPath(path));
   if (!bytes) return std::nullopt;
-  return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+  return ToByteArray(*bytes);
 }
 
 std::optional<WrittenPage> ReadRecord(const QString& path) {

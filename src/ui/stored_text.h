@@ -1,16 +1,22 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-
-class QLineEdit;
 #include <string>
 #include <string_view>
+
+class QLineEdit;
 
 namespace vesmira {
 
 // Stored files are bytes. Bytes that are valid UTF-8 are read as UTF-8; anything else comes
 // from an older install and is read as Windows-1252, so no character is lost or replaced.
 QString FromStoredBytes(std::string_view bytes);
+
+// The same bytes in Qt's own byte array, unchanged, for a widget to carry (a user's name).
+inline QByteArray ToByteArray(std::string_view bytes) {
+  return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 // Everything is written back as UTF-8.
 std::string ToStoredBytes(const QString& text);

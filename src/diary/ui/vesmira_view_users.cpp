@@ -43,8 +43,7 @@ void CVesmiraView::LoadUserList() {
     return;
   }
   for (const std::string& name : scan.names) {
-    m_form.userCombo->addItem(FromStoredBytes(name),
-                              QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+    m_form.userCombo->addItem(FromStoredBytes(name), ToByteArray(name));
   }
   SetDayEditable(m_form.userCombo->count() > 0);
   if (m_form.userCombo->count() == 0) return;
@@ -108,9 +107,8 @@ void CVesmiraView::OnUserActivated(int index) {
 
 void CVesmiraView::ShowCurrentUserInList() {
   const QSignalBlocker blocker(m_form.userCombo);
-  m_form.userCombo->setCurrentIndex(m_form.userCombo->findData(
-      QByteArray(m_currentUser.data(), static_cast<qsizetype>(m_currentUser.size())),
-      kUserBytesRole));
+  m_form.userCombo->setCurrentIndex(
+      m_form.userCombo->findData(ToByteArray(m_currentUser), kUserBytesRole));
 }
 
 void CVesmiraView::SetDayEditable(bool editable) {

@@ -29,10 +29,6 @@ QString UnusableNameMessage() {
 QString ExistingUserMessage() { return QStringLiteral("User already exists!"); }
 QString RemoveQuestion() { return QStringLiteral("Do you want to remove the chosen names?"); }
 
-QByteArray ToByteArray(const std::string& bytes) {
-  return QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 }  // namespace
 
 CUsersDialog::CUsersDialog(std::filesystem::path dataFolder, Prompts& prompts,
