@@ -164,14 +164,15 @@ std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path) 
 std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
                                       std::string_view energyInText,
                                       std::string_view trainingText) {
-  // A file that cannot be read may hold a day all the same: it is never written over.
-  if (std::optional<FileError> error = CheckDayReplaceable(path)) return error;
-  if (std::optional<FileError> error = MakeDayFolder(path)) return error;
-  return WriteFileIfChanged(path, DayFileBytes(entries, energyInText, trainingText)).error;
+  // The save every save of the form makes, over the version on disk now.
+  return StoreDayFile(path, DayFileBytes(entries, energyInText, trainingText),
+                      ReadFileIdentity(path))
+      .write.error;
 }
 
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
                          const FileIdentity& expected) {
+  // A file that cannot be read may hold a day all the same: it is never written over.
   std::optional<FileError> error = CheckDayReplaceable(path);
   if (!error) error = MakeDayFolder(path);
   if (error) {

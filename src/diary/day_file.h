@@ -56,9 +56,10 @@ void WriteDayFile(std::ostream& out, const DayEntries& entries, std::string_view
 std::string DayFileBytes(const DayEntries& entries, std::string_view energyInText,
                          std::string_view trainingText);
 
-// Replaces the day file atomically, creating the user's folder when it is missing (inside a
-// users folder that is there); a file that holds these bytes already is left as it is. A day
-// file that cannot be read (ReadStoredDay) is never replaced: the cause comes back instead.
+// Replaces the day file atomically through StoreDayFile, the save the form makes, over the
+// version on disk now, creating the user's folder when it is missing (inside a users folder
+// that is there); a file that holds these bytes already is left as it is. A day file that
+// cannot be read (ReadStoredDay) is never replaced: the cause comes back instead.
 [[nodiscard]] std::optional<FileError> WriteDayFile(const std::filesystem::path& path,
                                                     const DayEntries& entries,
                                                     std::string_view energyInText,
