@@ -28,18 +28,6 @@ void TakeNamedFolder(StartOptions& options, std::string_view named,
   }
 }
 
-// The switches that start the program without the title picture, in any case and with one
-// or two dashes: they are the application object's.
-bool IsStartSwitch(std::string_view name) {
-  const auto same = [name](std::string_view word) {
-    return name.size() == word.size() &&
-           std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
-  };
-  return same("embedding") || same("automation");
-}
-
 }  // namespace
 
 StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& environment,
@@ -97,6 +85,18 @@ StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& en
   options.dataFolder =
       (std::filesystem::path(home) / ".local" / "share" / "Vesmira").lexically_normal();
   return options;
+}
+
+// The switches that start the program without the title picture, in any case and with one
+// or two dashes: they are the application object's.
+bool IsStartSwitch(std::string_view name) {
+  const auto same = [name](std::string_view word) {
+    return name.size() == word.size() &&
+           std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+  };
+  return same("embedding") || same("automation");
 }
 
 std::string UsageText() {

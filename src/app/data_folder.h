@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vesmira {
@@ -32,6 +33,10 @@ struct StartOptions {
 // the list; all others are left as they are.
 StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& environment,
                               const std::filesystem::path& workingFolder);
+
+// Whether name (the switch without its dashes or slash) is "Embedding" or "Automation", in
+// any case: the switches that start the program without the title picture.
+bool IsStartSwitch(std::string_view name);
 
 // The text --help prints.
 std::string UsageText();

@@ -84,6 +84,10 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
 CMainFrame::~CMainFrame() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
 
 void CMainFrame::FitToCurrentScreen() {
+  // The sizes the window's layout keeps may be those of a form since grown (a line shown
+  // over it): they are taken anew.
+  m_scrollArea->updateGeometry();
+  layout()->invalidate();
   if (const QScreen* shown = screen()) FitToScreen(shown->availableGeometry());
 }
 
@@ -112,12 +116,7 @@ void CMainFrame::FitToScreen(const QRect& available) {
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_view && event->type() == QEvent::Resize && m_followsScreen) {
-    QTimer::singleShot(0, this, [this] {
-      // The sizes the window's layout keeps are those of the form before it grew.
-      m_scrollArea->updateGeometry();
-      layout()->invalidate();
-      FitToCurrentScreen();
-    });
+    QTimer::singleShot(0, this, [this] { FitToCurrentScreen(); });
   }
   return QMainWindow::eventFilter(watched, event);
 }

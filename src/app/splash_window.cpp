@@ -11,6 +11,8 @@
 #include <QWindow>
 #include <utility>
 
+#include "app/data_folder.h"
+
 namespace vesmira {
 
 CSplashWindow::CSplashWindow(QWidget* parent, const QPixmap& picture)
@@ -182,8 +184,7 @@ bool SplashWantedFor(const QStringList& arguments, const QString& platform) {
     } else {
       continue;  // a file name
     }
-    if (argument.compare(QStringLiteral("Embedding"), Qt::CaseInsensitive) == 0 ||
-        argument.compare(QStringLiteral("Automation"), Qt::CaseInsensitive) == 0) {
+    if (IsStartSwitch(argument.toString().toStdString())) {
       return false;
     }
   }

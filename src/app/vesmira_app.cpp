@@ -1,8 +1,6 @@
 #include "app/vesmira_app.h"
 
 #include <QIcon>
-#include <QLayout>
-#include <QScreen>
 #include <QSessionManager>
 #include <QTimer>
 #include <ctime>
@@ -81,13 +79,6 @@ bool CVesmiraApp::InitInstance(const std::filesystem::path& dataFolder) {
   if (m_readOnly != WriteProblem::kNone) {
     m_mainFrame->View().ShowReadOnlyDiary(
         QString::fromStdString(ReadOnlyDiaryText(m_readOnly, dataFolder)));
-    // The line takes room of its own: the form is laid out again before the window is sized.
-    m_mainFrame->View().layout()->activate();
-    m_mainFrame->centralWidget()->updateGeometry();
-    m_mainFrame->layout()->invalidate();
-    if (const QScreen* screen = m_mainFrame->screen()) {
-      m_mainFrame->FitToScreen(screen->availableGeometry());
-    }
   }
   m_mainFrame->show();
   ReportStartupTimeWhenShown(m_mainFrame.get());

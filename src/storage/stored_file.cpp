@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <functional>
 #include <system_error>
 
 #include "storage/atomic_file.h"
@@ -49,17 +50,36 @@ FileSnapshot ReadFileSnapshot(const fs::path& path) {
   return last;
 }
 
-WriteResult WriteFileIfChanged(const fs::path& path, std::string_view bytes) {
+namespace {
+
+// The write of WriteFileIfChanged over the version current holds, read just before.
+WriteResult WriteIfChanged(const fs::path& path, std::string_view bytes,
+                           const FileSnapshot& current,
+                           const std::function<bool(const fs::path& old)>& displaced) {
   WriteResult result;
-  const FileSnapshot current = ReadFileSnapshot(path);
   if (current.bytes && *current.bytes == bytes) {
     result.identity = current.identity;
     return result;
   }
-  result.error = AtomicWriteFile(path, bytes);
+  result.error = AtomicWriteFile(path, bytes, displaced);
   result.written = !result.error;
   result.identity = ReadFileIdentity(path);
   return result;
+}
+
+// Copy number 1 of a stamp takes the stamp alone, the next ones "-2", "-3" ... after it.
+fs::path NumberedConflictCopyPath(const fs::path& file, std::string_view stamp, int number) {
+  std::string suffix(stamp);
+  if (number > 1) suffix += "-" + std::to_string(number);
+  return ConflictCopyPath(file, suffix);
+}
+
+constexpr int kMaxCopiesOfAStamp = 99;
+
+}  // namespace
+
+WriteResult WriteFileIfChanged(const fs::path& path, std::string_view bytes) {
+  return WriteIfChanged(path, bytes, ReadFileSnapshot(path), {});
 }
 
 StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileIdentity& expected) {
@@ -71,18 +91,13 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
     result.write.identity = current.identity;
     return result;
   }
-  if (current.bytes && *current.bytes == bytes) {
-    result.write.identity = current.identity;
-    return result;
-  }
   // The file the save swapped out is the one checked, unless another program's rename
   // landed in between: that one is kept beside it, not dropped.
   const auto keepOther = [&](const fs::path& old) {
     if (ReadFileIdentity(old) == expected) return false;
     const std::string stamp = ConflictStampNow();
-    for (int number = 1; number <= 99; ++number) {
-      const fs::path copy =
-          ConflictCopyPath(path, number == 1 ? stamp : stamp + "-" + std::to_string(number));
+    for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
+      const fs::path copy = NumberedConflictCopyPath(path, stamp, number);
       if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
         result.otherKept = copy;
         return true;
@@ -91,9 +106,7 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
     }
     return false;
   };
-  result.write.error = AtomicWriteFile(path, bytes, keepOther);
-  result.write.written = !result.write.error;
-  result.write.identity = ReadFileIdentity(path);
+  result.write = WriteIfChanged(path, bytes, current, keepOther);
   return result;
 }
 
@@ -108,10 +121,8 @@ std::string ConflictStampNow() {
 
 KeptCopy KeepConflictCopy(const fs::path& file, std::string_view stamp, std::string_view bytes) {
   KeptCopy kept;
-  for (int number = 1; number <= 99; ++number) {
-    const std::string suffix =
-        number == 1 ? std::string(stamp) : std::string(stamp) + "-" + std::to_string(number);
-    kept.path = ConflictCopyPath(file, suffix);
+  for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
+    kept.path = NumberedConflictCopyPath(file, stamp, number);
     kept.error = AtomicCreateFile(kept.path, bytes);
     if (!kept.error || kept.error->cause != FileErrorCause::kExists) return kept;
   }
