@@ -26,7 +26,6 @@
 #include "graphs/ui/graph_commands.h"
 #include "periods/ui/calculate_command.h"
 #include "settings/ui/settings_commands.h"
-#include "ui/stored_text.h"
 
 namespace vesmira {
 
@@ -48,9 +47,9 @@ class FormScrollArea final : public QScrollArea {
 CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOpener& urlOpener,
                        CVesmiraView::TodayFunction today, QWidget* parent)
     : QMainWindow(parent),
-      m_dataFolder(std::move(dataFolder)),
       m_prompts(prompts),
-      m_urlOpener(urlOpener) {
+      m_urlOpener(urlOpener),
+      m_document(std::move(dataFolder), std::move(today)) {
   setObjectName(QStringLiteral("mainFrame"));
   // No resizing border and no maximise box: the window is the form's size.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -61,7 +60,10 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   m_scrollArea->setFrameShape(QFrame::NoFrame);
   // The form's fields take Tab; the pane around them is no stop of its own.
   m_scrollArea->setFocusPolicy(Qt::NoFocus);
-  m_view = new CVesmiraView(m_dataFolder, m_prompts, std::move(today), m_scrollArea);
+  // The caption follows the user the form shows, from its first on.
+  connect(&m_document, &CVesmiraDoc::titleChanged, this, &CMainFrame::ShowTitle);
+  ShowTitle(m_document.Title());
+  m_view = new CVesmiraView(m_document, m_prompts, m_scrollArea);
   m_scrollArea->setWidget(m_view);
   // A line shown over the form (a question, a read-only diary) makes it taller: the window
   // follows, as far as the screen allows.
@@ -69,9 +71,6 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   setCentralWidget(m_scrollArea);
   connect(qApp, &QApplication::focusChanged, this,
           [this](QWidget*, QWidget* focused) { ShowFocusedField(focused); });
-  // The form has taken its first user during its start; later changes come by signal.
-  SetDocumentTitle(FromStoredBytes(m_view->CurrentUserName()));
-  connect(m_view, &CVesmiraView::currentUserChanged, this, &CMainFrame::SetDocumentTitle);
   CreateMenus();
   ServeFormButtons();
   FitToCurrentScreen();
@@ -80,8 +79,12 @@ CMainFrame::CMainFrame(std::filesystem::path dataFolder, Prompts& prompts, UrlOp
   CSplashWindow::OpenSplash(this);
 }
 
-// The focus moves while the widgets below are destroyed, after this object is no longer one.
-CMainFrame::~CMainFrame() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+CMainFrame::~CMainFrame() {
+  // The focus moves while the widgets below are destroyed, after this object is no longer one.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+  // The form stores its day for the document, which outlives it.
+  delete takeCentralWidget();
+}
 
 void CMainFrame::FitToCurrentScreen() {
   // The sizes the window's layout keeps may be those of a form since grown (a line shown
@@ -137,15 +140,16 @@ void CMainFrame::ShowFocusedField(QWidget* focused) {
 }
 
 void CMainFrame::ServeFormButtons() {
-  connect(m_view, &CVesmiraView::calculateRequested, this, [this] { RunCalculate(*m_view); });
-  connect(m_view, &CVesmiraView::calorieGraphRequested, this,
-          [this] { ShowCalorieGraph(*m_view); });
-  connect(m_view, &CVesmiraView::trainingGraphRequested, this,
-          [this] { ShowTrainingGraph(*m_view); });
-  connect(m_view, &CVesmiraView::weightGraphRequested, this, [this] { ShowWeightGraph(*m_view); });
+  connect(m_view, &CVesmiraView::calculateRequested, this, [this] { RunCalculate(m_document); });
+  const auto graph = [this](GraphKind kind) {
+    return [this, kind] { ShowGraph(m_document, kind, m_view); };
+  };
+  connect(m_view, &CVesmiraView::calorieGraphRequested, this, graph(GraphKind::kCalorie));
+  connect(m_view, &CVesmiraView::trainingGraphRequested, this, graph(GraphKind::kTraining));
+  connect(m_view, &CVesmiraView::weightGraphRequested, this, graph(GraphKind::kWeight));
   // The same command as File > Properties.
   connect(m_view, &CVesmiraView::propertiesRequested, this,
-          [this] { RunPropertiesCommand(*m_view, m_prompts, this); });
+          [this] { RunPropertiesCommand(m_document, m_prompts, this); });
   connect(m_view, &CVesmiraView::homepageRequested, this, [this] {
     CTipsDialog dialog(Links(), m_urlOpener, m_view);
     dialog.exec();
@@ -164,7 +168,7 @@ void CMainFrame::CreateMenus() {
   QAction* properties =
       AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"));
   connect(properties, &QAction::triggered, this,
-          [this] { RunPropertiesCommand(*m_view, m_prompts, this); });
+          [this] { RunPropertiesCommand(m_document, m_prompts, this); });
   QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"));
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -174,27 +178,29 @@ void CMainFrame::CreateMenus() {
   // The window has no status bar, so the entry has nothing to show or hide.
   AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"));
   QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"));
-  connect(users, &QAction::triggered, this, [this] { RunUsersCommand(*m_view, m_prompts, this); });
+  connect(users, &QAction::triggered, this,
+          [this] { RunUsersCommand(m_document, m_prompts, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
   QAction* exportHtml =
       AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"));
-  connect(exportHtml, &QAction::triggered, m_view, [this] { ExportToHtml(*m_view, m_prompts); });
+  connect(exportHtml, &QAction::triggered, m_view,
+          [this] { ExportToHtml(m_document, m_prompts, m_view); });
   QAction* exportSheet =
       AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
   connect(exportSheet, &QAction::triggered, m_view,
-          [this] { ExportToDataSheet(*m_view, m_prompts); });
+          [this] { ExportToDataSheet(m_document, m_prompts, m_view); });
   QAction* exportWeights = AddAction(exportMenu, QStringLiteral("exportWeightSheetAction"),
                                      QStringLiteral("To &Weight Sheet"));
   connect(exportWeights, &QAction::triggered, m_view,
-          [this] { ExportToWeightSheet(*m_view, m_prompts); });
+          [this] { ExportToWeightSheet(m_document, m_prompts, m_view); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
   QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"));
   showHelp->setShortcut(QKeySequence(Qt::Key_F1));
   connect(showHelp, &QAction::triggered, m_view, [this] {
-    ShowHelp(QFile::decodeName(m_dataFolder.c_str()), m_urlOpener, m_prompts, this);
+    ShowHelp(QFile::decodeName(m_document.DataFolder().c_str()), m_urlOpener, m_prompts, this);
   });
   QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
   connect(about, &QAction::triggered, this, [this] {
@@ -204,7 +210,7 @@ void CMainFrame::CreateMenus() {
 }
 
 ProductLinks CMainFrame::Links() const {
-  return LinksOfThisBuild(QFile::decodeName(m_dataFolder.c_str()));
+  return LinksOfThisBuild(QFile::decodeName(m_document.DataFolder().c_str()));
 }
 
 QAction* CMainFrame::AddAction(QMenu* menu, const QString& name, const QString& text) {
@@ -217,9 +223,8 @@ QString CMainFrame::MainTitle() {
   return QStringLiteral("Vesmira ") + QString::fromUtf8(build::kVersion);
 }
 
-void CMainFrame::SetDocumentTitle(const QString& title) {
-  m_document.SetTitle(title);
-  setWindowTitle(MainTitle() + QStringLiteral(" - ") + m_document.Title());
+void CMainFrame::ShowTitle(const QString& title) {
+  setWindowTitle(MainTitle() + QStringLiteral(" - ") + title);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

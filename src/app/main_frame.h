@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <filesystem>
 
-#include "app/vesmira_doc.h"
+#include "diary/ui/vesmira_doc.h"
 #include "diary/ui/vesmira_view.h"
 
 class QAction;
@@ -56,12 +56,11 @@ class CMainFrame : public QMainWindow {
   QAction* AddAction(QMenu* menu, const QString& name, const QString& text);
   // Where the About box and the tip dialog lead, for the data folder of the form.
   ProductLinks Links() const;
-  void SetDocumentTitle(const QString& title);
+  void ShowTitle(const QString& title);
   void FitToCurrentScreen();
   // Keeps the field with the keyboard focus in sight when the form scrolls.
   void ShowFocusedField(QWidget* focused);
 
-  std::filesystem::path m_dataFolder;
   Prompts& m_prompts;
   UrlOpener& m_urlOpener;
   CVesmiraDoc m_document;

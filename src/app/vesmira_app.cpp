@@ -32,7 +32,7 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   // A session that logs out or shuts down asks first: the day shown is saved then, as a
   // close saves it, whether or not the session then ends.
   connect(this, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-    if (m_mainFrame) m_mainFrame->View().SaveDay();
+    if (m_mainFrame) m_mainFrame->View().StoreNow();
   });
 }
 

@@ -82,6 +82,7 @@ void MainFrameTest::titleFollowsTheCurrentUser() {
   m_form->Start();
   QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Cia"));
   QTest::keyClick(m_form->Find<QComboBox>("userCombo"), Qt::Key_Down);
+  QVERIFY(m_form->Settle());
   QCOMPARE(m_form->Frame().windowTitle(), QStringLiteral("Vesmira 6.0 - Bo"));
   QCOMPARE(m_form->Frame().Document().Title(), QStringLiteral("Bo"));
 }
@@ -221,6 +222,7 @@ void MainFrameTest::saveShortcutStoresTheDayShown() {
   QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
   m_form->Type("dinnerEdit", QStringLiteral("880"));
   save->trigger();
+  QVERIFY(m_form->Settle());
   const std::optional<DayEntries> stored =
       ReadDayFile(m_form->folder.DayPath("Anna", "06-12-2026"));
   QVERIFY(stored);

@@ -66,36 +66,37 @@ QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, da
 
 CVesmiraView::CVesmiraView(std::filesystem::path dataFolder, Prompts& prompts, TodayFunction today,
                            QWidget* parent)
-    : QWidget(parent),
-      m_dataFolder(std::move(dataFolder)),
-      m_prompts(prompts),
-      m_today(today ? std::move(today) : TodayFunction(LocalToday)) {
+    : CVesmiraView(*new CVesmiraDoc(std::move(dataFolder), std::move(today)), prompts, parent) {
+  m_ownDoc.reset(&m_doc);
+}
+
+CVesmiraView::CVesmiraView(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), m_doc(doc), m_prompts(prompts) {
   setObjectName(QStringLiteral("vesmiraView"));
-  m_saver = new DaySaver(
-      [this](const DaySaver::Job& job, const StoreResult& result) {
-        OnBackgroundSaveDone(job.path.native(), job.generation, job.bytes, result);
-      },
-      this);
-  m_idleSaveTimer = new QTimer(this);
-  m_idleSaveTimer->setSingleShot(true);
-  m_idleSaveTimer->setInterval(kIdleSaveMs);
-  m_longestSaveTimer = new QTimer(this);
-  m_longestSaveTimer->setSingleShot(true);
-  m_longestSaveTimer->setInterval(kLongestUnsavedMs);
-  // A sync tool replaces a file in several steps: they are looked at once they have settled.
-  m_diskCheckTimer = new QTimer(this);
-  m_diskCheckTimer->setSingleShot(true);
-  m_diskCheckTimer->setInterval(150);
-  m_watcher = new QFileSystemWatcher(this);
   m_form = BuildDiaryForm(*this);
   m_weightField =
       new CWeightField(m_form.weightEdit, m_form.weightUnitLabel, m_form.weightMessageLabel, this);
   m_question = new CDayQuestion(this);
   if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->insertWidget(1, m_question);
-  connect(m_question, &CDayQuestion::keepMyTyping, this, [this] { OnKeepMyTyping(); });
-  connect(m_question, &CDayQuestion::useVersionOnDisk, this, [this] { OnUseVersionOnDisk(); });
+  m_keeper = new CDayKeeper(m_doc, *this, *m_question, this);
+  connect(m_keeper, &CDayKeeper::saveFinished, this, &CVesmiraView::backgroundSaveFinished);
   ConnectEvents();
+  ConnectDocument();
   StartForm();
+}
+
+CVesmiraView::~CVesmiraView() {
+  // A window closed through its frame has stored the day already; any other end still keeps
+  // it. Nothing can be shown any more, so a failure here goes unreported.
+  if (!m_finalSaveDone) m_keeper->StoreAtExit();
+  // Before the document it stores for, which may go first.
+  delete std::exchange(m_keeper, nullptr);
+}
+
+void CVesmiraView::ConnectDocument() {
+  connect(&m_doc, &CVesmiraDoc::settingsChanged, this, [this] { UpdateBalance(); });
+  connect(&m_doc, &CVesmiraDoc::resultCalculated, this, &CVesmiraView::ShowTheoreticalResult);
+  connect(&m_doc, &CVesmiraDoc::usersChanged, this, &CVesmiraView::LoadUserList);
 }
 
 void CVesmiraView::ConnectEvents() {
@@ -103,26 +104,22 @@ void CVesmiraView::ConnectEvents() {
     KeepOnOneLine(input);
     connect(input, &QLineEdit::textChanged, this, [this] {
       UpdateBalance();
-      OnDayEdited();
+      if (!m_showingDay) m_keeper->OnEdited();
     });
   }
-  connect(m_form.noteEdit, &QPlainTextEdit::textChanged, this, [this] { OnDayEdited(); });
-  connect(m_form.weightEdit, &QLineEdit::textChanged, this, [this] { OnDayEdited(); });
-  connect(m_idleSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
-  connect(m_longestSaveTimer, &QTimer::timeout, this, [this] { SaveTypingNow(); });
-  connect(m_watcher, &QFileSystemWatcher::fileChanged, m_diskCheckTimer,
-          qOverload<>(&QTimer::start));
-  connect(m_watcher, &QFileSystemWatcher::directoryChanged, m_diskCheckTimer,
-          qOverload<>(&QTimer::start));
-  connect(m_diskCheckTimer, &QTimer::timeout, this, [this] { CheckFilesOnDisk(); });
+  const auto edited = [this] {
+    if (!m_showingDay) m_keeper->OnEdited();
+  };
+  connect(m_form.noteEdit, &QPlainTextEdit::textChanged, this, edited);
+  connect(m_form.weightEdit, &QLineEdit::textChanged, this, edited);
   connect(m_form.dateEdit, &QDateEdit::dateChanged, this, [this] { OnDateChanged(); });
   connect(m_form.userCombo, &QComboBox::activated, this,
           [this](int index) { OnUserActivated(index); });
   connect(m_form.monthlyRadio, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) m_series.span = kMonthSpan;
+    if (checked) m_doc.SetGraphSpan(kMonthSpan);
   });
   connect(m_form.yearlyRadio, &QRadioButton::toggled, this, [this](bool checked) {
-    if (checked) m_series.span = kYearSpan;
+    if (checked) m_doc.SetGraphSpan(kYearSpan);
   });
   connect(m_form.saveCloseButton, &QPushButton::clicked, this, [this] { OnSaveAndClose(); });
   connect(m_form.calculateButton, &QPushButton::clicked, this, &CVesmiraView::calculateRequested);
@@ -149,7 +146,7 @@ void CVesmiraView::ConnectEvents() {
             [this] { return AddDays(ShownDate(), -1); });
   addDayKey("nextDayAction", QKeySequence(Qt::ALT | Qt::Key_Right),
             [this] { return AddDays(ShownDate(), 1); });
-  addDayKey("todayAction", QKeySequence(Qt::ALT | Qt::Key_Home), [this] { return m_today(); });
+  addDayKey("todayAction", QKeySequence(Qt::ALT | Qt::Key_Home), [this] { return m_doc.Today(); });
 }
 
 void CVesmiraView::ShowDate(const CalendarDate& date) {
@@ -159,7 +156,7 @@ void CVesmiraView::ShowDate(const CalendarDate& date) {
 
 void CVesmiraView::StartForm() {
   m_form.monthlyRadio->setChecked(true);
-  m_series.span = kMonthSpan;
+  m_doc.SetGraphSpan(kMonthSpan);
   for (QLineEdit* field :
        {m_form.kcalLeftEdit, m_form.weightChangeEdits[0], m_form.weightChangeEdits[1],
         m_form.weightChangeEdits[2], m_form.weightChangeEdits[3], m_form.trendChangeEdits[0],
@@ -168,11 +165,10 @@ void CVesmiraView::StartForm() {
   }
   {
     const QSignalBlocker blocker(m_form.dateEdit);
-    m_form.dateEdit->setDate(ToQDate(m_today()));
+    m_form.dateEdit->setDate(ToQDate(m_doc.Today()));
   }
-  m_currentDate = ShownDate();
   // Not reported here: a missing users folder lists no users, and a save names the cause.
-  static_cast<void>(MakePrivateFolder(UsersFolder(m_dataFolder)));
+  static_cast<void>(MakePrivateFolder(UsersFolder(m_doc.DataFolder())));
   LoadUserList();
 }
 
@@ -180,7 +176,8 @@ void CVesmiraView::FocusFirstField() { m_form.mealEdits[0]->setFocus(Qt::OtherFo
 
 void CVesmiraView::UpdateBalance() {
   // At every key: the figures alone, not the note, which may be long.
-  const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_settings);
+  const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_doc.Settings());
+  m_doc.SetShownBalance(balance);
   m_form.weightCaptionLabel->setText(FromStoredBytes(balance.weightCaption));
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     m_form.activityKcalEdits[i]->setText(FromStoredBytes(FormatNumber(balance.activityKcal[i])));
@@ -196,62 +193,28 @@ void CVesmiraView::UpdateBalance() {
 }
 
 void CVesmiraView::ShowWeightUnit() {
-  const bool kilograms = m_settings.UsesKilograms();
+  const bool kilograms = m_doc.Settings().UsesKilograms();
   m_form.trendCaptionLabel->setText(FromStoredBytes(MeasuredChangeCaption(kilograms)));
   // The unit changed under a weight on the form: the same weight, shown in the new unit.
   m_weightField->ShowInUnit(kilograms);
 }
 
-bool CVesmiraView::HasDayToStore() const {
-  // A day whose file cannot be read was shown read-only, so it holds nothing to store.
-  return m_dayLoaded && !m_unreadableDay && !IsReadOnlyDiary();
-}
-
 void CVesmiraView::ShowReadOnlyDiary(const QString& why) {
-  StopSaveTimers();
+  m_keeper->SetDiaryReadOnly();
   m_readOnlyWhy = why;
   // As wide as the form without it, wrapped: the line never widens the window.
   const QMargins margins = layout()->contentsMargins();
   m_form.readOnlyLabel->setFixedWidth(sizeHint().width() - margins.left() - margins.right());
   m_form.readOnlyLabel->setText(why);
   m_form.readOnlyLabel->show();
-  SetFieldsReadOnly(true);
+  SetDayReadOnly(true);
 }
 
-void CVesmiraView::SetFieldsReadOnly(bool readOnly) {
+void CVesmiraView::SetDayReadOnly(bool readOnly) {
   readOnly = readOnly || IsReadOnlyDiary();
   for (QLineEdit* input : InputFields()) input->setReadOnly(readOnly);
   m_form.weightEdit->setReadOnly(readOnly);
   m_form.noteEdit->setReadOnly(readOnly || m_noteAsStored);
-}
-
-bool CVesmiraView::SaveDay() {
-  if (!HasDayToStore()) return true;
-  if (const std::optional<FileError> error = StoreShownDay()) {
-    ReportFileError(*error);
-    return false;
-  }
-  return true;
-}
-
-void CVesmiraView::LoadDay() {
-  // The day being left is done with: what its save in the background says is taken first.
-  m_saver->Finish();
-  StopSaveTimers();
-  m_currentDate = ShownDate();
-  m_dayLoaded = true;
-  m_finalSaveDone = false;
-  m_saveFailureReported = false;
-  m_pending.reset();
-  m_question->Clear();
-  const DiskDay day = ReadShownDayFromDisk();
-  m_unreadableDay = day.error;
-  // A file that cannot be read may still hold the day: it is shown empty and read-only, so
-  // nothing typed could be saved over it, and the person is told why.
-  SetFieldsReadOnly(day.error.has_value());
-  ShowDayAsStored(day);
-  WatchFiles();
-  if (day.error) ReportFileError(*day.error);
 }
 
 std::vector<QLineEdit*> CVesmiraView::InputFields() const {
@@ -261,10 +224,10 @@ std::vector<QLineEdit*> CVesmiraView::InputFields() const {
   return inputs;
 }
 
-void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
+void CVesmiraView::ShowStoredDay(const DayEntries& entries) {
   const bool wasShowing = std::exchange(m_showingDay, true);
   // The weight first, in the unit of the settings the day is shown with.
-  m_weightField->Show(entries.vikt, m_settings.UsesKilograms(), entries.unreadVikt);
+  m_weightField->Show(entries.vikt, m_doc.Settings().UsesKilograms(), entries.unreadVikt);
   // Every value is one line, whatever the file held: a lone line end shows as empty.
   for (std::size_t i = 0; i < kMealCount; ++i) {
     m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
@@ -278,26 +241,11 @@ void CVesmiraView::ShowDayEntries(const DayEntries& entries) {
   m_noteAsStored.reset();
   if (!note.editable) m_noteAsStored = entries.diaryNote;
   m_form.noteEdit->setPlainText(FromStoredBytes(note.shown));
-  m_form.noteEdit->setReadOnly(!note.editable || m_unreadableDay || IsReadOnlyDiary());
+  m_form.noteEdit->setReadOnly(!note.editable || m_keeper->IsUnreadable() || IsReadOnlyDiary());
   // A field set to the text it already holds reports no change, yet the settings may be
   // another user's: the balance is computed once more for the day as loaded.
   UpdateBalance();
   m_showingDay = wasShowing;
-}
-
-void CVesmiraView::OnDateChanged() {
-  if (!SaveDay()) {
-    // The day being left stays on the form, so nothing typed is lost.
-    const QSignalBlocker blocker(m_form.dateEdit);
-    m_form.dateEdit->setDate(ToQDate(m_currentDate));
-    return;
-  }
-  LoadDay();
-}
-
-void CVesmiraView::OnSaveAndClose() {
-  if (!SaveDay()) return;
-  window()->close();
 }
 
 void CVesmiraView::ShowResultColumn(std::size_t period, const ResultColumn& column) {
@@ -332,13 +280,9 @@ void CVesmiraView::ClearTheoreticalResult() {
   }
 }
 
-std::filesystem::path CVesmiraView::ShownDayPath() const {
-  return DayFilePath(m_dataFolder, m_currentUser, DateText(m_currentDate));
-}
-
-std::string CVesmiraView::ShownDayBytes() const {
-  return DayFileBytes(CurrentEntries(), ToStoredBytes(EnergyInText()),
-                      ToStoredBytes(TrainingText()));
+std::string CVesmiraView::TypedDayBytes() const {
+  return DayFileBytes(CurrentEntries(), ToStoredBytes(m_form.energyInEdit->text()),
+                      ToStoredBytes(m_form.trainingEdit->text()));
 }
 
 CalendarDate CVesmiraView::ShownDate() const { return FromQDate(m_form.dateEdit->date()); }
@@ -366,9 +310,6 @@ DayEntries CVesmiraView::CurrentEntries() const {
   entries.unreadVikt = m_weightField->KeptUnread();
   return entries;
 }
-
-QString CVesmiraView::EnergyInText() const { return m_form.energyInEdit->text(); }
-QString CVesmiraView::TrainingText() const { return m_form.trainingEdit->text(); }
 
 void CVesmiraView::ReportFileError(const FileError& error) {
   m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(error)), Prompts::Icon::kStop);

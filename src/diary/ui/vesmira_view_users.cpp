@@ -1,12 +1,15 @@
 #include <QByteArray>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "diary/ui/day_question.h"
-#include "diary/ui/day_saver.h"
 #include "diary/ui/vesmira_view.h"
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
@@ -14,7 +17,7 @@
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
-// The users on the form: the list, the user shown and its settings.
+// The day on the form: its user, its date, and storing it as it is left or closed.
 namespace vesmira {
 
 namespace {
@@ -26,89 +29,155 @@ constexpr int kUserBytesRole = Qt::UserRole;
 }  // namespace
 
 void CVesmiraView::LoadUserList() {
-  // What was typed is stored before another day replaces it. The list is rebuilt even when
-  // that fails, as it must show the users folder as it now is, but a day that could not be
-  // stored (reported) stays on the form with its user chosen in the list. A day with no
-  // typing waiting is not stored, and nothing at all of a user just removed: storing its day
-  // would make its folder again.
-  const UserListScan scan = ScanUserList(m_dataFolder);
-  const bool removed =
-      m_dayLoaded && !scan.error &&
-      std::find(scan.names.begin(), scan.names.end(), m_currentUser) == scan.names.end();
-  if (removed) ForgetShownDay();
-  const bool saved = !HasDayToStore() || !HasUnsavedChanges() || SaveDay();
-  m_form.userCombo->clear();
+  // What was typed is stored before another day replaces it, while the window goes on. The
+  // list is rebuilt even when that fails, as it must show the users folder as it now is, but
+  // a day that could not be stored (shown why over the form) stays with its user chosen in
+  // the list. Nothing at all is stored of a user just removed: storing its day would make its
+  // folder again.
+  const UserListScan scan = ScanUserList(m_doc.DataFolder());
   if (scan.error) {
+    m_form.userCombo->clear();
     ReportFileError(*scan.error);
     return;
   }
-  for (const std::string& name : scan.names) {
+  const bool removed =
+      m_keeper->IsLoaded() &&
+      std::find(scan.names.begin(), scan.names.end(), m_doc.CurrentUserName()) == scan.names.end();
+  if (removed) {
+    m_keeper->Forget();
+    m_doc.ForgetUser();
+  }
+  const auto show = [this, names = scan.names](const std::optional<FileError>& error) {
+    ShowUserList(names);
+    if (m_form.userCombo->count() == 0) return;
+    if (error) {
+      ShowCurrentUserInList();
+      return;
+    }
+    m_form.userCombo->setCurrentIndex(0);
+    TakeListedUser();
+    m_form.weightCaptionLabel->setText(FromStoredBytes(WeightCaption(m_doc.Settings())));
+  };
+  // A day with no typing waiting is not stored: the list follows at once.
+  if (!m_keeper->HasUnsavedChanges()) {
+    show(std::nullopt);
+    return;
+  }
+  m_doc.StoreThen(show);
+}
+
+void CVesmiraView::ShowUserList(const std::vector<std::string>& names) {
+  const QSignalBlocker blocker(m_form.userCombo);
+  m_form.userCombo->clear();
+  for (const std::string& name : names) {
     m_form.userCombo->addItem(FromStoredBytes(name), ToByteArray(name));
   }
   SetDayEditable(m_form.userCombo->count() > 0);
-  if (m_form.userCombo->count() == 0) return;
-  if (!saved) {
-    ShowCurrentUserInList();
-    return;
-  }
-  m_form.userCombo->setCurrentIndex(0);
-  TakeListedUser();
-  m_form.weightCaptionLabel->setText(FromStoredBytes(WeightCaption(m_settings)));
-}
-
-void CVesmiraView::ForgetShownDay() {
-  StopSaveTimers();
-  m_saver->Finish();
-  m_pending.reset();
-  m_question->Clear();
-  m_dayLoaded = false;
-  m_currentUser.clear();
-  m_storedChangeCount = m_changeCount;
-  emit currentUserChanged(QString());
 }
 
 void CVesmiraView::TakeListedUser() {
-  m_currentUser = ListedUserName();
-  emit currentUserChanged(FromStoredBytes(m_currentUser));
+  m_doc.ShowDay(ListedUserName(), ShownDate());
   LoadProperties();
   LoadDay();
 }
 
 void CVesmiraView::LoadProperties() {
-  const std::filesystem::path file = PropertiesFilePath(m_dataFolder, m_currentUser);
-  m_propertiesIdentity = ReadFileIdentity(file);
-  const StoredProperties stored = ReadStoredProperties(file);
+  const StoredProperties stored = m_doc.LoadProperties();
   // Settings that are there but cannot be read are named with their cause; the Properties
   // dialog's Save will not write over them either.
   if (stored.error) {
     ReportFileError(*stored.error);
-    return;
-  }
-  const std::optional<UserSettings>& settings = stored.settings;
-  if (!settings) {
+  } else if (!stored.settings) {
     m_prompts.ShowMessage(this, QStringLiteral("Could not open properties file."),
                           Prompts::Icon::kNone);
-    return;
   }
-  m_settings = *settings;
+}
+
+void CVesmiraView::LoadDay() {
+  m_doc.ShowDay(m_doc.CurrentUserName(), ShownDate());
+  m_finalSaveDone = false;
+  if (const std::optional<FileError> error = m_keeper->Load()) ReportFileError(*error);
 }
 
 void CVesmiraView::OnUserActivated(int index) {
   const std::string chosen =
       m_form.userCombo->itemData(index, kUserBytesRole).toByteArray().toStdString();
-  if (m_dayLoaded && chosen == m_currentUser) return;
-  if (!SaveDay()) {
-    ShowCurrentUserInList();
+  if (m_keeper->IsLoaded() && chosen == m_doc.CurrentUserName()) return;
+  // The day left is stored first, while the window goes on; then the user listed now is taken.
+  m_doc.StoreThen([this](const std::optional<FileError>& error) {
+    if (error) {
+      ShowCurrentUserInList();
+      return;
+    }
+    if (m_keeper->IsLoaded() && ListedUserName() == m_doc.CurrentUserName()) return;
+    ClearTheoreticalResult();
+    TakeListedUser();
+  });
+}
+
+void CVesmiraView::OnDateChanged() {
+  m_doc.StoreThen([this](const std::optional<FileError>& error) {
+    if (error) {
+      // The day being left stays on the form, so nothing typed is lost; why shows over it.
+      const QSignalBlocker blocker(m_form.dateEdit);
+      const CalendarDate& date = m_doc.CurrentDate();
+      m_form.dateEdit->setDate(QDate(date.year, date.month, date.day));
+      return;
+    }
+    if (m_keeper->IsLoaded() && ShownDate() == m_doc.CurrentDate()) return;
+    if (m_doc.CurrentUserName().empty()) return;
+    LoadDay();
+  });
+}
+
+void CVesmiraView::SaveDay() {
+  // A failure shows over the form until a store succeeds.
+  m_doc.StoreThen([](const std::optional<FileError>&) {});
+}
+
+void CVesmiraView::StoreNow() { static_cast<void>(m_keeper->StoreBeforeClose()); }
+
+void CVesmiraView::OnSaveAndClose() {
+  m_doc.StoreThen([this](const std::optional<FileError>& error) {
+    if (!error) window()->close();
+  });
+}
+
+bool CVesmiraView::FinalSave() {
+  if (m_finalSaveDone || !m_keeper->HasDayToStore()) return true;
+  if (const std::optional<FileError> error = m_keeper->StoreBeforeClose()) {
+    const QString text = FromStoredBytes(FileErrorMessage(*error)) +
+                         QStringLiteral("\n\nClose anyway? The day shown will not be saved.");
+    if (m_prompts.ShowMessage(this, text, Prompts::Icon::kStop, Prompts::Buttons::kYesNo) !=
+        Prompts::Answer::kYes) {
+      return false;
+    }
+  }
+  m_finalSaveDone = true;
+  return true;
+}
+
+void CVesmiraView::closeEvent(QCloseEvent* event) {
+  // As a window of its own (in a frame the frame asks), the form stores the day as it closes.
+  if (isWindow() && !FinalSave()) {
+    event->ignore();
     return;
   }
-  ClearTheoreticalResult();
-  TakeListedUser();
+  QWidget::closeEvent(event);
 }
+
+bool CVesmiraView::HasUnsavedChanges() const { return m_keeper->HasUnsavedChanges(); }
+bool CVesmiraView::IsSavingInBackground() const { return m_keeper->IsBusy(); }
+void CVesmiraView::SetBeforeBackgroundWrite(std::function<void()> hook) {
+  m_keeper->SetBeforeWrite(std::move(hook));
+}
+void CVesmiraView::SaveTypingNow() { m_keeper->SaveTypingNow(); }
+void CVesmiraView::CheckFilesOnDisk() { m_keeper->CheckFilesOnDisk(); }
 
 void CVesmiraView::ShowCurrentUserInList() {
   const QSignalBlocker blocker(m_form.userCombo);
   m_form.userCombo->setCurrentIndex(
-      m_form.userCombo->findData(ToByteArray(m_currentUser), kUserBytesRole));
+      m_form.userCombo->findData(ToByteArray(m_doc.CurrentUserName()), kUserBytesRole));
 }
 
 void CVesmiraView::SetDayEditable(bool editable) {

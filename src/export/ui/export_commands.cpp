@@ -1,61 +1,65 @@
 #include "export/ui/export_commands.h"
 
 #include <QFile>
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
 #include <filesystem>
 #include <optional>
 
-#include "diary/ui/vesmira_view.h"
+#include "diary/ui/vesmira_doc.h"
 #include "export/export_file.h"
-#include "periods/ui/calculate_command.h"
 #include "ui/prompts.h"
 
 namespace vesmira {
 
 namespace {
 
-void RunExport(CVesmiraView& view, Prompts& prompts, ExportKind mode,
+void RunExport(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent, ExportKind mode,
                const Prompts::SaveRequest& request) {
-  const Prompts::SaveAnswer answer = prompts.AskSaveFileName(&view, request);
+  const Prompts::SaveAnswer answer = prompts.AskSaveFileName(parent, request);
   switch (answer.outcome) {
     case Prompts::SaveAnswer::Outcome::kCancelled:
       return;
     case Prompts::SaveAnswer::Outcome::kFailed:
-      prompts.ShowMessage(&view, ProblemSavingFileText(), Prompts::Icon::kWarning);
+      prompts.ShowMessage(parent, ProblemSavingFileText(), Prompts::Icon::kWarning);
       return;
     case Prompts::SaveAnswer::Outcome::kChosen:
       break;
   }
-  // A day that cannot be stored has been reported; the export still holds the days that are.
-  static_cast<void>(view.SaveDay());
   // The walk is given the data folder itself, so the folder the dialog browsed to matters to
   // nothing but the target.
   const std::filesystem::path target(QFile::encodeName(answer.path).toStdString());
-  if (ExportStoredDays(mode, FormWalkInput(view), target)) {
-    prompts.ShowMessage(&view, ProblemSavingFileText(), Prompts::Icon::kWarning);
-  }
+  // A day that cannot be stored shows why over the form; the export still holds the days that
+  // are.
+  doc.StoreThen([&doc, &prompts, parent = QPointer<QWidget>(parent), mode,
+                 target](const std::optional<FileError>&) {
+    if (ExportStoredDays(mode, doc.WalkInput(), target)) {
+      prompts.ShowMessage(parent, ProblemSavingFileText(), Prompts::Icon::kWarning);
+    }
+  });
 }
 
 }  // namespace
 
-void ExportToHtml(CVesmiraView& view, Prompts& prompts) {
-  RunExport(view, prompts, ExportKind::kHtmlPage,
+void ExportToHtml(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
+  RunExport(doc, prompts, parent, ExportKind::kHtmlPage,
             {QStringLiteral("Diet.html"),
              QStringLiteral("html"),
              {QStringLiteral("HTML (*.html)"), QStringLiteral("HTM (*.htm)"),
               QStringLiteral("All Files (*)")}});
 }
 
-void ExportToDataSheet(CVesmiraView& view, Prompts& prompts) {
-  RunExport(view, prompts, ExportKind::kDataSheet,
+void ExportToDataSheet(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
+  RunExport(doc, prompts, parent, ExportKind::kDataSheet,
             {QStringLiteral("diet.xls"),
              QStringLiteral("xls"),
              {QStringLiteral("Data sheet Files (*.xls)"),
               QStringLiteral("Data Files (*.xlc *.xls)"), QStringLiteral("All Files (*)")}});
 }
 
-void ExportToWeightSheet(CVesmiraView& view, Prompts& prompts) {
-  RunExport(view, prompts, ExportKind::kWeightSheet,
+void ExportToWeightSheet(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
+  RunExport(doc, prompts, parent, ExportKind::kWeightSheet,
             {QStringLiteral("weight.xls"),
              QStringLiteral("xls"),
              {QStringLiteral("Data sheet Files (*.xls)"),

@@ -1,10 +1,10 @@
 #include "graphs/ui/graph_commands.h"
 
+#include <QPointer>
 #include <QString>
-#include <cstdint>
-#include <string_view>
+#include <QWidget>
 
-#include "diary/ui/vesmira_view.h"
+#include "diary/ui/vesmira_doc.h"
 #include "diary/weighing.h"
 #include "graphs/graph_points.h"
 #include "graphs/ui/graph_dialog.h"
@@ -13,31 +13,25 @@
 
 namespace vesmira {
 
-namespace {
-
-void ShowGraph(CVesmiraView& view, std::int32_t trainingGraph, std::string_view title) {
-  GraphSeries& series = view.Series();
-  series.trainingGraph = trainingGraph;
-  RunCalculate(view);
-  CGraphDialog dialog(&view, PointsFromSeries(series), FromStoredBytes(kGraphTimeAxisName),
-                      FromStoredBytes(kGraphValueAxisName), FromStoredBytes(title));
-  dialog.exec();
+void ShowGraph(CVesmiraDoc& doc, GraphKind kind, QWidget* parent) {
+  CalculateThen(doc, kind == GraphKind::kTraining ? 1 : 0,
+                [&doc, kind, parent = QPointer<QWidget>(parent)](const GraphSeries& series) {
+                  if (parent.isNull()) return;
+                  const QString time = FromStoredBytes(kGraphTimeAxisName);
+                  if (kind == GraphKind::kWeight) {
+                    const bool kilograms = doc.Settings().UsesKilograms();
+                    CGraphDialog dialog(parent, WeightPointsFromSeries(series, kilograms), time,
+                                        FromStoredBytes(WeightUnitName(kilograms)),
+                                        FromStoredBytes(kWeightGraphTitle));
+                    dialog.exec();
+                    return;
+                  }
+                  CGraphDialog dialog(
+                      parent, PointsFromSeries(series), time, FromStoredBytes(kGraphValueAxisName),
+                      FromStoredBytes(kind == GraphKind::kTraining ? kTrainingGraphTitle
+                                                                   : kCalorieGraphTitle));
+                  dialog.exec();
+                });
 }
-
-}  // namespace
-
-void ShowWeightGraph(CVesmiraView& view) {
-  // Calculate reads the weighings of the year and works out their trend.
-  RunCalculate(view);
-  const bool kilograms = view.Settings().UsesKilograms();
-  CGraphDialog dialog(
-      &view, WeightPointsFromSeries(view.Series(), kilograms), FromStoredBytes(kGraphTimeAxisName),
-      FromStoredBytes(WeightUnitName(kilograms)), FromStoredBytes(kWeightGraphTitle));
-  dialog.exec();
-}
-
-void ShowCalorieGraph(CVesmiraView& view) { ShowGraph(view, 0, kCalorieGraphTitle); }
-
-void ShowTrainingGraph(CVesmiraView& view) { ShowGraph(view, 1, kTrainingGraphTitle); }
 
 }  // namespace vesmira

@@ -1,22 +1,23 @@
 #pragma once
 
+class QWidget;
+
 namespace vesmira {
 
-class CVesmiraView;
+class CVesmiraDoc;
 
-// The form's graph buttons: each runs Calculate, which fills the series for the graph chosen,
-// then shows the last 31 or 365 days (the form's span), oldest first, in a modal graph window
-// over the form.
+// The form's graph buttons.
+enum class GraphKind {
+  kCalorie,   // "Calorie Graph": the stored energy sum of each day; a missing day is the
+              // normal consumption
+  kTraining,  // "Training Graph": the size of each day's stored training energy; a missing
+              // day is 0
+  kWeight,    // "Weight Graph": the weighings, days without one left out, and their trend, in
+              // the user's unit
+};
 
-// "Calorie Graph": the stored energy sum of each day; a missing day is the normal
-// consumption.
-void ShowCalorieGraph(CVesmiraView& view);
-
-// "Training Graph": the size of each day's stored training energy; a missing day is 0.
-void ShowTrainingGraph(CVesmiraView& view);
-
-// "Weight Graph": the weighings of the last 31 or 365 days, days without one left out, and
-// their trend, in the user's unit.
-void ShowWeightGraph(CVesmiraView& view);
+// Runs Calculate, which makes the series of kind, then shows the last 31 or 365 days (the
+// document's span), oldest first, in a modal graph window over parent.
+void ShowGraph(CVesmiraDoc& doc, GraphKind kind, QWidget* parent);
 
 }  // namespace vesmira

@@ -1,19 +1,23 @@
 #pragma once
 
-#include "periods/range_walk.h"
+#include <cstdint>
+#include <functional>
+
+#include "graphs/graph_series.h"
 
 namespace vesmira {
 
-class CVesmiraView;
+class CVesmiraDoc;
 
-// The days of the form's current user that end on the form's today: what Calculate, the
-// graphs and the exports walk. The user is the one of the day last loaded, whose day
-// SaveDay stores and whose settings the form holds.
-RangeWalkInput FormWalkInput(const CVesmiraView& view);
+// Calculate (the form's "Calculate" button): stores the day shown, then hands the document the
+// twelve "Theoretical Result" figures, the four weight colours and the measured week, month
+// and year of its user's days that end today.
+void RunCalculate(CVesmiraDoc& doc);
 
-// Calculate (the form's "Calculate" button, and the first step of both graph commands):
-// stores the day shown, then fills the twelve "Theoretical Result" fields, the four weight
-// colours and the form's graph series.
-void RunCalculate(CVesmiraView& view);
+// Calculate, then then with the days of the document's graph span, oldest last: their stored
+// energy sums (trainingGraph 0) or training energy (1), weighings and trend. Runs once the
+// day shown is stored, while the window goes on.
+void CalculateThen(CVesmiraDoc& doc, std::int32_t trainingGraph,
+                   std::function<void(const GraphSeries&)> then);
 
 }  // namespace vesmira

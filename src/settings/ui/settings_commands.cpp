@@ -1,27 +1,27 @@
 #include "settings/ui/settings_commands.h"
 
-#include "diary/ui/vesmira_view.h"
+#include "diary/ui/vesmira_doc.h"
 #include "settings/ui/properties_dialog.h"
 #include "settings/ui/users_dialog.h"
 #include "settings/users_folder.h"
 
 namespace vesmira {
 
-void RunPropertiesCommand(CVesmiraView& view, Prompts& prompts, QWidget* parent) {
-  // The listed name, not the user of the day shown; with an empty list no file at all, or Save
-  // would write users/.properties, which no list shows or removes.
-  const std::string user = view.ListedUserName();
+void RunPropertiesCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
+  // With no user no file at all, or Save would write users/.properties, which no list shows
+  // or removes.
+  const std::string& user = doc.CurrentUserName();
+  UserSettings settings = doc.Settings();
   CPropertiesDialog dialog(
-      view.Settings(),
-      user.empty() ? std::filesystem::path() : PropertiesFilePath(view.DataFolder(), user), prompts,
-      parent);
+      settings, user.empty() ? std::filesystem::path() : PropertiesFilePath(doc.DataFolder(), user),
+      prompts, parent);
   dialog.exec();
-  view.UpdateBalance();
+  doc.SetSettings(settings);
 }
 
-void RunUsersCommand(CVesmiraView& view, Prompts& prompts, QWidget* parent) {
+void RunUsersCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
   CUsersDialog dialog(
-      view.DataFolder(), prompts, [&view] { view.LoadUserList(); }, parent);
+      doc.DataFolder(), prompts, [&doc] { doc.UsersChanged(); }, parent);
   dialog.exec();
 }
 

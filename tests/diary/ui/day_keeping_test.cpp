@@ -160,7 +160,7 @@ void DayKeepingTest::unchangedDayIsNotRewritten() {
       Day(), std::filesystem::last_write_time(Day()) - std::chrono::hours(24));
   const FileIdentity stored = ReadFileIdentity(Day());
   m_form->Start();
-  QVERIFY(View().SaveDay());
+  QVERIFY(m_form->StoreDay());
   m_form->ShowDate({2026, 12, 7});  // the day left
   m_form->ShowDate({2026, 12, 6});
   m_form->Stop();
@@ -298,7 +298,7 @@ void DayKeepingTest::changedPropertiesAreTakenIn() {
   QCOMPARE(Text("normalConsumptionEdit"), QStringLiteral("2200"));
   m_form->folder.AddUser("Anna", 2600, 1800);
   QTRY_COMPARE(Text("normalConsumptionEdit"), QStringLiteral("2600"));
-  QCOMPARE(View().Settings().grundForbrukning, 2600);
+  QCOMPARE(View().Document().Settings().grundForbrukning, 2600);
 }
 
 void DayKeepingTest::firstStartWithoutUsersLeadsToAddingOne() {

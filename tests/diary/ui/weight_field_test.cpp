@@ -130,13 +130,14 @@ void WeightFieldTest::aChangedUnitShowsTheSameWeightInTheNewUnit() {
   m_form->folder.AddUser("Anna", 2000, 1800, true);
   m_form->Start();
   m_form->Type("weightEdit", QStringLiteral("72.5"));
-  m_form->View().Settings().poundFlag = 0;
-  m_form->View().UpdateBalance();
+  UserSettings pounds = m_form->View().Document().Settings();
+  pounds.poundFlag = 0;
+  m_form->View().Document().SetSettings(pounds);
   QCOMPARE(m_form->Text("weightEdit"), QStringLiteral("159.835"));
   QCOMPARE(m_form->Find<QLabel>("weightUnitLabel")->text(), QStringLiteral("lbs"));
   QCOMPARE(m_form->Find<QLabel>("trendCaptionLabel")->text(),
            QStringLiteral("Measured change (lbs)"));
-  QVERIFY(m_form->View().SaveDay());
+  QVERIFY(m_form->StoreDay());
   QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\n72.5\r\n")));
 }
 
@@ -162,7 +163,7 @@ void WeightFieldTest::aStoredValueThatIsNoWeighingIsNamedAndKept() {
            QStringLiteral("The stored weight \"heavy\" could not be read. It is kept as it is "
                           "until you type a weight."));
   m_form->Type("breakfastEdit", QStringLiteral("5"));
-  QVERIFY(m_form->View().SaveDay());
+  QVERIFY(m_form->StoreDay());
   QVERIFY(Stored("06-12-2026").contains(QStringLiteral("vikt\r\nheavy\r\n")));
 }
 

@@ -4,7 +4,9 @@
 #include <QDate>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QTest>
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "app/main_frame.h"
@@ -57,11 +59,37 @@ class FormFixture {
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
   QString Text(const char* field) const { return Field(field)->text(); }
   void Type(const char* field, const QString& text) { testing::Type(Field(field), text); }
-  void Click(const char* button) { testing::Click(*m_window, button); }
-  void Trigger(const char* action) { Find<QAction>(action)->trigger(); }
+  // A click or a menu command, and what it then waits for: the day stored, the command run.
+  void Click(const char* button) {
+    testing::Click(*m_window, button);
+    static_cast<void>(Settle());
+  }
+  void Trigger(const char* action) {
+    Find<QAction>(action)->trigger();
+    static_cast<void>(Settle());
+  }
+  // Stores the day shown as a command does before it runs, and waits for the store to end;
+  // false when the day was not stored.
+  bool StoreDay() {
+    auto result = std::make_shared<std::optional<bool>>();
+    View().Document().StoreThen(
+        [result](const std::optional<FileError>& error) { *result = !error; });
+    static_cast<void>(QTest::qWaitFor([&result] { return result->has_value(); }, 10000));
+    return result->value_or(false);
+  }
+  // Waits until the day's writes have ended and what waited for them has run.
+  bool Settle() {
+    return QTest::qWaitFor(
+        [this] {
+          QCoreApplication::processEvents();
+          return !View().IsSavingInBackground();
+        },
+        10000);
+  }
   // Moves the form's date field, which stores the day left and loads the one shown.
   void ShowDate(CalendarDate date) {
     Find<QDateEdit>("dateEdit")->setDate(QDate(date.year, date.month, date.day));
+    static_cast<void>(Settle());
   }
 
  private:

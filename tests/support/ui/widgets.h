@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <stdexcept>
@@ -39,21 +40,24 @@ void Click(const QObject& root, const char* button);
 // Shows the window and waits until it is on the screen; false when it never came.
 bool Shown(QWidget& window);
 
-// Runs work on the modal dialog of type Dialog that open brings up, and closes the dialog when
-// work left it open, so that a command that blocks in exec() returns to the test even when
-// work fails. False when no such dialog came up.
+// Runs work on the modal dialog of type Dialog that open brings up, at once or once the day
+// is stored, and closes the dialog when work left it open, so that a command that blocks in
+// exec() returns to the test even when work fails. False when no such dialog came up.
 template <typename Dialog = QDialog>
 bool WithNextModal(const std::function<void()>& open, const std::function<void(Dialog&)>& work) {
   bool found = false;
-  QObject scope;  // ends the wait with this call when no dialog came up
-  QTimer::singleShot(0, &scope, [&] {
+  QTimer look;  // ends the wait with this call when no dialog came up
+  QObject::connect(&look, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) return;
+    if (dialog == nullptr || found) return;
     found = true;
+    look.stop();
     work(*dialog);
     if (dialog->isVisible()) dialog->reject();
   });
+  look.start();
   open();
+  static_cast<void>(QTest::qWaitFor([&found] { return found; }, 1000));
   return found;
 }
 
