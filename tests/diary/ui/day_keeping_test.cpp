@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "diary/ui/day_question.h"
+#include "periods/ui/calculate_command.h"
 #include "storage/stored_file.h"
 #include "support/ui/form_fixture.h"
 
@@ -137,6 +138,18 @@ void DayKeepingTest::slowDiskHoldsUpNoKeyAndSavesKeepTheirOrder() {
   disk.release(2);
   QTRY_VERIFY(ReadBytes(Day()).find(Breakfast("50")) != std::string::npos);
   QTRY_VERIFY(!View().HasUnsavedChanges());
+
+  // Calculate on the slow disk waits for the store, not the window: a key typed meanwhile is
+  // taken, stored, and in the result that follows.
+  Type("breakfastEdit", QStringLiteral("7"));
+  RunCalculate(View().Document());
+  QVERIFY(View().IsSavingInBackground());
+  QCOMPARE(Text("kcalChangeDayEdit"), QString());
+  QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_0);
+  disk.release(2);
+  QVERIFY(m_form->Settle());
+  QVERIFY(ReadBytes(Day()).find(Breakfast("70")) != std::string::npos);
+  QCOMPARE(Text("kcalChangeDayEdit").toInt(), 70 - Text("normalConsumptionEdit").toInt());
 
   // A close while a slow save runs waits for it, then stores what was typed after it: the
   // older save never lands last.
