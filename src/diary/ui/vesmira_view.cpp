@@ -59,6 +59,17 @@ void SetBackground(QLineEdit* field, Rgb colour) {
   field->setPalette(palette);
 }
 
+// The texts of the nineteen figure fields of entries, in the order of InputFields(): the
+// meals, the minutes of each activity, the other consumption.
+template <typename Entries>
+auto FigureTexts(Entries& entries) {
+  std::vector<decltype(&entries.ovrigForbrukning)> texts;
+  for (auto& meal : entries.meals) texts.push_back(&meal);
+  for (auto& minutes : entries.minutes) texts.push_back(&minutes);
+  texts.push_back(&entries.ovrigForbrukning);
+  return texts;
+}
+
 CalendarDate FromQDate(const QDate& date) { return {date.year(), date.month(), date.day()}; }
 QDate ToQDate(const CalendarDate& date) { return QDate(date.year, date.month, date.day); }
 
@@ -229,13 +240,11 @@ void CVesmiraView::ShowStoredDay(const DayEntries& entries) {
   // The weight first, in the unit of the settings the day is shown with.
   m_weightField->Show(entries.vikt, m_doc.Settings().UsesKilograms(), entries.unreadVikt);
   // Every value is one line, whatever the file held: a lone line end shows as empty.
-  for (std::size_t i = 0; i < kMealCount; ++i) {
-    m_form.mealEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.meals[i])));
+  const std::vector<QLineEdit*> fields = InputFields();
+  const std::vector<const std::string*> texts = FigureTexts(entries);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    fields[i]->setText(WithoutLineBreaks(FromStoredBytes(*texts[i])));
   }
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    m_form.minutesEdits[i]->setText(WithoutLineBreaks(FromStoredBytes(entries.minutes[i])));
-  }
-  m_form.otherKcalEdit->setText(WithoutLineBreaks(FromStoredBytes(entries.ovrigForbrukning)));
   // A note too long to lay out is shown for reading and stored as it was read.
   NoteDisplay note = NoteForDisplay(entries.diaryNote);
   m_noteAsStored.reset();
@@ -289,13 +298,9 @@ CalendarDate CVesmiraView::ShownDate() const { return FromQDate(m_form.dateEdit-
 
 DayEntries CVesmiraView::CurrentFigureEntries() const {
   DayEntries entries;
-  for (std::size_t i = 0; i < kMealCount; ++i) {
-    entries.meals[i] = ToStoredBytes(m_form.mealEdits[i]->text());
-  }
-  for (std::size_t i = 0; i < kActivityCount; ++i) {
-    entries.minutes[i] = ToStoredBytes(m_form.minutesEdits[i]->text());
-  }
-  entries.ovrigForbrukning = ToStoredBytes(m_form.otherKcalEdit->text());
+  const std::vector<QLineEdit*> fields = InputFields();
+  const std::vector<std::string*> texts = FigureTexts(entries);
+  for (std::size_t i = 0; i < fields.size(); ++i) *texts[i] = ToStoredBytes(fields[i]->text());
   return entries;
 }
 

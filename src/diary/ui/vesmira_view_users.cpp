@@ -181,12 +181,9 @@ void CVesmiraView::ShowCurrentUserInList() {
 }
 
 void CVesmiraView::SetDayEditable(bool editable) {
-  std::vector<QWidget*> fields(m_form.mealEdits.begin(), m_form.mealEdits.end());
-  fields.insert(fields.end(), m_form.minutesEdits.begin(), m_form.minutesEdits.end());
-  fields.push_back(m_form.otherKcalEdit);
-  fields.push_back(m_form.weightEdit);
-  fields.push_back(m_form.noteEdit);
-  for (QWidget* field : fields) field->setEnabled(editable);
+  for (QLineEdit* field : InputFields()) field->setEnabled(editable);
+  m_form.weightEdit->setEnabled(editable);
+  m_form.noteEdit->setEnabled(editable);
   m_form.noteEdit->setPlaceholderText(
       editable ? QString()
                : QStringLiteral("Welcome to Vesmira. Your diary has no user yet: choose "
