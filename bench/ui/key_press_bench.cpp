@@ -12,6 +12,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
+#include <string>
 #include <thread>
 
 #include "diary/ui/vesmira_view.h"
@@ -30,11 +32,34 @@ class SilentPrompts final : public Prompts {
   int AskChoice(QWidget*, const QString&, Icon, const QStringList&) override { return 0; }
 };
 
+// A diary of one user, Anna, in a folder of its own, removed again at the end.
+struct BenchDiary {
+  std::filesystem::path data;
+  bool made;
+  explicit BenchDiary(const char* name)
+      : data(std::filesystem::temp_directory_path() /
+             (std::string(name) + std::to_string(::getpid()))),
+        made(std::filesystem::create_directories(UserFolderPath(data, "Anna")) &&
+             !WriteDefaultProperties(PropertiesFilePath(data, "Anna"))) {}
+  ~BenchDiary() { std::filesystem::remove_all(data); }
+  BenchDiary(const BenchDiary&) = delete;
+  BenchDiary& operator=(const BenchDiary&) = delete;
+};
+
+// The form on the diary, shown, on a disk whose every write waits 200 ms (the test seam).
+std::unique_ptr<CVesmiraView> SlowDiskForm(const BenchDiary& diary, Prompts& prompts) {
+  auto view = std::make_unique<CVesmiraView>(diary.data, prompts, [] {
+    return CalendarDate{2027, 3, 1};
+  });
+  view->show();
+  view->SetBeforeBackgroundWrite(
+      [] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+  return view;
+}
+
 void KeyPress(benchmark::State& state, bool slowSaveRunning) {
-  const std::filesystem::path data =
-      std::filesystem::temp_directory_path() / ("vesmira-key-bench-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(UserFolderPath(data, "Anna"));
-  if (WriteDefaultProperties(PropertiesFilePath(data, "Anna"))) {
+  const BenchDiary diary("vesmira-key-bench-");
+  if (!diary.made) {
     state.SkipWithError("no diary");
     return;
   }
@@ -42,11 +67,8 @@ void KeyPress(benchmark::State& state, bool slowSaveRunning) {
   double during = 0;
   double maxMs = 0;
   {
-    CVesmiraView view(data, prompts, [] { return CalendarDate{2027, 3, 1}; });
-    view.show();
-    // The disk of the test seam: every save waits 200 ms before its write.
-    view.SetBeforeBackgroundWrite(
-        [] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+    const std::unique_ptr<CVesmiraView> form = SlowDiskForm(diary, prompts);
+    CVesmiraView& view = *form;
     auto* breakfast = view.findChild<QLineEdit*>(QStringLiteral("breakfastEdit"));
     auto* energyIn = view.findChild<QLineEdit*>(QStringLiteral("energyInEdit"));
     breakfast->setFocus();
@@ -78,7 +100,6 @@ void KeyPress(benchmark::State& state, bool slowSaveRunning) {
     }
     view.SetBeforeBackgroundWrite({});
   }
-  std::filesystem::remove_all(data);
   state.counters["during_save"] = benchmark::Counter(during, benchmark::Counter::kAvgIterations);
   state.counters["max_ms"] = maxMs;
 }
@@ -86,20 +107,16 @@ void KeyPress(benchmark::State& state, bool slowSaveRunning) {
 // thread is held, by the command itself or by any one turn of its event loop until the result
 // is shown.
 void CalculateOnSlowDisk(benchmark::State& state) {
-  const std::filesystem::path data = std::filesystem::temp_directory_path() /
-                                     ("vesmira-calculate-bench-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(UserFolderPath(data, "Anna"));
-  if (WriteDefaultProperties(PropertiesFilePath(data, "Anna"))) {
+  const BenchDiary diary("vesmira-calculate-bench-");
+  if (!diary.made) {
     state.SkipWithError("no diary");
     return;
   }
   SilentPrompts prompts;
   double maxMs = 0;
   {
-    CVesmiraView view(data, prompts, [] { return CalendarDate{2027, 3, 1}; });
-    view.show();
-    view.SetBeforeBackgroundWrite(
-        [] { std::this_thread::sleep_for(std::chrono::milliseconds(200)); });
+    const std::unique_ptr<CVesmiraView> form = SlowDiskForm(diary, prompts);
+    CVesmiraView& view = *form;
     auto* breakfast = view.findChild<QLineEdit*>(QStringLiteral("breakfastEdit"));
     auto* dayChange = view.findChild<QLineEdit*>(QStringLiteral("kcalChangeDayEdit"));
     int digit = 1;
@@ -120,7 +137,6 @@ void CalculateOnSlowDisk(benchmark::State& state) {
     }
     view.SetBeforeBackgroundWrite({});
   }
-  std::filesystem::remove_all(data);
   state.counters["max_blocked_ms"] = maxMs;
 }
 BENCHMARK(CalculateOnSlowDisk)->Unit(benchmark::kMillisecond)->Iterations(10);
