@@ -3,21 +3,47 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/data_folder.h"
 #include "app/help_page.h"
 #include "app/vesmira_app.h"
 #include "build_config.h"
+#include "cli/command_line.h"
 
 int main(int argc, char* argv[]) {
   // Only a relative --data-folder needs the working folder; its loss is reported then.
   std::error_code error;
   const std::filesystem::path workingFolder = std::filesystem::current_path(error);
-  vesmira::StartOptions options = vesmira::ReadStartOptions(
-      argc, argv, [](const char* name) { return std::getenv(name); }, workingFolder);
+  const auto environment = [](const char* name) { return std::getenv(name); };
+
+  // "vesmira import ..." and "vesmira export ...": no window, no display needed.
+  if (const vesmira::CommandLineSplit split = vesmira::SplitCommandLine(argc, argv);
+      split.isCommand) {
+    std::vector<char*> folderArguments;
+    for (const std::string& argument : split.folderArguments) {
+      folderArguments.push_back(const_cast<char*>(argument.c_str()));
+    }
+    const vesmira::StartOptions options =
+        vesmira::ReadStartOptions(static_cast<int>(folderArguments.size()), folderArguments.data(),
+                                  environment, workingFolder);
+    if (!options.error.empty()) {
+      std::fprintf(stderr, "vesmira: %s\n", options.error.c_str());
+      return 2;
+    }
+    if (const auto problem = vesmira::CreateDataFolder(options.dataFolder)) {
+      std::fprintf(stderr, "vesmira: %s\n", problem->c_str());
+      return 1;
+    }
+    return vesmira::RunCommandLine(options.dataFolder, split.command, vesmira::LocalToday(),
+                                   std::cout, std::cerr);
+  }
+  vesmira::StartOptions options = vesmira::ReadStartOptions(argc, argv, environment, workingFolder);
   if (options.showHelp) {
-    std::fputs(vesmira::UsageText().c_str(), stdout);
+    std::fputs((vesmira::UsageText() + vesmira::CommandUsageText()).c_str(), stdout);
     return 0;
   }
   if (options.showVersion) {

@@ -1,5 +1,6 @@
 #include "export/export_file.h"
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <vector>
@@ -20,8 +21,9 @@ void WriteWeightSheet(const RangeWalkInput& input, std::ostream& out) {
   // Every stored weighing is listed; the trend, as the graph draws it, leaves out the ones
   // no person weighs.
   SpanDayPaths paths(input);
-  std::vector<std::optional<double>> stored(kYearLength);
-  std::vector<std::optional<double>> plausible(kYearLength);
+  const auto days = static_cast<std::size_t>(std::max(input.spanDays, 1));
+  std::vector<std::optional<double>> stored(days);
+  std::vector<std::optional<double>> plausible(days);
   for (std::size_t t = 0; t < stored.size(); ++t) {
     const std::optional<DayTotals> totals =
         ReadDayTotals(paths.For(SpanDay(input.today, static_cast<int>(t))));
@@ -53,7 +55,7 @@ void WriteStoredDays(ExportKind kind, const RangeWalkInput& input, std::ostream&
     WriteSheetHeader(out);
   }
   SpanDayPaths paths(input);
-  for (int t = 0; t < kYearLength; ++t) {
+  for (int t = 0; t < input.spanDays; ++t) {
     // A failed stream takes no more bytes: no point in reading the rest.
     if (!out) break;
     const CalendarDate date = SpanDay(input.today, t);

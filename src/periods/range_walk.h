@@ -26,6 +26,7 @@ struct RangeWalkInput {
   std::string user;
   UserSettings settings;
   CalendarDate today;
+  int spanDays = kYearLength;  // how many days an export walks, today the last of them
 };
 
 // The two sums of a period, formed in 64 bits and saturated to the 32-bit range.

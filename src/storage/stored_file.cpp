@@ -74,6 +74,14 @@ fs::path NumberedConflictCopyPath(const fs::path& file, std::string_view stamp, 
   return ConflictCopyPath(file, suffix);
 }
 
+fs::path NumberedCopyPath(const fs::path& file, std::string_view kind, std::string_view stamp,
+                          int number) {
+  if (kind == kConflictKind) return NumberedConflictCopyPath(file, stamp, number);
+  std::string name = file.filename().string() + "." + std::string(kind) + "-" + std::string(stamp);
+  if (number > 1) name += "-" + std::to_string(number);
+  return file.parent_path() / name;
+}
+
 constexpr int kMaxCopiesOfAStamp = 99;
 
 }  // namespace
@@ -120,9 +128,14 @@ std::string ConflictStampNow() {
 }
 
 KeptCopy KeepConflictCopy(const fs::path& file, std::string_view stamp, std::string_view bytes) {
+  return KeepCopyBeside(file, kConflictKind, stamp, bytes);
+}
+
+KeptCopy KeepCopyBeside(const fs::path& file, std::string_view kind, std::string_view stamp,
+                        std::string_view bytes) {
   KeptCopy kept;
   for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
-    kept.path = NumberedConflictCopyPath(file, stamp, number);
+    kept.path = NumberedCopyPath(file, kind, stamp, number);
     kept.error = AtomicCreateFile(kept.path, bytes);
     if (!kept.error || kept.error->cause != FileErrorCause::kExists) return kept;
   }
@@ -147,8 +160,9 @@ bool IsOwnTemporaryName(std::string_view name) {
   // The stem: a properties file, or a day file "<user>.DD-MM-YYYY" or its conflict copy.
   const std::string_view stem = name.substr(1, name.size() - 2);
   if (stem.ends_with(".properties")) return true;
-  const std::size_t conflict = stem.find(".conflict-");
-  const std::string_view day = stem.substr(0, conflict);
+  std::size_t copy = stem.find(".conflict-");
+  if (copy == std::string_view::npos) copy = stem.find(".before-import-");
+  const std::string_view day = stem.substr(0, copy);
   if (day.size() < 12) return false;
   const std::string_view date = day.substr(day.size() - 11);
   return date[0] == '.' && date[3] == '-' && date[6] == '-' &&

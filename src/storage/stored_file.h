@@ -70,6 +70,11 @@ struct KeptCopy {
 };
 KeptCopy KeepConflictCopy(const std::filesystem::path& file, std::string_view stamp,
                           std::string_view bytes);
+// The same for a copy of another kind: "<file>.<kind>-<stamp>", as an import keeps the day it
+// replaces ("before-import").
+inline constexpr std::string_view kConflictKind = "conflict";
+KeptCopy KeepCopyBeside(const std::filesystem::path& file, std::string_view kind,
+                        std::string_view stamp, std::string_view bytes);
 
 // Removes the temporary files of saves that were interrupted (a crash, a power cut) from
 // folder and from the folders directly below it: only names AtomicWriteFile makes for a

@@ -1,0 +1,213 @@
+#include "import/import_plan.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <sstream>
+
+#include "diary/day_file.h"
+#include "diary/weighing.h"
+#include "storage/data_paths.h"
+#include "storage/file_error.h"
+#include "storage/number_text.h"
+
+namespace vesmira {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+bool IsEmptyFigure(const std::string& text) { return text.empty() || text == "0"; }
+
+std::string KcalText(double kcal) { return FormatNumber(std::llround(kcal)); }
+
+// One field of a day: set when the policy lets it, and the change noted.
+class DayEdit {
+ public:
+  DayEdit(DayEntries& entries, ImportPolicy policy) : m_entries(entries), m_policy(policy) {}
+
+  void Figure(std::string& field, std::string_view name, const std::string& value) {
+    if (field == value || (m_policy == ImportPolicy::kFillEmpty && !IsEmptyFigure(field))) return;
+    m_changes.push_back({std::string(name), field, value});
+    field = value;
+  }
+  void Weight(double kilograms) {
+    std::optional<double>& weight = m_entries.vikt;
+    const double rounded = std::round(kilograms * 100) / 100;
+    if (weight && std::fabs(*weight - rounded) < 0.005) return;
+    if (m_policy == ImportPolicy::kFillEmpty && (weight || !m_entries.unreadVikt.empty())) return;
+    m_changes.push_back({"Weight (kg)", weight ? FormatWeightValue(*weight) : std::string(),
+                         FormatWeightValue(rounded)});
+    weight = rounded;
+    m_entries.unreadVikt.clear();
+  }
+  // Notes are added to the day's note, each once: an import run again adds nothing.
+  void Notes(const std::vector<std::string>& notes) {
+    std::string& note = m_entries.diaryNote;
+    const std::string before = note;
+    for (const std::string& added : notes) {
+      if (note.empty() || note == kNotePlaceholder) {
+        note = added;
+      } else if (note.find(added) == std::string::npos) {
+        note += "\n" + added;
+      }
+    }
+    if (note != before) m_changes.push_back({"Note", before, note});
+  }
+  std::vector<FieldChange>& Changes() { return m_changes; }
+
+ private:
+  DayEntries& m_entries;
+  ImportPolicy m_policy;
+  std::vector<FieldChange> m_changes;
+};
+
+// The day's meals in kcal, by the diary's meal; a daily summary only without meals of its own.
+std::map<std::size_t, double> MealsOf(const ImportedDay& day, const MealMapping& meals) {
+  std::map<std::size_t, double> kcal;
+  for (const auto& [name, energy] : day.mealKcal) kcal[MealFor(meals, name)] += energy;
+  if (kcal.empty() && day.dayTotalKcal) {
+    kcal[MealFor(meals, std::string(kDayTotalGroup))] += *day.dayTotalKcal;
+  }
+  return kcal;
+}
+
+void Apply(const ImportedDay& day, const MealMapping& meals, DayEdit& edit, DayEntries& entries) {
+  for (const auto& [meal, energy] : MealsOf(day, meals)) {
+    edit.Figure(entries.meals[meal], kMeals[meal].accessibleName, KcalText(energy));
+  }
+  if (day.burnedKcal) {
+    edit.Figure(entries.ovrigForbrukning, kOtherConsumptionLabel, KcalText(*day.burnedKcal));
+  }
+  if (day.weightKg) edit.Weight(*day.weightKg);
+  edit.Notes(day.notes);
+}
+
+std::string Shown(const std::string& text) {
+  if (text.empty()) return "(nothing)";
+  std::string line = text.substr(0, std::min<std::size_t>(text.find('\n'), 60));
+  if (line.size() < text.size()) line += " ...";
+  return line;
+}
+
+}  // namespace
+
+std::optional<std::size_t> DiaryMealNamed(std::string_view name) {
+  const std::string lower = Lower(name);
+  for (std::size_t i = 0; i < kMeals.size(); ++i) {
+    if (lower == Lower(kMeals[i].accessibleName) || lower == Lower(kMeals[i].sheetHeader) ||
+        lower == Lower(kMeals[i].dayFileKey)) {
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> MealOfName(std::string_view name) {
+  const std::string lower = Lower(name);
+  if (lower == "snack" || lower == "snacks") return std::nullopt;  // which one: the person picks
+  return DiaryMealNamed(lower);
+}
+
+std::size_t MealFor(const MealMapping& mapping, const std::string& name) {
+  if (const auto chosen = mapping.chosen.find(name); chosen != mapping.chosen.end()) {
+    return std::min(chosen->second, kMealCount - 1);
+  }
+  return MealOfName(name).value_or(std::min(mapping.otherwise, kMealCount - 1));
+}
+
+ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, ImportPolicy policy,
+                      const MealMapping& meals) {
+  ImportPlan plan;
+  plan.user = target.user;
+  plan.skipped = batch.skipped;
+  plan.notices = batch.notices;
+  DayFilePaths paths(target.dataFolder, target.user);
+  for (const auto& [date, imported] : batch.days) {
+    DayImport day;
+    day.date = date;
+    day.path = paths.For(DateText(date));
+    const FileSnapshot snapshot = ReadFileSnapshot(day.path);
+    day.expected = snapshot.identity;
+    std::optional<DayEntries> stored;
+    if (snapshot.identity.exists) {
+      StoredDay read = ReadStoredDay(day.path);
+      if (read.error || !read.entries) {
+        plan.skipped.push_back(
+            {DateText(date), 0, "the diary's day cannot be read, so nothing is imported into it"});
+        continue;
+      }
+      stored = std::move(read.entries);
+      day.before = snapshot.bytes;
+    }
+    DayEntries entries = stored.value_or(DayEntries::ForMissingDay());
+    DayEdit edit(entries, policy);
+    Apply(imported, meals, edit, entries);
+    if (edit.Changes().empty()) continue;
+    day.changes = std::move(edit.Changes());
+    const DayBalance balance = ComputeDayBalance(entries.Figures(), target.settings);
+    day.bytes =
+        DayFileBytes(entries, FormatNumber(balance.energyIn), FormatNumber(balance.training));
+    plan.days.push_back(std::move(day));
+  }
+  return plan;
+}
+
+std::string FormatImportPreview(const ImportPlan& plan) {
+  std::ostringstream out;
+  out << "The diary of " << plan.user << ": " << plan.days.size()
+      << (plan.days.size() == 1 ? " day changes" : " days change") << ", " << plan.skipped.size()
+      << (plan.skipped.size() == 1 ? " line" : " lines") << " skipped.\n";
+  for (const DayImport& day : plan.days) {
+    out << '\n' << DateText(day.date) << (day.before ? "" : " (a new day)") << '\n';
+    for (const FieldChange& change : day.changes) {
+      out << "  " << change.field << ": " << Shown(change.now) << " -> " << Shown(change.imported)
+          << '\n';
+    }
+  }
+  if (!plan.skipped.empty()) out << "\nSkipped:\n";
+  for (const SkippedLine& skipped : plan.skipped) {
+    out << "  " << skipped.file;
+    if (skipped.line > 0) out << ", line " << skipped.line;
+    out << ": " << skipped.reason << '\n';
+  }
+  for (const std::string& notice : plan.notices) out << '\n' << notice << '\n';
+  return out.str();
+}
+
+ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
+  ImportOutcome outcome;
+  for (const DayImport& day : plan.days) {
+    const auto fail = [&](const std::string& why) {
+      outcome.failures.push_back(DateText(day.date) + ": " + why);
+    };
+    // The day as it was goes beside it first, so that the import can be undone by hand.
+    std::optional<std::filesystem::path> copy;
+    if (day.before) {
+      const KeptCopy kept = KeepCopyBeside(day.path, "before-import", stamp, *day.before);
+      if (kept.error) {
+        fail(FileErrorMessage(*kept.error));
+        continue;
+      }
+      copy = kept.path;
+    }
+    const StoreResult result = StoreDayFile(day.path, day.bytes, day.expected);
+    if (result.changedOnDisk || result.write.error) {
+      if (copy) {
+        std::error_code ignored;
+        std::filesystem::remove(*copy, ignored);
+      }
+      fail(result.changedOnDisk ? "changed by another program since the preview; not imported"
+                                : FileErrorMessage(*result.write.error));
+      continue;
+    }
+    ++outcome.written;
+  }
+  return outcome;
+}
+
+}  // namespace vesmira
