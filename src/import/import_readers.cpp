@@ -45,14 +45,18 @@ ImportFormat FormatOfTable(const CsvTable& table) {
     if (has("Energy (kcal)")) return ImportFormat::kCronometerSummary;
     if (has("Meal") && has("Calories")) return ImportFormat::kFitnessPalNutrition;
     if (has("Exercise Calories")) return ImportFormat::kFitnessPalExercise;
-    if (has("Weight")) return ImportFormat::kFitnessPalMeasurement;
+    // Its other measurements beside the weight; a file of only dates and weights is read alike.
+    if (has("Weight") && table.header.size() > 2) return ImportFormat::kFitnessPalMeasurement;
   }
   if (has("dateTime") && has("weight")) return ImportFormat::kOpenScale;
-  // No header at all, or one of two columns: dates, then weights.
-  if (table.header.size() >= 2 && (table.records.empty() || table.records[0].fields.size() >= 2)) {
-    return ImportFormat::kDateWeight;
-  }
-  return ImportFormat::kUnknown;
+  // A header of two columns, or none at all: dates, then weights.
+  const auto isDate = [](std::string_view text) {
+    return ParseDate(text, DateOrder::kDayFirst) || ParseDate(text, DateOrder::kMonthFirst);
+  };
+  const bool datesFirst = table.header.size() >= 2 &&
+                          (table.Column("Date").has_value() || isDate(table.header[0]) ||
+                           (!table.records.empty() && isDate(FieldAt(table.records[0], 0))));
+  return datesFirst ? ImportFormat::kDateWeight : ImportFormat::kUnknown;
 }
 
 // One file's reading: every line read whole before anything of it is taken.
@@ -315,8 +319,10 @@ void ReadTable(const std::string& name, std::string_view bytes, FileReader& read
       return ReadSummary(table, reader);
     case ImportFormat::kFitnessPalMeasurement:
       reader.Batch().weightUnitAsked = true;
-      ReadWeighings(table, reader, table.Column("Date"), table.Column("Weight"), true,
-                    reader.Options().unitlessInPounds);
+      ReadWeighings(
+          table, reader, table.Column("Date"), table.Column("Weight"),
+          !table.records.empty() && ParseIsoDate(FieldAt(table.records[0], table.Column("Date"))),
+          reader.Options().unitlessInPounds);
       return WarnOfJumps(reader.Batch());
     case ImportFormat::kOpenScale:
       return ReadWeighings(table, reader, table.Column("dateTime"), table.Column("weight"), true,
