@@ -46,7 +46,7 @@ TEST(CommandLine, ExitStatusAndWordsOfEachCommand) {
       {{"export", "--sheet", (folder.Path() / "no" / "such" / "x.csv").string()}, 1, "x.csv"},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.command[0] + " " + row.command[1]);
+    SCOPED_TRACE(row.command.back());
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(folder.Path(), row.command, {2026, 12, 6}, out, err), row.status);
