@@ -30,6 +30,7 @@ class SilentPrompts final : public Prompts {
   Answer ShowMessage(QWidget*, const QString&, Icon, Buttons) override { return Answer::kOk; }
   SaveAnswer AskSaveFileName(QWidget*, const SaveRequest&) override { return {}; }
   int AskChoice(QWidget*, const QString&, Icon, const QStringList&) override { return 0; }
+  QStringList AskOpenFileNames(QWidget*, const QString&, const QStringList&) override { return {}; }
 };
 
 // A diary of one user, Anna, in a folder of its own, removed again at the end.

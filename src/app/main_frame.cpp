@@ -24,6 +24,7 @@
 #include "build_config.h"
 #include "export/ui/export_commands.h"
 #include "graphs/ui/graph_commands.h"
+#include "import/ui/import_dialog.h"
 #include "periods/ui/calculate_command.h"
 #include "settings/ui/settings_commands.h"
 
@@ -180,6 +181,9 @@ void CMainFrame::CreateMenus() {
   QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"));
   connect(users, &QAction::triggered, this,
           [this] { RunUsersCommand(m_document, m_prompts, this); });
+  QAction* import = AddAction(tools, QStringLiteral("importAction"), QStringLiteral("&Import..."));
+  connect(import, &QAction::triggered, this,
+          [this] { RunImportCommand(m_document, m_prompts, this); });
   QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
   QAction* exportHtml =

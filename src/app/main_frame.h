@@ -20,8 +20,9 @@ class UrlOpener;
 // form ("formScrollArea") the window takes the screen's free area and the form scrolls.
 //
 // Actions by objectName: saveDayAction (Ctrl+S), propertiesAction, exitAction (Ctrl+Q) (File);
-// statusBarAction, usersAction, exportHtmlAction, exportSheetAction, exportWeightSheetAction
-// (Tools, the last three under "exportMenu"); helpAction (F1), aboutAction (Help).
+// statusBarAction, usersAction, importAction, exportHtmlAction, exportSheetAction,
+// exportWeightSheetAction (Tools, the last three under "exportMenu"); helpAction (F1), aboutAction
+// (Help).
 //
 // Made while the program starts, it shows the splash picture (CSplashWindow) over itself.
 class CMainFrame : public QMainWindow {

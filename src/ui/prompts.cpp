@@ -83,4 +83,15 @@ Prompts::SaveAnswer QtPrompts::AskSaveFileName(QWidget* parent, const SaveReques
   return answer;
 }
 
+QStringList QtPrompts::AskOpenFileNames(QWidget* parent, const QString& caption,
+                                        const QStringList& filters) {
+  QFileDialog dialog(parent, caption);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setNameFilters(filters);
+  dialog.setDirectory(m_lastSaveFolder.isEmpty() ? StartFolder() : m_lastSaveFolder);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
 }  // namespace vesmira

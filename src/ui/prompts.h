@@ -37,6 +37,9 @@ class Prompts {
   // the default, and Escape or closing the box answers it too.
   virtual int AskChoice(QWidget* parent, const QString& text, Icon icon,
                         const QStringList& buttons) = 0;
+  // An open dialog that takes one or more existing files; none when cancelled.
+  virtual QStringList AskOpenFileNames(QWidget* parent, const QString& caption,
+                                       const QStringList& filters) = 0;
 };
 
 // The real boxes: QMessageBox and QFileDialog. The first save dialog of a run opens in the
@@ -47,6 +50,8 @@ class QtPrompts final : public Prompts {
   SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) override;
   int AskChoice(QWidget* parent, const QString& text, Icon icon,
                 const QStringList& buttons) override;
+  QStringList AskOpenFileNames(QWidget* parent, const QString& caption,
+                               const QStringList& filters) override;
 
  private:
   QString m_lastSaveFolder;

@@ -8,7 +8,7 @@ src=${1:?usage: layers_test.sh SOURCE_FOLDER}
 # Lowest first. The graph window runs Calculate before it draws, so periods/ui comes before
 # graphs/ui although the core's periods use the core's graphs.
 rooms=(storage diary settings graphs periods export import cli
-       ui diary/ui settings/ui periods/ui graphs/ui export/ui app main)
+       ui diary/ui settings/ui periods/ui graphs/ui export/ui import/ui app main)
 qt_from=$(( 8 ))  # the first room of the Qt layer: ui
 
 rank_of() {

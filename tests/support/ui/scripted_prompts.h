@@ -33,6 +33,10 @@ class ScriptedPrompts final : public Prompts {
   SaveAnswer AskSaveFileName(QWidget* parent, const SaveRequest& request) override;
   int AskChoice(QWidget* parent, const QString& text, Icon icon,
                 const QStringList& buttons) override;
+  QList<QStringList> nextOpenAnswers;  // taken front first; cancelled when empty
+  QStringList AskOpenFileNames(QWidget*, const QString&, const QStringList&) override {
+    return nextOpenAnswers.isEmpty() ? QStringList() : nextOpenAnswers.takeFirst();
+  }
 };
 
 class RecordingUrlOpener final : public UrlOpener {

@@ -1,0 +1,186 @@
+#include "import/ui/import_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <set>
+
+#include "diary/ui/vesmira_doc.h"
+#include "ui/prompts.h"
+#include "ui/stored_text.h"
+
+namespace vesmira {
+
+namespace {
+
+// An export larger than this is no diary: it is not read into memory.
+constexpr qint64 kMaxImportFileBytes = qint64{512} << 20;
+
+QComboBox* MakeCombo(const char* name, const QStringList& items, int chosen) {
+  auto* combo = new QComboBox;
+  combo->setObjectName(QString::fromLatin1(name));
+  combo->addItems(items);
+  combo->setCurrentIndex(chosen);
+  return combo;
+}
+
+}  // namespace
+
+CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* parent)
+    : QDialog(parent), m_files(std::move(files)), m_target(std::move(target)) {
+  setWindowTitle(QStringLiteral("Import"));
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(QStringLiteral("What the import &changes:"));
+  m_preview = new QPlainTextEdit;
+  m_preview->setObjectName(QStringLiteral("previewText"));
+  m_preview->setReadOnly(true);
+  m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  m_preview->setMinimumSize(560, 320);
+  label->setBuddy(m_preview);
+  layout->addWidget(label);
+  layout->addWidget(m_preview);
+  m_choices = new QFormLayout;
+  layout->addLayout(m_choices);
+  m_replace = new QCheckBox(QStringLiteral("&Replace the values of the days the files cover"));
+  m_replace->setObjectName(QStringLiteral("replaceCheck"));
+  layout->addWidget(m_replace);
+  auto* buttons = new QDialogButtonBox;
+  m_import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+  m_import->setObjectName(QStringLiteral("importButton"));
+  m_import->setDefault(true);
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(m_replace, &QCheckBox::toggled, this, [this] { Refresh(); });
+  BuildChoices();
+  Refresh();
+}
+
+ImportBatch CImportDialog::Read() const {
+  ImportReadOptions options;
+  options.unitlessInPounds = m_unit != nullptr && m_unit->currentIndex() == 1;
+  if (m_order != nullptr) {
+    options.dateOrder =
+        m_order->currentIndex() == 0 ? DateOrder::kDayFirst : DateOrder::kMonthFirst;
+  }
+  ImportBatch batch;
+  for (const auto& [name, bytes] : m_files) ReadImportFile(name, bytes, options, batch);
+  return batch;
+}
+
+QString CImportDialog::ChoiceKey(const std::string& group) const {
+  return QStringLiteral("import/meals/%1/%2")
+      .arg(FromStoredBytes(m_source), FromStoredBytes(group));
+}
+
+void CImportDialog::BuildChoices() {
+  const ImportBatch batch = Read();
+  // Choices are remembered per source: the format of the first file.
+  m_source = batch.files.empty() ? "file" : std::string(ImportFormatName(batch.files[0].second));
+  std::set<std::string> groups = batch.mealGroups;
+  for (const auto& [date, day] : batch.days) {
+    if (day.dayTotalKcal && day.mealKcal.empty()) groups.insert(std::string(kDayTotalGroup));
+  }
+  QStringList meals;
+  for (const MealInfo& meal : kMeals) meals.append(FromStoredBytes(meal.accessibleName));
+  const QSettings settings;
+  for (const std::string& group : groups) {
+    if (MealOfName(group)) continue;
+    const int remembered = settings.value(ChoiceKey(group), 1).toInt();
+    const std::string name = "mealCombo" + std::to_string(m_mealCombos.size());
+    QComboBox* combo = MakeCombo(name.c_str(), meals, std::clamp(remembered, 0, 5));
+    m_choices->addRow(QStringLiteral("\u201c%1\u201d goes into:").arg(FromStoredBytes(group)),
+                      combo);
+    m_mealCombos.emplace_back(group, combo);
+    connect(combo, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  }
+  if (batch.weightUnitAsked) {
+    m_unit = MakeCombo("weightUnitCombo",
+                       {QStringLiteral("kilograms (kg)"), QStringLiteral("pounds (lbs)")},
+                       m_target.settings.UsesKilograms() ? 0 : 1);
+    m_choices->addRow(QStringLiteral("Weights without a &unit are in:"), m_unit);
+    connect(m_unit, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  }
+  if (batch.dateOrderAsked) {
+    m_order = MakeCombo(
+        "dateOrderCombo",
+        {QStringLiteral("day first (31/12/2026)"), QStringLiteral("month first (12/31/2026)")}, 0);
+    m_choices->addRow(QStringLiteral("&Dates are written:"), m_order);
+    connect(m_order, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  }
+}
+
+void CImportDialog::Refresh() {
+  MealMapping meals;
+  for (const auto& [group, combo] : m_mealCombos) {
+    meals.chosen[group] = static_cast<std::size_t>(combo->currentIndex());
+  }
+  m_plan =
+      PlanImport(Read(), m_target,
+                 m_replace->isChecked() ? ImportPolicy::kReplace : ImportPolicy::kFillEmpty, meals);
+  m_preview->setPlainText(FromStoredBytes(FormatImportPreview(m_plan)));
+  m_import->setEnabled(!m_plan.days.empty());
+}
+
+void CImportDialog::RememberChoices() const {
+  QSettings settings;
+  for (const auto& [group, combo] : m_mealCombos) {
+    settings.setValue(ChoiceKey(group), combo->currentIndex());
+  }
+}
+
+void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
+  if (doc.CurrentUserName().empty()) {
+    prompts.ShowMessage(parent,
+                        QStringLiteral("The diary has no user to import into yet: choose "
+                                       "Tools > Users, type your name and press Add."),
+                        Prompts::Icon::kExclamation);
+    return;
+  }
+  const QStringList names =
+      prompts.AskOpenFileNames(parent, QStringLiteral("Import"),
+                               {QStringLiteral("Exports of diaries and scales (*.csv *.txt *.zip)"),
+                                QStringLiteral("All Files (*)")});
+  CImportDialog::ImportFiles files;
+  for (const QString& name : names) {
+    QFile file(name);
+    if (QFileInfo(name).size() > kMaxImportFileBytes || !file.open(QIODevice::ReadOnly)) {
+      prompts.ShowMessage(parent, QStringLiteral("Could not read %1.").arg(name),
+                          Prompts::Icon::kStop);
+      return;
+    }
+    files.emplace_back(ToStoredBytes(QFileInfo(name).fileName()), file.readAll().toStdString());
+  }
+  if (files.empty()) return;
+  // The day shown is stored first, so that the preview reads it as the form shows it.
+  doc.StoreThen([&doc, &prompts, parent = QPointer<QWidget>(parent),
+                 files = std::move(files)](const std::optional<FileError>& error) {
+    if (parent.isNull() || error) return;
+    CImportDialog dialog(files, {doc.DataFolder(), doc.CurrentUserName(), doc.Settings()}, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    dialog.RememberChoices();
+    const ImportOutcome outcome = ApplyImport(dialog.Plan(), ConflictStampNow());
+    QString told = outcome.written == 1 ? QStringLiteral("Imported 1 day.")
+                                        : QStringLiteral("Imported %1 days.").arg(outcome.written);
+    for (const std::string& failure : outcome.failures) {
+      told += QLatin1Char('\n') + FromStoredBytes(failure);
+    }
+    prompts.ShowMessage(parent, told,
+                        outcome.failures.empty() ? Prompts::Icon::kNone : Prompts::Icon::kWarning);
+  });
+}
+
+}  // namespace vesmira
