@@ -144,7 +144,7 @@ void MainFrameTest::menuHoldsEveryEntryAndNoDocumentCommands() {
                         QStringLiteral("E&xit")}));
   QCOMPARE(MenuTexts(menus[1]->menu()),
            (QStringList{QStringLiteral("&Status Bar"), QStringLiteral("&Users"),
-                        QStringLiteral("&Export")}));
+                        QStringLiteral("&Import..."), QStringLiteral("&Export")}));
   QCOMPARE(MenuTexts(m_form->Frame().findChild<QMenu*>(QStringLiteral("exportMenu"))),
            (QStringList{QStringLiteral("To &HTML"), QStringLiteral("To &Data Sheet"),
                         QStringLiteral("To &Weight Sheet")}));
