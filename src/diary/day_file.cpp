@@ -96,8 +96,8 @@ DayEntries ReadEntries(KeyValueReader& in, bool& anyKey) {
   return entries;
 }
 
-// The user's own folder is made when a day is first stored, but only inside a users folder
-// that is there: a data folder on a drive that was pulled out is not rebuilt elsewhere.
+}  // namespace
+
 std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
   const std::filesystem::path folder = path.parent_path();
   if (folder.empty() || folder.parent_path().filename() != kUsersFolderName) return std::nullopt;
@@ -106,8 +106,6 @@ std::optional<FileError> MakeDayFolder(const std::filesystem::path& path) {
   }
   return std::nullopt;
 }
-
-}  // namespace
 
 DayEntries DayEntries::ForMissingDay() {
   DayEntries entries;

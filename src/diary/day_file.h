@@ -65,6 +65,10 @@ std::string DayFileBytes(const DayEntries& entries, std::string_view energyInTex
                                                     std::string_view energyInText,
                                                     std::string_view trainingText);
 
+// Makes the folder of the day file at path when it is missing, but only inside a users folder
+// that is there: a data folder on a drive that was pulled out is not rebuilt elsewhere.
+[[nodiscard]] std::optional<FileError> MakeDayFolder(const std::filesystem::path& path);
+
 // Stores a day's bytes (DayFileBytes) unless the file on disk is no longer the one expected
 // (StoreFile), creating the user's folder when it is missing.
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,

@@ -7,6 +7,7 @@
 
 #include "diary/day_file.h"
 #include "diary/weighing.h"
+#include "storage/atomic_file.h"
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
@@ -180,32 +181,44 @@ std::string FormatImportPreview(const ImportPlan& plan) {
 }
 
 ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
-  ImportOutcome outcome;
-  for (const DayImport& day : plan.days) {
-    const auto fail = [&](const std::string& why) {
-      outcome.failures.push_back(DateText(day.date) + ": " + why);
-    };
-    // The day as it was goes beside it first, so that the import can be undone by hand.
-    std::optional<std::filesystem::path> copy;
-    if (day.before) {
-      const KeptCopy kept = KeepCopyBeside(day.path, "before-import", stamp, *day.before);
-      if (kept.error) {
-        fail(FileErrorMessage(*kept.error));
-        continue;
-      }
-      copy = kept.path;
+  // Every day is written beside its file, all are synced to the disk at once, then each takes
+  // its file's place, and the names are synced at once: the disk confirms the import twice, not
+  // twice per day.
+  std::vector<std::optional<std::string>> failures(plan.days.size());
+  AtomicWriteBatch batch;
+  std::vector<std::size_t> index(plan.days.size());
+  for (std::size_t i = 0; i < plan.days.size(); ++i) {
+    if (const std::optional<FileError> error = MakeDayFolder(plan.days[i].path)) {
+      failures[i] = FileErrorMessage(*error);
     }
-    const StoreResult result = StoreDayFile(day.path, day.bytes, day.expected);
-    if (result.changedOnDisk || result.write.error) {
-      if (copy) {
-        std::error_code ignored;
-        std::filesystem::remove(*copy, ignored);
-      }
-      fail(result.changedOnDisk ? "changed by another program since the preview; not imported"
-                                : FileErrorMessage(*result.write.error));
+    index[i] = batch.Add(plan.days[i].path, plan.days[i].bytes);
+  }
+  batch.SyncPrepared();
+  for (std::size_t i = 0; i < plan.days.size(); ++i) {
+    const DayImport& day = plan.days[i];
+    // Never over a day changed since the preview read it, nor over one that cannot be read.
+    if (failures[i] || ReadFileIdentity(day.path) != day.expected ||
+        CheckDayReplaceable(day.path)) {
+      batch.Abandon(index[i]);
+      if (!failures[i]) failures[i] = "changed by another program since the preview; not imported";
       continue;
     }
-    ++outcome.written;
+    // The day as it was stays beside it, so that the import can be undone by hand.
+    const auto keepBefore = [&](const std::filesystem::path& old) {
+      return MoveCopyBeside(old, day.path, "before-import", stamp).has_value();
+    };
+    if (const std::optional<FileError> error = batch.Commit(index[i], keepBefore)) {
+      failures[i] = FileErrorMessage(*error);
+    }
+  }
+  batch.SyncCommitted();
+  ImportOutcome outcome;
+  for (std::size_t i = 0; i < failures.size(); ++i) {
+    if (!failures[i]) {
+      ++outcome.written;
+    } else {
+      outcome.failures.push_back(DateText(plan.days[i].date) + ": " + *failures[i]);
+    }
   }
   return outcome;
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -95,7 +96,7 @@ std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
                                         const std::filesystem::path& target,
                                         const std::filesystem::path& reported,
                                         std::string_view bytes, const struct stat* existing,
-                                        std::string& temporary) {
+                                        std::string& temporary, bool sync = true) {
   const std::string stem = target.filename().string().substr(0, kMaxStemLength);
   const int fd = CreateTemporary(folder, stem, temporary);
   if (fd < 0) return FileErrorFromErrno(errno, reported);
@@ -108,9 +109,76 @@ std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
   // A replaced file keeps its permissions.
   if (existing != nullptr && ::fchmod(fd, existing->st_mode & 07777) != 0) return fail(true);
   if (!WriteAll(fd, bytes)) return fail(true);
-  if (::fsync(fd) != 0) return fail(true);
+  if (sync && ::fsync(fd) != 0) return fail(true);
   if (::close(fd) != 0) return fail(false);
   return std::nullopt;
+}
+
+}  // namespace
+
+// A replacement written beside its target and not yet in its place.
+struct PreparedReplace {
+  std::filesystem::path path;  // as the caller named it
+  std::filesystem::path target;
+  std::filesystem::path folder;
+  std::string temporary;
+  bool exists = false;
+};
+
+namespace {
+
+std::optional<FileError> PrepareReplace(const std::filesystem::path& path, std::string_view bytes,
+                                        bool sync, PreparedReplace& prepared) {
+  struct stat existing {};
+  prepared.path = path;
+  if (auto error = SaveTarget(path, prepared.target, existing, prepared.exists)) return error;
+  if (prepared.exists) {
+    if (!S_ISREG(existing.st_mode)) return MakeError(FileErrorCause::kNotAFile, path);
+    // The rename needs only the folder's permission: the file's own is asked here, so a
+    // file its owner made read-only stays as it is.
+    if (::faccessat(AT_FDCWD, prepared.target.c_str(), W_OK, AT_EACCESS) != 0) {
+      return FileErrorFromErrno(errno, path);
+    }
+  }
+  prepared.folder = FolderOf(prepared.target);
+  return WriteTemporary(prepared.folder, prepared.target, path, bytes,
+                        prepared.exists ? &existing : nullptr, prepared.temporary, sync);
+}
+
+std::optional<FileError> SwapIntoPlace(
+    const PreparedReplace& prepared,
+    const std::function<bool(const std::filesystem::path& old)>& displaced) {
+  const char* temporary = prepared.temporary.c_str();
+  const char* target = prepared.target.c_str();
+  // Swapped with whatever stands there now, or put where nothing stands: never a plain
+  // rename over a file that arrived since it was looked at.
+  int result = ::renameat2(AT_FDCWD, temporary, AT_FDCWD, target,
+                           prepared.exists ? RENAME_EXCHANGE : RENAME_NOREPLACE);
+  if (result != 0 && (errno == ENOENT || errno == EEXIST)) {
+    // Removed, or made, meanwhile: the other way round.
+    result = ::renameat2(AT_FDCWD, temporary, AT_FDCWD, target,
+                         errno == EEXIST ? RENAME_EXCHANGE : RENAME_NOREPLACE);
+  }
+  bool swapped = result == 0 && ::access(temporary, F_OK) == 0;
+  if (result != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+    // A file system without the flags: the plain rename.
+    result = ::rename(temporary, target);
+    swapped = false;
+  }
+  if (result != 0) {
+    const int error = errno;
+    ::unlink(temporary);
+    return FileErrorFromErrno(error, prepared.path);
+  }
+  if (swapped && !(displaced && displaced(prepared.temporary))) ::unlink(temporary);
+  return std::nullopt;
+}
+
+void SyncFileSystemOf(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::syncfs(fd);
+  ::close(fd);
 }
 
 }  // namespace
@@ -118,48 +186,58 @@ std::optional<FileError> WriteTemporary(const std::filesystem::path& folder,
 std::optional<FileError> AtomicWriteFile(
     const std::filesystem::path& path, std::string_view bytes,
     const std::function<bool(const std::filesystem::path& old)>& displaced) {
-  std::filesystem::path target;
-  struct stat existing {};
-  bool exists = false;
-  if (auto error = SaveTarget(path, target, existing, exists)) return error;
-  if (exists) {
-    if (!S_ISREG(existing.st_mode)) return MakeError(FileErrorCause::kNotAFile, path);
-    // The rename needs only the folder's permission: the file's own is asked here, so a
-    // file its owner made read-only stays as it is.
-    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-      return FileErrorFromErrno(errno, path);
+  PreparedReplace prepared;
+  if (auto error = PrepareReplace(path, bytes, true, prepared)) return error;
+  if (auto error = SwapIntoPlace(prepared, displaced)) return error;
+  // The new name itself must survive a power cut, not just the bytes.
+  SyncFolder(prepared.folder);
+  return std::nullopt;
+}
+
+AtomicWriteBatch::AtomicWriteBatch() = default;
+
+AtomicWriteBatch::~AtomicWriteBatch() {
+  for (const Item& item : m_items) {
+    if (item.prepared && !item.done) ::unlink(item.prepared->temporary.c_str());
+  }
+}
+
+std::size_t AtomicWriteBatch::Add(const std::filesystem::path& path, std::string_view bytes) {
+  Item item;
+  auto prepared = std::make_unique<PreparedReplace>();
+  item.error = PrepareReplace(path, bytes, false, *prepared);
+  if (!item.error) item.prepared = std::move(prepared);
+  m_items.push_back(std::move(item));
+  return m_items.size() - 1;
+}
+
+void AtomicWriteBatch::SyncPrepared() {
+  for (const Item& item : m_items) {
+    if (item.prepared) {
+      SyncFileSystemOf(item.prepared->folder);
+      return;
     }
   }
-  const std::filesystem::path folder = FolderOf(target);
-  std::string temporary;
-  if (auto error =
-          WriteTemporary(folder, target, path, bytes, exists ? &existing : nullptr, temporary)) {
-    return error;
-  }
-  // Swapped with whatever stands there now, or put where nothing stands: never a plain
-  // rename over a file that arrived since it was looked at.
-  int result = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(),
-                           exists ? RENAME_EXCHANGE : RENAME_NOREPLACE);
-  if (result != 0 && (errno == ENOENT || errno == EEXIST)) {
-    // Removed, or made, meanwhile: the other way round.
-    result = ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(),
-                         errno == EEXIST ? RENAME_EXCHANGE : RENAME_NOREPLACE);
-  }
-  bool swapped = result == 0 && ::access(temporary.c_str(), F_OK) == 0;
-  if (result != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
-    // A file system without the flags: the plain rename.
-    result = ::rename(temporary.c_str(), target.c_str());
-    swapped = false;
-  }
-  if (result != 0) {
-    const int error = errno;
-    ::unlink(temporary.c_str());
-    return FileErrorFromErrno(error, path);
-  }
-  if (swapped && !(displaced && displaced(temporary))) ::unlink(temporary.c_str());
-  // The new name itself must survive a power cut, not just the bytes.
-  SyncFolder(folder);
-  return std::nullopt;
+}
+
+std::optional<FileError> AtomicWriteBatch::Commit(
+    std::size_t index, const std::function<bool(const std::filesystem::path& old)>& displaced) {
+  Item& item = m_items.at(index);
+  if (item.error || item.done) return item.error;
+  item.done = true;
+  item.error = SwapIntoPlace(*item.prepared, displaced);
+  m_committed = m_committed || !item.error;
+  return item.error;
+}
+
+void AtomicWriteBatch::Abandon(std::size_t index) {
+  Item& item = m_items.at(index);
+  if (item.prepared && !item.done) ::unlink(item.prepared->temporary.c_str());
+  item.done = true;
+}
+
+void AtomicWriteBatch::SyncCommitted() {
+  if (m_committed) SyncPrepared();
 }
 
 std::optional<FileError> AtomicCreateFile(const std::filesystem::path& path,

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "storage/file_error.h"
 
@@ -33,6 +35,40 @@ inline constexpr std::uintmax_t kMaxStoredFileBytes = 16 * 1024 * 1024;
 [[nodiscard]] std::optional<FileError> AtomicWriteFile(
     const std::filesystem::path& path, std::string_view bytes,
     const std::function<bool(const std::filesystem::path& old)>& displaced = {});
+
+struct PreparedReplace;
+
+// Many files replaced as AtomicWriteFile replaces one, with two syncs of the disk in all rather
+// than two for each: every new file is written beside its target (Add), all are synced at once
+// (SyncPrepared), each then swapped into its place (Commit), and the names synced at once
+// (SyncCommitted). A temporary file not put in place goes with the batch.
+class AtomicWriteBatch {
+ public:
+  AtomicWriteBatch();
+  ~AtomicWriteBatch();
+  AtomicWriteBatch(const AtomicWriteBatch&) = delete;
+  AtomicWriteBatch& operator=(const AtomicWriteBatch&) = delete;
+
+  // Writes path's new bytes beside it; returns the file's index in the batch.
+  std::size_t Add(const std::filesystem::path& path, std::string_view bytes);
+  void SyncPrepared();
+  // Puts the index-th file in place, as AtomicWriteFile does; the cause when it is not (also
+  // when Add failed).
+  [[nodiscard]] std::optional<FileError> Commit(
+      std::size_t index, const std::function<bool(const std::filesystem::path& old)>& displaced);
+  // Leaves the index-th file's target as it is.
+  void Abandon(std::size_t index);
+  void SyncCommitted();
+
+ private:
+  struct Item {
+    std::unique_ptr<PreparedReplace> prepared;
+    std::optional<FileError> error;
+    bool done = false;
+  };
+  std::vector<Item> m_items;
+  bool m_committed = false;
+};
 
 // Writes a new file whole or not at all, never over one that exists: kExists when a file has
 // the name, also one whose name differs in letter case only on a file system that ignores it;

@@ -103,19 +103,23 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
   // landed in between: that one is kept beside it, not dropped.
   const auto keepOther = [&](const fs::path& old) {
     if (ReadFileIdentity(old) == expected) return false;
-    const std::string stamp = ConflictStampNow();
-    for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
-      const fs::path copy = NumberedConflictCopyPath(path, stamp, number);
-      if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
-        result.otherKept = copy;
-        return true;
-      }
-      if (errno != EEXIST) break;
-    }
-    return false;
+    result.otherKept = MoveCopyBeside(old, path, kConflictKind, ConflictStampNow());
+    return result.otherKept.has_value();
   };
   result.write = WriteIfChanged(path, bytes, current, keepOther);
   return result;
+}
+
+std::optional<fs::path> MoveCopyBeside(const fs::path& old, const fs::path& file,
+                                       std::string_view kind, std::string_view stamp) {
+  for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
+    const fs::path copy = NumberedCopyPath(file, kind, stamp, number);
+    if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
+      return copy;
+    }
+    if (errno != EEXIST) break;
+  }
+  return std::nullopt;
 }
 
 std::string ConflictStampNow() {

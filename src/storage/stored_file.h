@@ -70,6 +70,11 @@ struct KeptCopy {
 };
 KeptCopy KeepConflictCopy(const std::filesystem::path& file, std::string_view stamp,
                           std::string_view bytes);
+// Moves the file at old beside file under the name KeepCopyBeside would give it; none when
+// it cannot be moved.
+std::optional<std::filesystem::path> MoveCopyBeside(const std::filesystem::path& old,
+                                                    const std::filesystem::path& file,
+                                                    std::string_view kind, std::string_view stamp);
 // The same for a copy of another kind: "<file>.<kind>-<stamp>", as an import keeps the day it
 // replaces ("before-import").
 inline constexpr std::string_view kConflictKind = "conflict";
