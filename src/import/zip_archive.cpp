@@ -22,6 +22,9 @@ std::uint32_t Read32(std::string_view bytes, std::size_t at) {
 
 std::optional<std::string> Inflate(std::string_view packed, std::size_t size, std::string& out) {
   if (size > kMaxZipEntryBytes) return "larger than 256 MiB";
+  // Deflate packs at most about 1032 to 1: a larger size claimed is a damaged archive, and no
+  // memory is taken for it.
+  if (size / 1032 > packed.size() + 1) return "damaged";
   out.resize(size);
   z_stream stream{};
   if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) return "cannot be unpacked";
