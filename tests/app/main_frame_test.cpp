@@ -275,6 +275,8 @@ void MainFrameTest::breakfastHasTheKeyboardWhenTheWindowOpens() {
   m_form->Start();
   QVERIFY(m_form->Show());
   QTRY_COMPARE(QApplication::focusWidget(), m_form->Field("breakfastEdit"));
+  QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_7);
+  QCOMPARE(m_form->Text("breakfastEdit"), QStringLiteral("7"));  // not "07"
   QCOMPARE(m_form->Find<QScrollArea>("formScrollArea")->focusPolicy(), Qt::NoFocus);
 }
 

@@ -183,7 +183,11 @@ void CVesmiraView::StartForm() {
   LoadUserList();
 }
 
-void CVesmiraView::FocusFirstField() { m_form.mealEdits[0]->setFocus(Qt::OtherFocusReason); }
+void CVesmiraView::FocusFirstField() {
+  // As Tab would: what the field holds is selected, so the first figure typed replaces the 0.
+  m_form.mealEdits[0]->setFocus(Qt::TabFocusReason);
+  m_form.mealEdits[0]->selectAll();
+}
 
 void CVesmiraView::UpdateBalance() {
   // At every key: the figures alone, not the note, which may be long.
