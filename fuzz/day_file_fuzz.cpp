@@ -15,10 +15,6 @@
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
 void ReadArbitraryBytes(std::string_view bytes) {
   std::istringstream forEntries{std::string(bytes)};
   const vesmira::DayEntries entries = vesmira::ReadDayFile(forEntries);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 // Takes the fuzzer's bytes apart into the few choices a target makes and the rest.
@@ -31,3 +32,8 @@ class FuzzInput {
  private:
   std::string_view m_rest;
 };
+
+// Stops the run, which the fuzzer reports with the input, when a property does not hold.
+inline void Check(bool condition) {
+  if (!condition) std::abort();
+}

@@ -9,14 +9,6 @@
 #include "import/import_readers.h"
 #include "import/zip_archive.h"
 
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const std::uint8_t choices = input.Byte();

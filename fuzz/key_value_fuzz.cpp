@@ -6,14 +6,6 @@
 #include "fuzz_input.h"
 #include "storage/key_value.h"
 
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   FuzzInput input(data, size);
   const std::size_t capacity = input.Byte();

@@ -18,10 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
 const fs::path& DataFolder() {
   static const fs::path folder = [] {
     std::string name = (fs::temp_directory_path() / "vesmira-users-fuzz-XXXXXX").string();

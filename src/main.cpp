@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -13,6 +14,23 @@
 #include "app/vesmira_app.h"
 #include "build_config.h"
 #include "cli/command_line.h"
+
+namespace {
+
+// The data folder of options, made when it is missing; the exit status when there is none.
+std::optional<int> TakeDataFolder(const vesmira::StartOptions& options) {
+  if (!options.error.empty()) {
+    std::fprintf(stderr, "vesmira: %s\nTry 'vesmira --help'.\n", options.error.c_str());
+    return 2;
+  }
+  if (const auto problem = vesmira::CreateDataFolder(options.dataFolder)) {
+    std::fprintf(stderr, "vesmira: %s\n", problem->c_str());
+    return 1;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   // Only a relative --data-folder needs the working folder; its loss is reported then.
@@ -30,14 +48,7 @@ int main(int argc, char* argv[]) {
     const vesmira::StartOptions options =
         vesmira::ReadStartOptions(static_cast<int>(folderArguments.size()), folderArguments.data(),
                                   environment, workingFolder);
-    if (!options.error.empty()) {
-      std::fprintf(stderr, "vesmira: %s\n", options.error.c_str());
-      return 2;
-    }
-    if (const auto problem = vesmira::CreateDataFolder(options.dataFolder)) {
-      std::fprintf(stderr, "vesmira: %s\n", problem->c_str());
-      return 1;
-    }
+    if (const std::optional<int> status = TakeDataFolder(options)) return *status;
     return vesmira::RunCommandLine(options.dataFolder, split.command, vesmira::LocalToday(),
                                    std::cout, std::cerr);
   }
@@ -50,14 +61,7 @@ int main(int argc, char* argv[]) {
     std::printf("Vesmira %s\n", vesmira::build::kVersion);
     return 0;
   }
-  if (!options.error.empty()) {
-    std::fprintf(stderr, "vesmira: %s\nTry 'vesmira --help'.\n", options.error.c_str());
-    return 2;
-  }
-  if (const auto problem = vesmira::CreateDataFolder(options.dataFolder)) {
-    std::fprintf(stderr, "vesmira: %s\n", problem->c_str());
-    return 1;
-  }
+  if (const std::optional<int> status = TakeDataFolder(options)) return *status;
 
   int qtArgc = static_cast<int>(options.remaining.size()) - 1;
   vesmira::CVesmiraApp app(qtArgc, options.remaining.data());
