@@ -94,8 +94,9 @@ void CVesmiraView::LoadProperties() {
 }
 
 void CVesmiraView::LoadDay() {
+  // A change of day that waited for a store the closing window made comes too late.
+  if (m_finalSaveDone) return;
   m_doc.ShowDay(m_doc.CurrentUserName(), ShownDate());
-  m_finalSaveDone = false;
   if (const std::optional<FileError> error = m_keeper->Load()) ReportFileError(*error);
 }
 

@@ -45,6 +45,7 @@ CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* pa
   m_preview = new QPlainTextEdit;
   m_preview->setObjectName(QStringLiteral("previewText"));
   m_preview->setReadOnly(true);
+  m_preview->setTabChangesFocus(true);
   m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   m_preview->setMinimumSize(560, 320);
   label->setBuddy(m_preview);
