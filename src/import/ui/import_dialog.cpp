@@ -176,8 +176,13 @@ void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
     const ImportOutcome outcome = ApplyImport(dialog.Plan(), ConflictStampNow());
     QString told = outcome.written == 1 ? QStringLiteral("Imported 1 day.")
                                         : QStringLiteral("Imported %1 days.").arg(outcome.written);
-    for (const std::string& failure : outcome.failures) {
-      told += QLatin1Char('\n') + FromStoredBytes(failure);
+    // The first few reasons: a disk that fails fails every day alike.
+    constexpr std::size_t kShownFailures = 8;
+    for (std::size_t i = 0; i < std::min(outcome.failures.size(), kShownFailures); ++i) {
+      told += QLatin1Char('\n') + FromStoredBytes(outcome.failures[i]);
+    }
+    if (outcome.failures.size() > kShownFailures) {
+      told += QStringLiteral("\n... and %1 days more.").arg(outcome.failures.size() - kShownFailures);
     }
     prompts.ShowMessage(parent, told,
                         outcome.failures.empty() ? Prompts::Icon::kNone : Prompts::Icon::kWarning);
