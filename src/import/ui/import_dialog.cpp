@@ -182,7 +182,8 @@ void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
       told += QLatin1Char('\n') + FromStoredBytes(outcome.failures[i]);
     }
     if (outcome.failures.size() > kShownFailures) {
-      told += QStringLiteral("\n... and %1 days more.").arg(outcome.failures.size() - kShownFailures);
+      told +=
+          QStringLiteral("\n... and %1 days more.").arg(outcome.failures.size() - kShownFailures);
     }
     prompts.ShowMessage(parent, told,
                         outcome.failures.empty() ? Prompts::Icon::kNone : Prompts::Icon::kWarning);
