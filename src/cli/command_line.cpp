@@ -264,6 +264,12 @@ CommandLineSplit SplitCommandLine(int argc, const char* const* argv) {
 int RunCommandLine(const std::filesystem::path& dataFolder, const std::vector<std::string>& command,
                    const CalendarDate& today, std::ostream& out, std::ostream& err) {
   const std::string& name = command.front();
+  if (std::any_of(command.begin(), command.end(), [](const std::string& argument) {
+        return argument == "--help" || argument == "-h";
+      })) {
+    out << CommandUsageText().substr(1);
+    return 0;
+  }
   try {
     if (name == "import") return RunImport(dataFolder, ReadImportRequest(command), out, err);
     return RunExport(dataFolder, ReadExportRequest(command), today, err);

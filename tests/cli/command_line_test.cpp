@@ -36,6 +36,7 @@ TEST(CommandLine, ExitStatusAndWordsOfEachCommand) {
       {{"import", "--user", "Bo", Sample("libra.csv")}, 1, "no user Bo"},
       {{"import", Sample("missing.csv")}, 1, "cannot open"},
       {{"import"}, 2, "needs at least one file"},
+      {{"import", "--help"}, 0, "vesmira import [--user NAME]"},
       {{"import", "--meal", "Snacks=Elevenses", Sample("libra.csv")}, 2, "GROUP=MEAL"},
       {{"import", "--weight-unit", "stone", Sample("libra.csv")}, 2, "kg or lbs"},
       {{"export", "--weights", "--from", "2026-12-01", "--to", "2026-12-03", target}, 0, ""},
