@@ -149,8 +149,12 @@ void CDayKeeper::OnWriteDone(const std::string& path, std::uint64_t change,
       m_typing.StoredUpTo(change);
     }
   } else if (path != m_doc.CurrentDayPath().native()) {
-    // A copy whose question was answered meanwhile: the typing is stored over the day next.
-    error.reset();
+    // A day left while its write ran, or a copy whose question was answered meanwhile: its
+    // result says nothing of the day shown now, and no write of that day follows from it.
+    emit saveFinished();
+    if (again && m_typing.Waits()) SaveTypingNow();
+    RunWaiting(std::nullopt);
+    return;
   } else if (result.changedOnDisk) {
     if (!m_closing) error = ResolveChangeOnDisk();
     resolved = !m_closing && !error;

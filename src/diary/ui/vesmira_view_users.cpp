@@ -58,8 +58,9 @@ void CVesmiraView::LoadUserList() {
     TakeListedUser();
     m_form.weightCaptionLabel->setText(FromStoredBytes(WeightCaption(m_doc.Settings())));
   };
-  // A day with no typing waiting is not stored: the list follows at once.
-  if (!m_keeper->HasUnsavedChanges()) {
+  // A day with no typing waiting is not stored: the list follows at once, once no write of the
+  // day shown is in flight.
+  if (!m_keeper->HasUnsavedChanges() && !m_keeper->IsBusy()) {
     show(std::nullopt);
     return;
   }
