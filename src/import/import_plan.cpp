@@ -57,7 +57,9 @@ class DayEdit {
         note += "\n" + added;
       }
     }
-    if (note != before) m_changes.push_back({"Note", before, note});
+    // The placeholder of a day without a note is shown as nothing.
+    if (note != before)
+      m_changes.push_back({"Note", before == kNotePlaceholder ? "" : before, note});
   }
   std::vector<FieldChange>& Changes() { return m_changes; }
 
