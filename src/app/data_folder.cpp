@@ -1,12 +1,11 @@
 #include "app/data_folder.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string_view>
 #include <system_error>
 
 #include "storage/atomic_file.h"
 #include "storage/file_error.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
@@ -90,13 +89,7 @@ StartOptions ReadStartOptions(int argc, char** argv, const EnvironmentLookup& en
 // The switches that start the program without the title picture, in any case and with one
 // or two dashes: they are the application object's.
 bool IsStartSwitch(std::string_view name) {
-  const auto same = [name](std::string_view word) {
-    return name.size() == word.size() &&
-           std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) == b;
-           });
-  };
-  return same("embedding") || same("automation");
+  return EqualIgnoringCase(name, "embedding") || EqualIgnoringCase(name, "automation");
 }
 
 std::string UsageText() {

@@ -1,8 +1,6 @@
 #include "cli/command_line.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -175,14 +173,6 @@ CommandUser FindUser(const std::filesystem::path& dataFolder,
   return user;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& name, std::string& bytes) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return "cannot open " + name;
-  bytes.assign(std::istreambuf_iterator<char>(in), {});
-  if (in.bad()) return "cannot read " + name;
-  return std::nullopt;
-}
-
 int RunImport(const std::filesystem::path& dataFolder, const ImportRequest& request,
               std::ostream& out, std::ostream& err) {
   const CommandUser user = FindUser(dataFolder, request.user);
@@ -192,12 +182,12 @@ int RunImport(const std::filesystem::path& dataFolder, const ImportRequest& requ
   }
   ImportBatch batch;
   for (const std::string& file : request.files) {
-    std::string bytes;
-    if (const std::optional<std::string> problem = ReadWholeFile(file, bytes)) {
-      err << "vesmira import: " << *problem << '\n';
+    const ImportSource source = ReadImportSource(file);
+    if (source.problem) {
+      err << "vesmira import: " << *source.problem << '\n';
       return 1;
     }
-    ReadImportFile(file, bytes, request.read, batch);
+    ReadImportFile(file, source.bytes, request.read, batch);
   }
   const ImportPlan plan = PlanImport(
       batch, {dataFolder, user.name, user.settings},

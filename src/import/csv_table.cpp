@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "storage/text_encoding.h"
+
 namespace vesmira {
 
 namespace {
@@ -16,13 +18,6 @@ std::string_view Trim(std::string_view text) {
     text.remove_suffix(1);
   }
   return text;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // Splits the records of text from pos on, with separator; a quoted field may span lines.
@@ -84,7 +79,7 @@ char GuessSeparator(std::string_view headerLine) {
 
 std::optional<std::size_t> CsvTable::Column(std::string_view name) const {
   for (std::size_t i = 0; i < header.size(); ++i) {
-    if (SameLetters(Trim(header[i]), name)) return i;
+    if (EqualIgnoringCase(Trim(header[i]), name)) return i;
   }
   return std::nullopt;
 }
@@ -92,7 +87,7 @@ std::optional<std::size_t> CsvTable::Column(std::string_view name) const {
 std::optional<std::size_t> CsvTable::ColumnStartingWith(std::string_view prefix) const {
   for (std::size_t i = 0; i < header.size(); ++i) {
     const std::string_view name = Trim(header[i]);
-    if (name.size() >= prefix.size() && SameLetters(name.substr(0, prefix.size()), prefix)) {
+    if (name.size() >= prefix.size() && EqualIgnoringCase(name.substr(0, prefix.size()), prefix)) {
       return i;
     }
   }

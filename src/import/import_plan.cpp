@@ -1,7 +1,6 @@
 #include "import/import_plan.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <sstream>
 
@@ -11,16 +10,11 @@
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
 namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
 
 bool IsEmptyFigure(const std::string& text) { return text.empty() || text == "0"; }
 
@@ -100,20 +94,19 @@ std::string Shown(const std::string& text) {
 }  // namespace
 
 std::optional<std::size_t> DiaryMealNamed(std::string_view name) {
-  const std::string lower = Lower(name);
   for (std::size_t i = 0; i < kMeals.size(); ++i) {
-    if (lower == Lower(kMeals[i].accessibleName) || lower == Lower(kMeals[i].sheetHeader) ||
-        lower == Lower(kMeals[i].dayFileKey)) {
-      return i;
+    for (const std::string_view known :
+         {kMeals[i].accessibleName, kMeals[i].sheetHeader, kMeals[i].dayFileKey}) {
+      if (EqualIgnoringCase(name, known)) return i;
     }
   }
   return std::nullopt;
 }
 
 std::optional<std::size_t> MealOfName(std::string_view name) {
-  const std::string lower = Lower(name);
-  if (lower == "snack" || lower == "snacks") return std::nullopt;  // which one: the person picks
-  return DiaryMealNamed(lower);
+  // Which of the two snacks: the person picks.
+  if (EqualIgnoringCase(name, "snack") || EqualIgnoringCase(name, "snacks")) return std::nullopt;
+  return DiaryMealNamed(name);
 }
 
 std::size_t MealFor(const MealMapping& mapping, const std::string& name) {
@@ -207,7 +200,7 @@ ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
     }
     // The day as it was stays beside it, so that the import can be undone by hand.
     const auto keepBefore = [&](const std::filesystem::path& old) {
-      return MoveCopyBeside(old, day.path, "before-import", stamp).has_value();
+      return MoveCopyBeside(old, day.path, kBeforeImportKind, stamp).has_value();
     };
     if (const std::optional<FileError> error = batch.Commit(index[i], keepBefore)) {
       failures[i] = FileErrorMessage(*error);

@@ -7,6 +7,8 @@
 
 #include "diary/weighing.h"
 #include "import/zip_archive.h"
+#include "storage/atomic_file.h"
+#include "storage/file_error.h"
 
 namespace vesmira {
 
@@ -284,6 +286,12 @@ void ReadLibra(std::string_view text, FileReader& reader) {
   }
 }
 
+// Libra's files start with their version and unit, as comments.
+bool IsLibraFile(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+  return bytes.starts_with("#Version:") || bytes.starts_with("#Units:");
+}
+
 void WarnOfJumps(ImportBatch& batch) {
   std::optional<std::pair<CalendarDate, double>> last;
   for (const auto& [date, day] : batch.days) {
@@ -354,11 +362,17 @@ std::string_view ImportFormatName(ImportFormat format) {
   return "no known format";
 }
 
-ImportFormat RecogniseImportFormat(std::string_view bytes) {
-  std::string_view start = bytes;
-  if (start.starts_with("\xEF\xBB\xBF")) start.remove_prefix(3);
-  if (start.starts_with("#Version:") || start.starts_with("#Units:")) return ImportFormat::kLibra;
-  return FormatOfTable(ReadCsv(bytes.substr(0, bytes.find('\n', 1 << 16))));
+ImportSource ReadImportSource(const std::filesystem::path& path) {
+  ImportSource source;
+  StoredBytes stored = ReadStoredFile(path, kMaxImportFileBytes);
+  if (stored.error) {
+    source.problem = FileErrorMessage(*stored.error);
+  } else if (!stored.bytes) {
+    source.problem = "cannot open " + path.string() + ": there is no such file";
+  } else {
+    source.bytes = std::move(*stored.bytes);
+  }
+  return source;
 }
 
 void ReadImportFile(const std::string& name, std::string_view bytes,
@@ -379,7 +393,7 @@ void ReadImportFile(const std::string& name, std::string_view bytes,
     }
     return;
   }
-  if (RecogniseImportFormat(bytes) == ImportFormat::kLibra) {
+  if (IsLibraFile(bytes)) {
     batch.files.emplace_back(name, ImportFormat::kLibra);
     ReadLibra(bytes, reader);
     return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -66,6 +68,15 @@ struct ImportBatch {
   bool dateOrderAsked = false;
 };
 
+// The bytes of a file to import, or why they cannot be read: read as the diary's own files
+// are (a regular file only, nothing that could wait), up to kMaxImportFileBytes.
+inline constexpr std::uintmax_t kMaxImportFileBytes = std::uintmax_t{512} << 20;
+struct ImportSource {
+  std::string bytes;
+  std::optional<std::string> problem;
+};
+ImportSource ReadImportSource(const std::filesystem::path& path);
+
 struct ImportReadOptions {
   bool unitlessInPounds = false;              // weighings of files that name no unit
   DateOrder dateOrder = DateOrder::kUnknown;  // of dates the data does not tell
@@ -76,8 +87,5 @@ struct ImportReadOptions {
 // number and reason, and nothing of it is taken.
 void ReadImportFile(const std::string& name, std::string_view bytes,
                     const ImportReadOptions& options, ImportBatch& batch);
-
-// The format the first bytes of a file (its header) show.
-ImportFormat RecogniseImportFormat(std::string_view bytes);
 
 }  // namespace vesmira

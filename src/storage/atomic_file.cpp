@@ -286,7 +286,7 @@ std::optional<FileError> MakePrivateFolder(const std::filesystem::path& path) {
   return FileErrorFromErrno(error, path);
 }
 
-StoredBytes ReadStoredFile(const std::filesystem::path& path) {
+StoredBytes ReadStoredFile(const std::filesystem::path& path, std::uintmax_t maxBytes) {
   StoredBytes result;
   auto fail = [&](FileErrorCause cause) {
     result.error = MakeError(cause, path);
@@ -307,7 +307,7 @@ StoredBytes ReadStoredFile(const std::filesystem::path& path) {
   };
   if (::fstat(fd, &info) != 0) return failOpen(FileErrorCauseFromErrno(errno));
   if (!S_ISREG(info.st_mode)) return failOpen(FileErrorCause::kNotAFile);
-  if (static_cast<std::uintmax_t>(info.st_size) > kMaxStoredFileBytes) {
+  if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
     return failOpen(FileErrorCause::kTooLarge);
   }
   // Read straight into the text, one byte more than the size so that the end shows at once.
@@ -316,8 +316,8 @@ StoredBytes ReadStoredFile(const std::filesystem::path& path) {
   for (;;) {
     if (have == bytes.size()) {
       // A file that grows while it is read is cut off here all the same.
-      if (have > kMaxStoredFileBytes) return failOpen(FileErrorCause::kTooLarge);
-      bytes.resize(std::min<std::size_t>(bytes.size() * 2, kMaxStoredFileBytes + 1));
+      if (have > maxBytes) return failOpen(FileErrorCause::kTooLarge);
+      bytes.resize(std::min<std::size_t>(bytes.size() * 2, maxBytes + 1));
     }
     const ssize_t got = ::read(fd, bytes.data() + have, bytes.size() - have);
     if (got > 0) {
@@ -328,7 +328,7 @@ StoredBytes ReadStoredFile(const std::filesystem::path& path) {
       return failOpen(FileErrorCauseFromErrno(errno));
     }
   }
-  if (have > kMaxStoredFileBytes) return failOpen(FileErrorCause::kTooLarge);
+  if (have > maxBytes) return failOpen(FileErrorCause::kTooLarge);
   bytes.resize(have);
   ::close(fd);
   result.bytes = std::move(bytes);

@@ -88,9 +88,11 @@ struct StoredBytes {
   bool Missing() const { return !bytes && !error; }
 };
 
-// Reads a regular file of at most kMaxStoredFileBytes. Anything else is not opened in a way
-// that could wait (a FIFO with no writer, a device) and comes back as an error.
-StoredBytes ReadStoredFile(const std::filesystem::path& path);
+// Reads a regular file of at most maxBytes (kMaxStoredFileBytes for the diary's own files).
+// Anything else is not opened in a way that could wait (a FIFO with no writer, a device) and
+// comes back as an error.
+StoredBytes ReadStoredFile(const std::filesystem::path& path,
+                           std::uintmax_t maxBytes = kMaxStoredFileBytes);
 
 // The bytes of ReadStoredFile; empty when the file is missing or cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path);

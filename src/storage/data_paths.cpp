@@ -45,9 +45,9 @@ fs::path DayFilePath(const fs::path& dataFolder, std::string_view user, std::str
   return fs::path(std::move(text));
 }
 
-fs::path ConflictCopyPath(const fs::path& file, std::string_view stamp) {
+fs::path CopyBesidePath(const fs::path& file, std::string_view kind, std::string_view stamp) {
   std::string name = file.filename().string();
-  name += ".conflict-";
+  ((name += '.') += kind) += '-';
   name += stamp;
   return file.parent_path() / name;
 }

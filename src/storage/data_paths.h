@@ -28,9 +28,11 @@ std::filesystem::path UserFolderPath(const std::filesystem::path& dataFolder,
 std::filesystem::path DayFilePath(const std::filesystem::path& dataFolder, std::string_view user,
                                   std::string_view dateText);
 
-// The copy of another version of file, kept beside it when two versions met: "<name>.conflict-
-// <stamp>". No scan takes it for a day or a user, as its name ends in neither.
-std::filesystem::path ConflictCopyPath(const std::filesystem::path& file, std::string_view stamp);
+// A copy of another version of file kept beside it, "<name>.<kind>-<stamp>": "conflict" when two
+// versions met, "before-import" for the day an import replaced. No scan takes it for a day or a
+// user, as its name ends in neither.
+std::filesystem::path CopyBesidePath(const std::filesystem::path& file, std::string_view kind,
+                                     std::string_view stamp);
 
 // The day files of one user, the same paths as DayFilePath: the user's folder is made once and
 // each day's file name put in its place, which a year of days notices.

@@ -68,18 +68,11 @@ WriteResult WriteIfChanged(const fs::path& path, std::string_view bytes,
 }
 
 // Copy number 1 of a stamp takes the stamp alone, the next ones "-2", "-3" ... after it.
-fs::path NumberedConflictCopyPath(const fs::path& file, std::string_view stamp, int number) {
-  std::string suffix(stamp);
-  if (number > 1) suffix += "-" + std::to_string(number);
-  return ConflictCopyPath(file, suffix);
-}
-
 fs::path NumberedCopyPath(const fs::path& file, std::string_view kind, std::string_view stamp,
                           int number) {
-  if (kind == kConflictKind) return NumberedConflictCopyPath(file, stamp, number);
-  std::string name = file.filename().string() + "." + std::string(kind) + "-" + std::string(stamp);
-  if (number > 1) name += "-" + std::to_string(number);
-  return file.parent_path() / name;
+  std::string suffix(stamp);
+  if (number > 1) suffix += "-" + std::to_string(number);
+  return CopyBesidePath(file, kind, suffix);
 }
 
 constexpr int kMaxCopiesOfAStamp = 99;
@@ -164,8 +157,10 @@ bool IsOwnTemporaryName(std::string_view name) {
   // The stem: a properties file, or a day file "<user>.DD-MM-YYYY" or its conflict copy.
   const std::string_view stem = name.substr(1, name.size() - 2);
   if (stem.ends_with(".properties")) return true;
-  std::size_t copy = stem.find(".conflict-");
-  if (copy == std::string_view::npos) copy = stem.find(".before-import-");
+  std::size_t copy = std::string_view::npos;
+  for (const std::string_view kind : {kConflictKind, kBeforeImportKind}) {
+    copy = std::min(copy, stem.find("." + std::string(kind) + "-"));
+  }
   const std::string_view day = stem.substr(0, copy);
   if (day.size() < 12) return false;
   const std::string_view date = day.substr(day.size() - 11);

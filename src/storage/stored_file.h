@@ -78,6 +78,7 @@ std::optional<std::filesystem::path> MoveCopyBeside(const std::filesystem::path&
 // The same for a copy of another kind: "<file>.<kind>-<stamp>", as an import keeps the day it
 // replaces ("before-import").
 inline constexpr std::string_view kConflictKind = "conflict";
+inline constexpr std::string_view kBeforeImportKind = "before-import";
 KeptCopy KeepCopyBeside(const std::filesystem::path& file, std::string_view kind,
                         std::string_view stamp, std::string_view bytes);
 

@@ -1,6 +1,8 @@
 #include "storage/text_encoding.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstdint>
 
 namespace vesmira {
@@ -92,6 +94,13 @@ std::string StoredBytesToUtf8(std::string_view bytes) {
     AppendUtf8(text, byte <= 0x9F ? kWindows1252High[byte - 0x80] : char16_t{byte});
   }
   return text;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
 }
 
 }  // namespace vesmira

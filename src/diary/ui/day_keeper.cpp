@@ -63,7 +63,6 @@ std::optional<FileError> CDayKeeper::Load() {
   m_saver->Finish();
   StopTimers();
   const std::optional<PendingChoice> left = std::exchange(m_pending, std::nullopt);
-  const QString leftWords = DayWords();
   m_loaded = true;
   m_failureShown = false;
   m_question.Clear();
@@ -72,10 +71,7 @@ std::optional<FileError> CDayKeeper::Load() {
   // A file that cannot be read may still hold the day: it is shown empty and read-only, so
   // nothing typed could be saved over it.
   m_form.SetDayReadOnly(m_unreadable.has_value() || m_diaryReadOnly);
-  m_form.ShowStoredDay(entries ? *entries : DayEntries::ForMissingDay());
-  m_known = {disk.identity, disk.bytes.value_or(std::string())};
-  m_typing.AllKept();
-  Watch();
+  TakeDiskVersion(disk, entries);
   // A day left with its question open keeps both versions: say where the typing went.
   if (left) {
     Tell(QStringLiteral("What you typed is kept beside the day as %1.")
@@ -324,10 +320,7 @@ std::optional<FileError> CDayKeeper::ResolveChangeOnDisk() {
       m_typing.AllKept();
       return m_unreadable;
     case DiskChange::kShowDisk:
-      m_form.ShowStoredDay(entries ? *entries : DayEntries::ForMissingDay());
-      m_known = {disk.identity, disk.bytes.value_or(std::string())};
-      m_typing.AllKept();
-      Watch();
+      TakeDiskVersion(disk, entries);
       return std::nullopt;
     case DiskChange::kAskWhichToKeep:
       break;
@@ -347,13 +340,12 @@ std::optional<FileError> CDayKeeper::ResolveChangeOnDisk() {
   return std::nullopt;
 }
 
-void CDayKeeper::ShowDiskVersion() {
-  std::optional<DayEntries> entries;
-  std::optional<FileError> error;
-  const DiskDayVersion disk = ReadDisk(&entries, &error);
+void CDayKeeper::TakeDiskVersion(const DiskDayVersion& disk,
+                                 const std::optional<DayEntries>& entries) {
   m_form.ShowStoredDay(entries ? *entries : DayEntries::ForMissingDay());
   m_known = {disk.identity, disk.bytes.value_or(std::string())};
   m_typing.AllKept();
+  Watch();
 }
 
 void CDayKeeper::Tell(const QString& text) {
@@ -403,8 +395,10 @@ void CDayKeeper::OnUseVersionOnDisk() {
     }
     m_pending.reset();
     m_question.Clear();
-    ShowDiskVersion();
-    Watch();
+    std::optional<DayEntries> entries;
+    std::optional<FileError> readError;
+    const DiskDayVersion disk = ReadDisk(&entries, &readError);
+    TakeDiskVersion(disk, entries);
   });
 }
 

@@ -121,7 +121,8 @@ class CDayKeeper : public QObject {
   [[nodiscard]] std::optional<FileError> ResolveChangeOnDisk();
   DiskDayVersion ReadDisk(std::optional<DayEntries>* entries,
                           std::optional<FileError>* error) const;
-  void ShowDiskVersion();
+  // The form shows the version on disk, which is now the one known; nothing typed waits.
+  void TakeDiskVersion(const DiskDayVersion& disk, const std::optional<DayEntries>& entries);
   void Tell(const QString& text);
   void TellFailure(const FileError& error);
   // "The diary of Anna for 6 December 2026", as the line over the form names the day shown.

@@ -24,9 +24,6 @@ namespace vesmira {
 
 namespace {
 
-// An export larger than this is no diary: it is not read into memory.
-constexpr qint64 kMaxImportFileBytes = qint64{512} << 20;
-
 QComboBox* MakeCombo(const char* name, const QStringList& items, int chosen) {
   auto* combo = new QComboBox;
   combo->setObjectName(QString::fromLatin1(name));
@@ -66,13 +63,17 @@ CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* pa
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(m_replace, &QCheckBox::toggled, this, [this] { Refresh(); });
-  BuildChoices();
-  Refresh();
+  // Read once here: the choices start as the reading without them takes the files.
+  const ImportBatch batch = Read();
+  BuildChoices(batch);
+  Preview(batch);
 }
 
 ImportBatch CImportDialog::Read() const {
   ImportReadOptions options;
-  options.unitlessInPounds = m_unit != nullptr && m_unit->currentIndex() == 1;
+  // Before the person chooses: the user's own unit.
+  options.unitlessInPounds =
+      m_unit != nullptr ? m_unit->currentIndex() == 1 : !m_target.settings.UsesKilograms();
   if (m_order != nullptr) {
     options.dateOrder =
         m_order->currentIndex() == 0 ? DateOrder::kDayFirst : DateOrder::kMonthFirst;
@@ -87,8 +88,7 @@ QString CImportDialog::ChoiceKey(const std::string& group) const {
       .arg(FromStoredBytes(m_source), FromStoredBytes(group));
 }
 
-void CImportDialog::BuildChoices() {
-  const ImportBatch batch = Read();
+void CImportDialog::BuildChoices(const ImportBatch& batch) {
   // Choices are remembered per source: the format of the first file.
   m_source = batch.files.empty() ? "file" : std::string(ImportFormatName(batch.files[0].second));
   std::set<std::string> groups = batch.mealGroups;
@@ -124,13 +124,15 @@ void CImportDialog::BuildChoices() {
   }
 }
 
-void CImportDialog::Refresh() {
+void CImportDialog::Refresh() { Preview(Read()); }
+
+void CImportDialog::Preview(const ImportBatch& batch) {
   MealMapping meals;
   for (const auto& [group, combo] : m_mealCombos) {
     meals.chosen[group] = static_cast<std::size_t>(combo->currentIndex());
   }
   m_plan =
-      PlanImport(Read(), m_target,
+      PlanImport(batch, m_target,
                  m_replace->isChecked() ? ImportPolicy::kReplace : ImportPolicy::kFillEmpty, meals);
   m_preview->setPlainText(FromStoredBytes(FormatImportPreview(m_plan)));
   m_import->setEnabled(!m_plan.days.empty());
@@ -157,13 +159,12 @@ void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
                                 QStringLiteral("All Files (*)")});
   CImportDialog::ImportFiles files;
   for (const QString& name : names) {
-    QFile file(name);
-    if (QFileInfo(name).size() > kMaxImportFileBytes || !file.open(QIODevice::ReadOnly)) {
-      prompts.ShowMessage(parent, QStringLiteral("Could not read %1.").arg(name),
-                          Prompts::Icon::kStop);
+    const ImportSource source = ReadImportSource(QFile::encodeName(name).toStdString());
+    if (source.problem) {
+      prompts.ShowMessage(parent, FromStoredBytes(*source.problem), Prompts::Icon::kStop);
       return;
     }
-    files.emplace_back(ToStoredBytes(QFileInfo(name).fileName()), file.readAll().toStdString());
+    files.emplace_back(ToStoredBytes(QFileInfo(name).fileName()), source.bytes);
   }
   if (files.empty()) return;
   // The day shown is stored first, so that the preview reads it as the form shows it.

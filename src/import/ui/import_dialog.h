@@ -40,8 +40,10 @@ class CImportDialog : public QDialog {
   void RememberChoices() const;
 
  private:
-  void BuildChoices();
+  void BuildChoices(const ImportBatch& batch);
+  // Reads the files again with the choices made, and shows the plan.
   void Refresh();
+  void Preview(const ImportBatch& batch);
   ImportBatch Read() const;
   QString ChoiceKey(const std::string& group) const;
 
