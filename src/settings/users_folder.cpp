@@ -1,7 +1,5 @@
 #include "settings/users_folder.h"
 
-#include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,16 +31,6 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-// A rename that never replaces an existing file; POSIX rename() would.
-int RenameNoReplace(const fs::path& from, const fs::path& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
-  if (errno != EINVAL && errno != ENOSYS) return errno;
-  // File systems without the flag: a hard link refuses an existing name as well.
-  if (::link(from.c_str(), to.c_str()) != 0) return errno;
-  if (::unlink(from.c_str()) != 0) return errno;
-  return 0;
 }
 
 // The names of the regular files in the users folder that end in one of extensions, sorted

@@ -194,6 +194,14 @@ std::optional<FileError> AtomicWriteFile(
   return std::nullopt;
 }
 
+int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  if (::link(from.c_str(), to.c_str()) != 0) return errno;
+  if (::unlink(from.c_str()) != 0) return errno;
+  return 0;
+}
+
 AtomicWriteBatch::AtomicWriteBatch() = default;
 
 AtomicWriteBatch::~AtomicWriteBatch() {

@@ -36,6 +36,11 @@ inline constexpr std::uintmax_t kMaxStoredFileBytes = 16 * 1024 * 1024;
     const std::filesystem::path& path, std::string_view bytes,
     const std::function<bool(const std::filesystem::path& old)>& displaced = {});
 
+// Renames from to to, never over an existing file (POSIX rename() would); on file systems
+// without that rename, by a hard link, which refuses an existing name as well. Returns 0, or
+// the errno of the failure (EEXIST when to is taken).
+int RenameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+
 struct PreparedReplace;
 
 // Many files replaced as AtomicWriteFile replaces one, with two syncs of the disk in all rather

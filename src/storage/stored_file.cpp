@@ -88,7 +88,6 @@ StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileId
   const FileSnapshot current = ReadFileSnapshot(path);
   if (current.identity != expected) {
     result.changedOnDisk = true;
-    result.found = current.identity;
     result.write.identity = current.identity;
     return result;
   }
@@ -107,10 +106,9 @@ std::optional<fs::path> MoveCopyBeside(const fs::path& old, const fs::path& file
                                        std::string_view kind, std::string_view stamp) {
   for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
     const fs::path copy = NumberedCopyPath(file, kind, stamp, number);
-    if (::renameat2(AT_FDCWD, old.c_str(), AT_FDCWD, copy.c_str(), RENAME_NOREPLACE) == 0) {
-      return copy;
-    }
-    if (errno != EEXIST) break;
+    const int error = RenameNoReplace(old, copy);
+    if (error == 0) return copy;
+    if (error != EEXIST) break;
   }
   return std::nullopt;
 }

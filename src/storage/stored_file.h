@@ -50,7 +50,6 @@ WriteResult WriteFileIfChanged(const std::filesystem::path& path, std::string_vi
 struct StoreResult {
   WriteResult write;
   bool changedOnDisk = false;
-  FileIdentity found;  // the identity on disk, when changedOnDisk
   // Another program's version that arrived between the check and the save: swapped out by
   // the save and kept beside the file as a conflict copy, here.
   std::optional<std::filesystem::path> otherKept;

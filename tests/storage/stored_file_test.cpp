@@ -56,7 +56,7 @@ TEST(StoreFile, NeverWritesOverAVersionItDidNotKnow) {
   StoreResult refused = StoreFile(day, "mine", FileIdentity{});
   EXPECT_TRUE(refused.changedOnDisk);
   EXPECT_FALSE(refused.write.written);
-  EXPECT_EQ(refused.found, ReadFileIdentity(day));
+  EXPECT_EQ(refused.write.identity, ReadFileIdentity(day));
   EXPECT_EQ(ReadBytes(day), "theirs");
 
   // A file edited in place since it was read.
