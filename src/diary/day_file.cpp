@@ -194,6 +194,14 @@ StoredDay ReadStoredDay(const std::filesystem::path& path) {
   return {std::move(file.value), std::move(file.error)};
 }
 
+StoredDay ReadStoredDay(const std::filesystem::path& path, const FileSnapshot& snapshot) {
+  if (!snapshot.bytes) return {std::nullopt, snapshot.error};
+  KeyedFile<DayEntries> file = ReadKeyedBytes<DayEntries>(
+      path, *snapshot.bytes,
+      [](KeyValueReader& in, bool& anyKey) { return ReadEntries(in, anyKey); });
+  return {std::move(file.value), std::move(file.error)};
+}
+
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path) {
   return ReadStoredDay(path).entries;
 }

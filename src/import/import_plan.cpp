@@ -131,7 +131,7 @@ ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, Impo
     day.expected = snapshot.identity;
     std::optional<DayEntries> stored;
     if (snapshot.identity.exists) {
-      StoredDay read = ReadStoredDay(day.path);
+      StoredDay read = ReadStoredDay(day.path, snapshot);
       if (read.error || !read.entries) {
         plan.skipped.push_back(
             {DateText(date), 0, "the diary's day cannot be read, so nothing is imported into it"});

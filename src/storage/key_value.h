@@ -100,21 +100,26 @@ struct KeyedFile {
   std::optional<Value> value;
   std::optional<FileError> error;
 };
+// The same over bytes already read from path.
 template <typename Value, typename Read>
-KeyedFile<Value> ReadKeyedFile(const std::filesystem::path& path, Read read) {
+KeyedFile<Value> ReadKeyedBytes(const std::filesystem::path& path, std::string_view bytes,
+                                Read read) {
   KeyedFile<Value> file;
-  StoredBytes stored = ReadStoredFile(path);
-  file.error = std::move(stored.error);
-  if (!stored.bytes) return file;
-  KeyValueReader in(*stored.bytes);
+  KeyValueReader in(bytes);
   bool anyKey = false;
   Value value = read(in, anyKey);
-  if (!anyKey && !stored.bytes->empty()) {
+  if (!anyKey && !bytes.empty()) {
     file.error = FileError{FileErrorCause::kNotUnderstood, path};
   } else {
     file.value = std::move(value);
   }
   return file;
+}
+template <typename Value, typename Read>
+KeyedFile<Value> ReadKeyedFile(const std::filesystem::path& path, Read read) {
+  StoredBytes stored = ReadStoredFile(path);
+  if (!stored.bytes) return {std::nullopt, std::move(stored.error)};
+  return ReadKeyedBytes<Value>(path, *stored.bytes, read);
 }
 
 }  // namespace vesmira

@@ -288,7 +288,7 @@ DiskDayVersion CDayKeeper::ReadDisk(std::optional<DayEntries>* entries,
   DiskDayVersion disk{snapshot.identity, snapshot.bytes, true};
   *error = snapshot.error;
   if (disk.identity.exists) {
-    StoredDay stored = ReadStoredDay(path);
+    StoredDay stored = ReadStoredDay(path, snapshot);
     *entries = std::move(stored.entries);
     *error = std::move(stored.error);
     if (!*error && !*entries) *error = FileError{FileErrorCause::kNotUnderstood, path};
