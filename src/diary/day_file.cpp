@@ -155,10 +155,6 @@ std::string DayFileBytes(const DayEntries& entries, std::string_view energyInTex
   return std::move(bytes).str();
 }
 
-std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path) {
-  return ReadStoredDay(path).error;
-}
-
 std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const DayEntries& entries,
                                       std::string_view energyInText,
                                       std::string_view trainingText) {
@@ -170,15 +166,16 @@ std::optional<FileError> WriteDayFile(const std::filesystem::path& path, const D
 
 StoreResult StoreDayFile(const std::filesystem::path& path, std::string_view bytes,
                          const FileIdentity& expected) {
-  // A file that cannot be read may hold a day all the same: it is never written over.
-  std::optional<FileError> error = CheckDayReplaceable(path);
-  if (!error) error = MakeDayFolder(path);
-  if (error) {
+  if (std::optional<FileError> error = MakeDayFolder(path)) {
     StoreResult result;
     result.write.error = std::move(error);
     return result;
   }
-  return StoreFile(path, bytes, expected);
+  // A file that cannot be read may hold a day all the same: it is never written over. It is
+  // judged from the one reading the store makes of it.
+  return StoreFile(path, bytes, expected, [&path](const FileSnapshot& snapshot) {
+    return ReadStoredDay(path, snapshot).error;
+  });
 }
 
 DayEntries ReadDayFile(std::istream& in) {

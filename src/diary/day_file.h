@@ -87,8 +87,6 @@ struct StoredDay {
 StoredDay ReadStoredDay(const std::filesystem::path& path);
 // The same from a snapshot of the file at path, read once with its identity.
 StoredDay ReadStoredDay(const std::filesystem::path& path, const FileSnapshot& snapshot);
-// The cause when the day file at path is one WriteDayFile must not replace.
-[[nodiscard]] std::optional<FileError> CheckDayReplaceable(const std::filesystem::path& path);
 // Empty when there is no file or it cannot be read.
 std::optional<DayEntries> ReadDayFile(const std::filesystem::path& path);
 

@@ -191,9 +191,9 @@ ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
   batch.SyncPrepared();
   for (std::size_t i = 0; i < plan.days.size(); ++i) {
     const DayImport& day = plan.days[i];
-    // Never over a day changed since the preview read it, nor over one that cannot be read.
-    if (failures[i] || ReadFileIdentity(day.path) != day.expected ||
-        CheckDayReplaceable(day.path)) {
+    // Never over a day changed since the preview read it; the plan left out the days that
+    // cannot be read.
+    if (failures[i] || ReadFileIdentity(day.path) != day.expected) {
       batch.Abandon(index[i]);
       if (!failures[i]) failures[i] = "changed by another program since the preview; not imported";
       continue;

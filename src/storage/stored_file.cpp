@@ -83,9 +83,14 @@ WriteResult WriteFileIfChanged(const fs::path& path, std::string_view bytes) {
   return WriteIfChanged(path, bytes, ReadFileSnapshot(path), {});
 }
 
-StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileIdentity& expected) {
+StoreResult StoreFile(const fs::path& path, std::string_view bytes, const FileIdentity& expected,
+                      const SnapshotCheck& mayReplace) {
   StoreResult result;
   const FileSnapshot current = ReadFileSnapshot(path);
+  if (mayReplace) {
+    result.write.error = mayReplace(current);
+    if (result.write.error) return result;
+  }
   if (current.identity != expected) {
     result.changedOnDisk = true;
     result.write.identity = current.identity;

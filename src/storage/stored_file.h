@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,8 +55,10 @@ struct StoreResult {
   // the save and kept beside the file as a conflict copy, here.
   std::optional<std::filesystem::path> otherKept;
 };
+// mayReplace, when given, is asked of the file as read first: its error refuses the store.
+using SnapshotCheck = std::function<std::optional<FileError>(const FileSnapshot&)>;
 StoreResult StoreFile(const std::filesystem::path& path, std::string_view bytes,
-                      const FileIdentity& expected);
+                      const FileIdentity& expected, const SnapshotCheck& mayReplace = {});
 
 // The stamp of a conflict copy made now: local time to the second, "20261206-101530".
 std::string ConflictStampNow();
