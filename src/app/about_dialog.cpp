@@ -14,7 +14,7 @@ namespace vesmira {
 
 CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("About Vesmira"));
+  setWindowTitle(tr("About Vesmira"));
   setObjectName(QStringLiteral("aboutDialog"));
 
   auto* icon = new QLabel(this);
@@ -25,20 +25,20 @@ CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWid
   auto* name = new QLabel(CMainFrame::MainTitle(), this);
   name->setObjectName(QStringLiteral("nameLabel"));
   name->setTextFormat(Qt::PlainText);
-  auto* notice = new QLabel(QStringLiteral("Copyright © 2026 the Vesmira developers"), this);
+  auto* notice = new QLabel(tr("Copyright © 2026 the Vesmira developers"), this);
   notice->setObjectName(QStringLiteral("noticeLabel"));
   notice->setTextFormat(Qt::PlainText);
   auto* contact = new QLabel(links.contact, this);
   contact->setObjectName(QStringLiteral("contactLabel"));
   contact->setTextFormat(Qt::PlainText);
 
-  auto* homePage = new QPushButton(QStringLiteral("&Home page: ") + links.homePageName, this);
+  auto* homePage = new QPushButton(tr("&Home page: %1").arg(links.homePageName), this);
   homePage->setObjectName(QStringLiteral("homePageButton"));
   ShowAsLink(homePage);
   connect(homePage, &QPushButton::clicked, this,
           [&urlOpener, url = links.homePage] { urlOpener.Open(url); });
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setObjectName(QStringLiteral("okButton"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -12,6 +12,7 @@
 
 #include "build_config.h"
 #include "storage/atomic_file.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 #include "ui/url_opener.h"
@@ -68,7 +69,12 @@ bool WriteRecord(const QString& path, const QByteArray& sum, const QString& vers
 void ShowHelp(const QString& dataFolder, UrlOpener& urlOpener, Prompts& prompts, QWidget* parent) {
   // Reading it, rather than asking whether it exists, also turns away a page that cannot be
   // read, a folder of that name and a FIFO, which no browser could show either.
-  const QString path = QFileInfo(QDir(dataFolder).filePath(HelpFileName())).absoluteFilePath();
+  // The page in the language shown, else the English one.
+  QString path =
+      QFileInfo(QDir(dataFolder).filePath(LocalPageName(HelpFileName()))).absoluteFilePath();
+  if (!ReadPageFile(path)) {
+    path = QFileInfo(QDir(dataFolder).filePath(HelpFileName())).absoluteFilePath();
+  }
   if (!ReadPageFile(path)) {
     prompts.ShowMessage(parent, HelpNotFoundMessage(), Prompts::Icon::kWarning,
                         Prompts::Buttons::kOk);
@@ -118,6 +124,10 @@ QStringList KeepShippedPages(const QString& dataFolder) {
       // The help page that the first packages copied in without a record.
       {HelpFileName(), {"813ba7db8ae45fc1d68e9b741df8d91bc70a191208cc5b739f0683f9b8968029"}},
       {DietTipsFileName(), {}},
+      {QStringLiteral("help.sv.html"), {}},
+      {QStringLiteral("help.de.html"), {}},
+      {QStringLiteral("diet-tips.sv.html"), {}},
+      {QStringLiteral("diet-tips.de.html"), {}},
   };
   QStringList problems;
   for (const auto& [name, earlierSums] : pages) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,8 @@ class UrlOpener;
 inline QString HelpFileName() { return QStringLiteral("help.html"); }
 inline QString DietTipsFileName() { return QStringLiteral("diet-tips.html"); }
 inline QString HelpNotFoundMessage() {
-  return QStringLiteral("File Not Found - help.html\nTry on line help.");
+  return QCoreApplication::translate("Help", "File Not Found - %1\nTry on line help.")
+      .arg(HelpFileName());
 }
 
 // Help > Help: opens "help.html" of the data folder (the program's working folder, which

@@ -159,54 +159,52 @@ void CMainFrame::ServeFormButtons() {
 }
 
 void CMainFrame::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("fileMenu"));
   // Ctrl+S stores the day shown; the document itself has nothing to save.
-  QAction* saveDay = AddAction(file, QStringLiteral("saveDayAction"), QStringLiteral("&Save Day"));
+  QAction* saveDay = AddAction(file, QStringLiteral("saveDayAction"), tr("&Save Day"));
   saveDay->setShortcut(QKeySequence::Save);
   connect(saveDay, &QAction::triggered, m_view, [this] { m_view->SaveDay(); });
   file->addSeparator();
-  QAction* properties =
-      AddAction(file, QStringLiteral("propertiesAction"), QStringLiteral("&Properties"));
+  QAction* properties = AddAction(file, QStringLiteral("propertiesAction"), tr("&Properties"));
   connect(properties, &QAction::triggered, this,
           [this] { RunPropertiesCommand(m_document, m_prompts, this); });
-  QAction* exit = AddAction(file, QStringLiteral("exitAction"), QStringLiteral("E&xit"));
+  QAction* exit = AddAction(file, QStringLiteral("exitAction"), tr("E&xit"));
   exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(exit, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+  QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->setObjectName(QStringLiteral("toolsMenu"));
   // The window has no status bar, so the entry has nothing to show or hide.
-  AddAction(tools, QStringLiteral("statusBarAction"), QStringLiteral("&Status Bar"));
-  QAction* users = AddAction(tools, QStringLiteral("usersAction"), QStringLiteral("&Users"));
+  AddAction(tools, QStringLiteral("statusBarAction"), tr("&Status Bar"));
+  QAction* users = AddAction(tools, QStringLiteral("usersAction"), tr("&Users"));
   connect(users, &QAction::triggered, this,
           [this] { RunUsersCommand(m_document, m_prompts, this); });
-  QAction* import = AddAction(tools, QStringLiteral("importAction"), QStringLiteral("&Import..."));
+  QAction* import = AddAction(tools, QStringLiteral("importAction"), tr("&Import..."));
   connect(import, &QAction::triggered, this,
           [this] { RunImportCommand(m_document, m_prompts, this); });
-  QMenu* exportMenu = tools->addMenu(QStringLiteral("&Export"));
+  QMenu* exportMenu = tools->addMenu(tr("&Export"));
   exportMenu->setObjectName(QStringLiteral("exportMenu"));
-  QAction* exportHtml =
-      AddAction(exportMenu, QStringLiteral("exportHtmlAction"), QStringLiteral("To &HTML"));
+  QAction* exportHtml = AddAction(exportMenu, QStringLiteral("exportHtmlAction"), tr("To &HTML"));
   connect(exportHtml, &QAction::triggered, m_view,
           [this] { ExportToHtml(m_document, m_prompts, m_view); });
   QAction* exportSheet =
-      AddAction(exportMenu, QStringLiteral("exportSheetAction"), QStringLiteral("To &Data Sheet"));
+      AddAction(exportMenu, QStringLiteral("exportSheetAction"), tr("To &Data Sheet"));
   connect(exportSheet, &QAction::triggered, m_view,
           [this] { ExportToDataSheet(m_document, m_prompts, m_view); });
-  QAction* exportWeights = AddAction(exportMenu, QStringLiteral("exportWeightSheetAction"),
-                                     QStringLiteral("To &Weight Sheet"));
+  QAction* exportWeights =
+      AddAction(exportMenu, QStringLiteral("exportWeightSheetAction"), tr("To &Weight Sheet"));
   connect(exportWeights, &QAction::triggered, m_view,
           [this] { ExportToWeightSheet(m_document, m_prompts, m_view); });
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("helpMenu"));
-  QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), QStringLiteral("&Help"));
+  QAction* showHelp = AddAction(help, QStringLiteral("helpAction"), tr("&Help"));
   showHelp->setShortcut(QKeySequence(Qt::Key_F1));
   connect(showHelp, &QAction::triggered, m_view, [this] {
     ShowHelp(QFile::decodeName(m_document.DataFolder().c_str()), m_urlOpener, m_prompts, this);
   });
-  QAction* about = AddAction(help, QStringLiteral("aboutAction"), QStringLiteral("&About"));
+  QAction* about = AddAction(help, QStringLiteral("aboutAction"), tr("&About"));
   connect(about, &QAction::triggered, this, [this] {
     CAboutDialog dialog(Links(), m_urlOpener, this);
     dialog.exec();

@@ -1,9 +1,12 @@
 #include "app/product_links.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "app/help_page.h"
 #include "build_config.h"
+#include "ui/language.h"
 
 namespace vesmira {
 
@@ -16,16 +19,21 @@ ProductLinks LinksOfThisBuild(const QString& dataFolder) {
             home.resolved(QUrl(QStringLiteral("software/vesmira/tip.html"))),
             QString::fromUtf8(build::kHomePageText),
             host,
-            QStringLiteral("the Vesmira site"),
-            QStringLiteral("Questions and ideas: dev@%1").arg(host)};
+            QCoreApplication::translate("ProductLinks", "the Vesmira site"),
+            QCoreApplication::translate("ProductLinks", "Questions and ideas: dev@%1").arg(host)};
   }
   const QDir folder(dataFolder);
-  return {QUrl::fromLocalFile(folder.absoluteFilePath(HelpFileName())),
-          QUrl::fromLocalFile(folder.absoluteFilePath(DietTipsFileName())),
-          QStringLiteral("Vesmira help"),
-          QStringLiteral("Vesmira help"),
-          QStringLiteral("the Vesmira pages"),
-          QStringLiteral("Questions and answers: Help > Help")};
+  // The pages in the language shown, once they are in the data folder.
+  const auto page = [&folder](const QString& name) {
+    const QString local = folder.absoluteFilePath(LocalPageName(name));
+    return QUrl::fromLocalFile(QFileInfo::exists(local) ? local : folder.absoluteFilePath(name));
+  };
+  return {page(HelpFileName()),
+          page(DietTipsFileName()),
+          QCoreApplication::translate("ProductLinks", "Vesmira help"),
+          QCoreApplication::translate("ProductLinks", "Vesmira help"),
+          QCoreApplication::translate("ProductLinks", "the Vesmira pages"),
+          QCoreApplication::translate("ProductLinks", "Questions and answers: Help > Help")};
 }
 
 }  // namespace vesmira

@@ -108,9 +108,8 @@ CSingleInstance::Outcome CSingleInstance::Acquire() {
     }
     if (m_lock.error() != QLockFile::LockFailedError) {
       m_errorText = m_lock.error() == QLockFile::PermissionError
-                        ? QStringLiteral("The lock file %1 cannot be made: access was denied.")
-                              .arg(m_lockPath)
-                        : QStringLiteral("The lock file %1 cannot be made.").arg(m_lockPath);
+                        ? tr("The lock file %1 cannot be made: access was denied.").arg(m_lockPath)
+                        : tr("The lock file %1 cannot be made.").arg(m_lockPath);
       return Outcome::kFailed;
     }
     qint64 pid = 0;

@@ -13,26 +13,25 @@ namespace vesmira {
 
 CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Tip of the Day"));
+  setWindowTitle(tr("Tip of the Day"));
   setObjectName(QStringLiteral("tipsDialog"));
 
-  auto* question =
-      new QLabel(QStringLiteral("Do you want to visit %1 for a").arg(links.siteName), this);
+  auto* question = new QLabel(tr("Do you want to visit %1 for a").arg(links.siteName), this);
   question->setObjectName(QStringLiteral("questionLabel"));
   question->setAlignment(Qt::AlignCenter);
-  auto* dietTip = new QLabel(QStringLiteral("diet tip?"), this);
+  auto* dietTip = new QLabel(tr("diet tip?"), this);
   dietTip->setObjectName(QStringLiteral("dietTipLabel"));
   dietTip->setAlignment(Qt::AlignCenter);
 
   // The tip of this program itself: what the scales and Calculate say together.
-  auto* weightTip = new QLabel(
-      QStringLiteral("Tip: weigh yourself in the morning and type the weight beside the date. "
-                     "After a few weeks of weighing and logging your food, Calculate shows the "
-                     "real consumption: the kcal a day your body really used, with the range it "
-                     "is sure to, and the weight change that goes with it. Until the data can "
-                     "carry a figure, the fields say what is missing. Compare the figure with "
-                     "the normal energy consumption in Properties."),
-      this);
+  auto* weightTip =
+      new QLabel(tr("Tip: weigh yourself in the morning and type the weight beside the date. "
+                    "After a few weeks of weighing and logging your food, Calculate shows the "
+                    "real consumption: the kcal a day your body really used, with the range it "
+                    "is sure to, and the weight change that goes with it. Until the data can "
+                    "carry a figure, the fields say what is missing. Compare the figure with "
+                    "the normal energy consumption in Properties."),
+                 this);
   weightTip->setObjectName(QStringLiteral("weightTipLabel"));
   weightTip->setWordWrap(true);
   weightTip->setFixedWidth(weightTip->fontMetrics().averageCharWidth() * 48);
@@ -43,14 +42,14 @@ CTipsDialog::CTipsDialog(const ProductLinks& links, UrlOpener& urlOpener, QWidge
   connect(link, &QPushButton::clicked, this,
           [&urlOpener, url = links.homePage] { urlOpener.Open(url); });
 
-  auto* yes = new QPushButton(QStringLiteral("&Yes"), this);
+  auto* yes = new QPushButton(tr("&Yes"), this);
   yes->setObjectName(QStringLiteral("yesButton"));
   yes->setDefault(true);
   connect(yes, &QPushButton::clicked, this, [this, &urlOpener, url = links.tipPage] {
     urlOpener.Open(url);
     accept();
   });
-  auto* no = new QPushButton(QStringLiteral("&No"), this);
+  auto* no = new QPushButton(tr("&No"), this);
   no->setObjectName(QStringLiteral("noButton"));
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
 

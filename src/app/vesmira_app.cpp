@@ -13,6 +13,7 @@
 #include "storage/data_paths.h"
 #include "storage/stored_file.h"
 #include "storage/write_access.h"
+#include "ui/language.h"
 
 namespace vesmira {
 
@@ -23,6 +24,8 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationVersion(QString::fromUtf8(build::kVersion));
   // Lets the desktop match the window to its menu entry and show the program's icon.
   setDesktopFileName(QStringLiteral("org.example.vesmira"));
+  // The desktop session's language, before any window is made.
+  InstallTranslations(*this, DesktopLanguage());
   QIcon icon;
   for (const int size : {16, 32, 48}) {
     icon.addFile(QStringLiteral(":/icons/vesmira-%1.png").arg(size), QSize(size, size));
@@ -102,23 +105,20 @@ bool CVesmiraApp::TakeDiary(const std::filesystem::path& dataFolder) {
       m_startExitStatus = 0;
       return false;
     case CSingleInstance::Outcome::kHeldElsewhere:
-      message = QStringLiteral(
-                    "This diary is open in Vesmira on the computer \"%1\".\n\n"
-                    "Close Vesmira there, then start it here again. If Vesmira no longer "
-                    "runs there, delete the file %2 and start again.")
+      message = tr("This diary is open in Vesmira on the computer \"%1\".\n\n"
+                   "Close Vesmira there, then start it here again. If Vesmira no longer "
+                   "runs there, delete the file %2 and start again.")
                     .arg(m_instance->HolderHost(), m_instance->LockFilePath());
       break;
     case CSingleInstance::Outcome::kOtherAccount:
-      message = QStringLiteral(
-                    "This diary is open in Vesmira under the account \"%1\" on this computer.\n\n"
-                    "Close Vesmira there, then start it here again. The lock file is %2.")
+      message = tr("This diary is open in Vesmira under the account \"%1\" on this computer.\n\n"
+                   "Close Vesmira there, then start it here again. The lock file is %2.")
                     .arg(m_instance->HolderAccount(), m_instance->LockFilePath());
       break;
     case CSingleInstance::Outcome::kNoAnswer:
-      message = QStringLiteral(
-                    "This diary is open in Vesmira already, but that window does not answer. "
-                    "Close it, then start Vesmira again. If no Vesmira runs, delete the lock "
-                    "file %1 and start again.")
+      message = tr("This diary is open in Vesmira already, but that window does not answer. "
+                   "Close it, then start Vesmira again. If no Vesmira runs, delete the lock "
+                   "file %1 and start again.")
                     .arg(m_instance->LockFilePath());
       break;
     case CSingleInstance::Outcome::kFailed:

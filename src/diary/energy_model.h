@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "diary/diary_tables.h"
+#include "storage/shown_text.h"
 
 namespace vesmira {
 
@@ -24,8 +25,8 @@ constexpr Rgb WeightChangeColour(double kilograms) {
   return kilograms > 0 ? kWarningColour : kGoodColour;
 }
 
-inline constexpr std::string_view kWeightCaptionKg = "Weight change (kg)";
-inline constexpr std::string_view kWeightCaptionLbs = "Weight change (lbs)";
+inline constexpr std::string_view kWeightCaptionKg = VESMIRA_TEXT("Diary", "Weight change (kg)");
+inline constexpr std::string_view kWeightCaptionLbs = VESMIRA_TEXT("Diary", "Weight change (lbs)");
 
 // The current user's settings. Field names are the properties file's keys; the rates
 // (cykelingKal ... trapporKal) follow the activity table.

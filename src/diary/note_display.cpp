@@ -20,7 +20,7 @@ std::size_t CutAt(std::string_view text, std::size_t limit) {
 
 }  // namespace
 
-NoteDisplay NoteForDisplay(std::string_view note) {
+NoteDisplay NoteForDisplay(std::string_view note, const TextLanguage& language) {
   NoteDisplay display;
   std::size_t longest = 0;
   for (std::size_t start = 0; start <= note.size();) {
@@ -59,12 +59,18 @@ NoteDisplay NoteForDisplay(std::string_view note) {
       sinceBreak = 0;
     }
   }
-  display.shown += "\n\n[This note is too long to edit here. It is shown broken into lines";
-  if (head.size() < note.size()) {
-    display.shown += ", without its last " +
-                     FormatNumber(static_cast<std::int64_t>(note.size() - head.size())) + " bytes";
-  }
-  display.shown += ", and kept exactly as stored.]";
+  display.shown += "\n\n";
+  display.shown +=
+      head.size() < note.size()
+          ? language.Counted("Note",
+                             VESMIRA_TEXT_N("Note",
+                                            "[This note is too long to edit here. It is shown "
+                                            "broken into lines, without its last %n byte(s), and "
+                                            "kept exactly as stored.]"),
+                             static_cast<std::int64_t>(note.size() - head.size()))
+          : language.Text("Note", VESMIRA_TEXT("Note",
+                                               "[This note is too long to edit here. It is shown "
+                                               "broken into lines, and kept exactly as stored.]"));
   return display;
 }
 

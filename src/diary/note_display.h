@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/shown_text.h"
+
 // A note of any stored size on the form without freezing it: a text field lays out a long
 // line in time that grows much faster than the line, and a note written by another program
 // may be megabytes on one line. Such a note is shown broken into lines and cut short, for
@@ -22,6 +24,6 @@ struct NoteDisplay {
   // stored bytes are what a save writes.
   bool editable = true;
 };
-NoteDisplay NoteForDisplay(std::string_view note);
+NoteDisplay NoteForDisplay(std::string_view note, const TextLanguage& language = English());
 
 }  // namespace vesmira

@@ -133,23 +133,28 @@ bool IsPlausibleWeighing(double kilograms) {
          kilograms <= kMaxPlausibleWeighingKg;
 }
 
-std::string ImplausibleWeighingMessage(bool kilogramsShown) {
+std::string ImplausibleWeighingMessage(bool kilogramsShown, const TextLanguage& language) {
   // To a tenth, inside the range: "44.1 to 1102.3 lbs".
-  const auto bound = [kilogramsShown](double kilograms, double inward) {
+  const auto bound = [kilogramsShown, &language](double kilograms, double inward) {
     const double tenths = ToUserUnit(kilograms, kilogramsShown) * 10.0;
     std::string text =
         FormatWeightValue((inward > 0 ? std::ceil(tenths) : std::floor(tenths)) / 10.0);
     if (text.ends_with(".0")) text.resize(text.size() - 2);
-    return text;
+    return language.Number(text);
   };
-  return "Not stored: a weighing is from " + bound(kMinPlausibleWeighingKg, 1) + " to " +
-         bound(kMaxPlausibleWeighingKg, -1) + " " + std::string(WeightUnitName(kilogramsShown)) +
-         ".";
+  return FillIn(
+      language.Text("Weighing",
+                    VESMIRA_TEXT("Weighing", "Not stored: a weighing is from %1 to %2 %3.")),
+      {bound(kMinPlausibleWeighingKg, 1), bound(kMaxPlausibleWeighingKg, -1),
+       language.Text("Weighing", WeightUnitName(kilogramsShown).data())});
 }
 
-std::string UnreadWeighingMessage(std::string_view stored) {
-  return "The stored weight \"" + std::string(stored) +
-         "\" could not be read. It is kept as it is until you type a weight.";
+std::string UnreadWeighingMessage(std::string_view stored, const TextLanguage& language) {
+  return FillIn(
+      language.Text("Weighing", VESMIRA_TEXT("Weighing",
+                                             "The stored weight \"%1\" could not be read. "
+                                             "It is kept as it is until you type a weight.")),
+      {stored});
 }
 
 }  // namespace vesmira

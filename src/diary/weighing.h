@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "storage/shown_text.h"
+
 // A day's weighing: kept in kilograms in the day file under "vikt", typed and shown in the
 // user's unit. Numbers are written and read with a decimal point whatever the locale.
 namespace vesmira {
@@ -21,8 +23,8 @@ inline constexpr double kMinWeighingKg = 0.001;
 inline constexpr double kMinPlausibleWeighingKg = 20.0;
 inline constexpr double kMaxPlausibleWeighingKg = 500.0;
 
-inline constexpr std::string_view kWeightUnitKg = "kg";
-inline constexpr std::string_view kWeightUnitLbs = "lbs";
+inline constexpr std::string_view kWeightUnitKg = VESMIRA_TEXT("Weighing", "kg");
+inline constexpr std::string_view kWeightUnitLbs = VESMIRA_TEXT("Weighing", "lbs");
 std::string_view WeightUnitName(bool kilograms);
 
 // A finite number from kMinWeighingKg to kMaxWeighingKg.
@@ -50,8 +52,10 @@ std::string FormatWeightValue(double value);
 // Whether a weighing is one a person can weigh, and what the weight field says of one that
 // is not, in the unit shown: "Not stored: a weighing is from 20 to 500 kg."
 bool IsPlausibleWeighing(double kilograms);
-std::string ImplausibleWeighingMessage(bool kilogramsShown);
+std::string ImplausibleWeighingMessage(bool kilogramsShown,
+                                       const TextLanguage& language = English());
 // What the weight field says of a stored value that is no weighing at all.
-std::string UnreadWeighingMessage(std::string_view stored);
+std::string UnreadWeighingMessage(std::string_view stored,
+                                  const TextLanguage& language = English());
 
 }  // namespace vesmira

@@ -78,9 +78,9 @@ void AddDates(WeightChart& chart, const std::vector<std::string>& labels, std::s
 
 }  // namespace
 
-std::string NoWeighingNotice(std::size_t days) {
-  return "No weighing in these " + FormatNumber(static_cast<std::int64_t>(days)) +
-         (days == 1 ? " day" : " days");
+std::string NoWeighingNotice(std::size_t days, const TextLanguage& language) {
+  return language.Counted("Graph", VESMIRA_TEXT_N("Graph", "No weighing in these %n day(s)"),
+                          static_cast<std::int64_t>(days));
 }
 
 double RoundTickStep(double range, int maxTicks) {

@@ -7,15 +7,16 @@
 
 #include "graphs/chart_geometry.h"
 #include "graphs/graph_points.h"
+#include "storage/shown_text.h"
 
 // The weight graph: the weighings as dots and their trend as a line, on a value axis with
 // round steps, laid out for the window's own font.
 namespace vesmira {
 
-inline constexpr std::string_view kWeighingLegend = "Weighing";
-inline constexpr std::string_view kTrendLegend = "Trend";
+inline constexpr std::string_view kWeighingLegend = VESMIRA_TEXT("Graph", "Weighing");
+inline constexpr std::string_view kTrendLegend = VESMIRA_TEXT("Graph", "Trend");
 // "No weighing in these 31 days".
-std::string NoWeighingNotice(std::size_t days);
+std::string NoWeighingNotice(std::size_t days, const TextLanguage& language = English());
 
 // The step between value ticks: 1, 2, 2.5 or 5 times a power of ten, at least 0.1, the
 // smallest that puts no more than maxTicks steps into range.

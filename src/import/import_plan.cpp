@@ -35,7 +35,8 @@ class DayEdit {
     const double rounded = std::round(kilograms * 100) / 100;
     if (weight && std::fabs(*weight - rounded) < 0.005) return;
     if (m_policy == ImportPolicy::kFillEmpty && (weight || !m_entries.unreadVikt.empty())) return;
-    m_changes.push_back({"Weight (kg)", weight ? FormatWeightValue(*weight) : std::string(),
+    m_changes.push_back({VESMIRA_TEXT("Diary", "Weight (kg)"),
+                         weight ? FormatWeightValue(*weight) : std::string(),
                          FormatWeightValue(rounded)});
     weight = rounded;
     m_entries.unreadVikt.clear();
@@ -53,7 +54,8 @@ class DayEdit {
     }
     // The placeholder of a day without a note is shown as nothing.
     if (note != before)
-      m_changes.push_back({"Note", before == kNotePlaceholder ? "" : before, note});
+      m_changes.push_back(
+          {VESMIRA_TEXT("Diary", "Note"), before == kNotePlaceholder ? "" : before, note});
   }
   std::vector<FieldChange>& Changes() { return m_changes; }
 
@@ -84,8 +86,8 @@ void Apply(const ImportedDay& day, const MealMapping& meals, DayEdit& edit, DayE
   edit.Notes(day.notes);
 }
 
-std::string Shown(const std::string& text) {
-  if (text.empty()) return "(nothing)";
+std::string Shown(const std::string& text, const TextLanguage& language) {
+  if (text.empty()) return language.Text("Import", VESMIRA_TEXT("Import", "(nothing)"));
   std::string line = text.substr(0, std::min<std::size_t>(text.find('\n'), 60));
   if (line.size() < text.size()) line += " ...";
   return line;
@@ -117,7 +119,7 @@ std::size_t MealFor(const MealMapping& mapping, const std::string& name) {
 }
 
 ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, ImportPolicy policy,
-                      const MealMapping& meals) {
+                      const MealMapping& meals, const TextLanguage& language) {
   ImportPlan plan;
   plan.user = target.user;
   plan.skipped = batch.skipped;
@@ -134,7 +136,10 @@ ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, Impo
       StoredDay read = ReadStoredDay(day.path, snapshot);
       if (read.error || !read.entries) {
         plan.skipped.push_back(
-            {DateText(date), 0, "the diary's day cannot be read, so nothing is imported into it"});
+            {DateText(date), 0,
+             language.Text("Import", VESMIRA_TEXT("Import",
+                                                  "the diary's day cannot be read, so "
+                                                  "nothing is imported into it"))});
         continue;
       }
       stored = std::move(read.entries);
@@ -153,29 +158,39 @@ ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, Impo
   return plan;
 }
 
-std::string FormatImportPreview(const ImportPlan& plan) {
+std::string FormatImportPreview(const ImportPlan& plan, const TextLanguage& language) {
+  const auto text = [&language](const char* marked) { return language.Text("Import", marked); };
   std::ostringstream out;
-  out << "The diary of " << plan.user << ": " << plan.days.size()
-      << (plan.days.size() == 1 ? " day changes" : " days change") << ", " << plan.skipped.size()
-      << (plan.skipped.size() == 1 ? " line" : " lines") << " skipped.\n";
+  out << FillIn(text(VESMIRA_TEXT("Import", "The diary of %1: %2, %3.")),
+                {plan.user,
+                 language.Counted("Import", VESMIRA_TEXT_N("Import", "%n day(s) change(s|)"),
+                                  static_cast<std::int64_t>(plan.days.size())),
+                 language.Counted("Import", VESMIRA_TEXT_N("Import", "%n line(s) skipped"),
+                                  static_cast<std::int64_t>(plan.skipped.size()))})
+      << '\n';
   for (const DayImport& day : plan.days) {
-    out << '\n' << DateText(day.date) << (day.before ? "" : " (a new day)") << '\n';
+    out << '\n'
+        << DateText(day.date) << (day.before ? "" : text(VESMIRA_TEXT("Import", " (a new day)")))
+        << '\n';
     for (const FieldChange& change : day.changes) {
-      out << "  " << change.field << ": " << Shown(change.now) << " -> " << Shown(change.imported)
-          << '\n';
+      out << "  " << language.Text("Diary", change.field.c_str()) << ": "
+          << Shown(change.now, language) << " -> " << Shown(change.imported, language) << '\n';
     }
   }
-  if (!plan.skipped.empty()) out << "\nSkipped:\n";
+  if (!plan.skipped.empty()) out << '\n' << text(VESMIRA_TEXT("Import", "Skipped:")) << '\n';
   for (const SkippedLine& skipped : plan.skipped) {
-    out << "  " << skipped.file;
-    if (skipped.line > 0) out << ", line " << skipped.line;
+    out << "  "
+        << (skipped.line > 0 ? FillIn(text(VESMIRA_TEXT("Import", "%1, line %2")),
+                                      {skipped.file, FormatNumber(skipped.line)})
+                             : skipped.file);
     out << ": " << skipped.reason << '\n';
   }
   for (const std::string& notice : plan.notices) out << '\n' << notice << '\n';
   return out.str();
 }
 
-ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
+ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp,
+                          const TextLanguage& language) {
   // Every day is written beside its file, all are synced to the disk at once, then each takes
   // its file's place, and the names are synced at once: the disk confirms the import twice, not
   // twice per day.
@@ -184,7 +199,7 @@ ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
   std::vector<std::size_t> index(plan.days.size());
   for (std::size_t i = 0; i < plan.days.size(); ++i) {
     if (const std::optional<FileError> error = MakeDayFolder(plan.days[i].path)) {
-      failures[i] = FileErrorMessage(*error);
+      failures[i] = FileErrorMessage(*error, language);
     }
     index[i] = batch.Add(plan.days[i].path, plan.days[i].bytes);
   }
@@ -195,7 +210,12 @@ ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
     // cannot be read.
     if (failures[i] || ReadFileIdentity(day.path) != day.expected) {
       batch.Abandon(index[i]);
-      if (!failures[i]) failures[i] = "changed by another program since the preview; not imported";
+      if (!failures[i]) {
+        failures[i] = language.Text("Import", VESMIRA_TEXT("Import",
+                                                           "changed by another program "
+                                                           "since the preview; not "
+                                                           "imported"));
+      }
       continue;
     }
     // The day as it was stays beside it, so that the import can be undone by hand.
@@ -203,7 +223,7 @@ ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp) {
       return MoveCopyBeside(old, day.path, kBeforeImportKind, stamp).has_value();
     };
     if (const std::optional<FileError> error = batch.Commit(index[i], keepBefore)) {
-      failures[i] = FileErrorMessage(*error);
+      failures[i] = FileErrorMessage(*error, language);
     }
   }
   batch.SyncCommitted();

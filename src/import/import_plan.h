@@ -67,11 +67,11 @@ struct ImportTarget {
 // be read is left alone and named among the skipped; a second import of the same files plans
 // no change.
 ImportPlan PlanImport(const ImportBatch& batch, const ImportTarget& target, ImportPolicy policy,
-                      const MealMapping& meals);
+                      const MealMapping& meals, const TextLanguage& language = English());
 
 // The plan as the person reads it before confirming: per day what changes (now -> imported),
 // then what was skipped and why, and the notices.
-std::string FormatImportPreview(const ImportPlan& plan);
+std::string FormatImportPreview(const ImportPlan& plan, const TextLanguage& language = English());
 
 struct ImportOutcome {
   int written = 0;
@@ -79,6 +79,7 @@ struct ImportOutcome {
 };
 // Writes the plan's days, each through the atomic save, never over a day changed on disk since
 // the plan read it; a day replaced is kept beside it first as "<day>.before-import-<stamp>".
-ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp);
+ImportOutcome ApplyImport(const ImportPlan& plan, std::string_view stamp,
+                          const TextLanguage& language = English());
 
 }  // namespace vesmira

@@ -70,11 +70,15 @@ class FileReader {
   void Skip(int line, std::string reason) {
     m_batch.skipped.push_back({m_file, line, std::move(reason)});
   }
+  // A marked text in the language of the reasons.
+  std::string Text(const char* text) const { return m_options.language->Text("Import", text); }
   // The date of a record in ISO form, or the line skipped.
   std::optional<CalendarDate> IsoDate(const CsvRecord& record, std::optional<std::size_t> column) {
     const std::string_view text = FieldAt(record, column);
     std::optional<CalendarDate> date = ParseIsoDate(text);
-    if (!date) Skip(record.line, "no date (YYYY-MM-DD): \"" + std::string(text) + "\"");
+    if (!date)
+      Skip(record.line,
+           FillIn(Text(VESMIRA_TEXT("Import", "no date (YYYY-MM-DD): \"%1\"")), {text}));
     return date;
   }
   std::optional<double> Number(const CsvRecord& record, std::optional<std::size_t> column,
@@ -82,7 +86,8 @@ class FileReader {
     const std::string_view text = FieldAt(record, column);
     std::optional<double> value = ParseImportedNumber(text);
     if (!value || !std::isfinite(*value)) {
-      Skip(record.line, "no number of " + std::string(what) + ": \"" + std::string(text) + "\"");
+      Skip(record.line, FillIn(Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")),
+                               {Text(std::string(what).c_str()), text}));
       return std::nullopt;
     }
     return value;
@@ -91,8 +96,9 @@ class FileReader {
   std::optional<double> Weighing(int line, double value, bool pounds) {
     const double kilograms = pounds ? value * kKilogramsPerPound : value;
     if (!IsPlausibleWeighing(kilograms)) {
-      Skip(line, "no weighing from 20 to 500 kg: " + FormatWeightValue(value) +
-                     (pounds ? " lbs" : " kg"));
+      Skip(line, FillIn(Text(VESMIRA_TEXT("Import", "no weighing from 20 to 500 kg: %1 %2")),
+                        {m_options.language->Number(FormatWeightValue(value)),
+                         pounds ? kWeightUnitLbs : kWeightUnitKg}));
       return std::nullopt;
     }
     return kilograms;
@@ -128,7 +134,8 @@ void ReadMeals(const CsvTable& table, FileReader& reader, std::string_view dateC
   for (const CsvRecord& record : table.records) {
     const std::optional<CalendarDate> day = reader.IsoDate(record, date);
     if (!day) continue;
-    const std::optional<double> energy = reader.Number(record, kcal, "kcal");
+    const std::optional<double> energy =
+        reader.Number(record, kcal, VESMIRA_TEXT("Import", "kcal"));
     if (!energy) continue;
     reader.AddMeal(*day, std::string(FieldAt(record, group)), *energy);
     reader.AddNote(*day, FieldAt(record, note));
@@ -142,7 +149,8 @@ void ReadExercises(const CsvTable& table, FileReader& reader, std::string_view d
   for (const CsvRecord& record : table.records) {
     const std::optional<CalendarDate> day = reader.IsoDate(record, date);
     if (!day) continue;
-    if (const std::optional<double> burned = reader.Number(record, kcal, "kcal burned")) {
+    if (const std::optional<double> burned =
+            reader.Number(record, kcal, VESMIRA_TEXT("Import", "kcal burned"))) {
       reader.AddBurned(*day, *burned);
     }
   }
@@ -159,10 +167,13 @@ void ReadBiometrics(const CsvTable& table, FileReader& reader) {
     if (!day) continue;
     const std::string_view unitText = FieldAt(record, unit);
     if (unitText != "kg" && unitText != "lbs") {
-      reader.Skip(record.line, "no weight unit kg or lbs: \"" + std::string(unitText) + "\"");
+      reader.Skip(record.line,
+                  FillIn(reader.Text(VESMIRA_TEXT("Import", "no weight unit kg or lbs: \"%1\"")),
+                         {unitText}));
       continue;
     }
-    const std::optional<double> value = reader.Number(record, amount, "weight");
+    const std::optional<double> value =
+        reader.Number(record, amount, VESMIRA_TEXT("Import", "weight"));
     if (!value) continue;
     if (const auto kilograms = reader.Weighing(record.line, *value, unitText == "lbs")) {
       reader.Day(*day).weightKg = kilograms;
@@ -186,7 +197,8 @@ void ReadSummary(const CsvTable& table, FileReader& reader) {
   for (const CsvRecord& record : table.records) {
     const std::optional<CalendarDate> day = reader.IsoDate(record, date);
     if (!day) continue;
-    if (const std::optional<double> energy = reader.Number(record, kcal, "kcal")) {
+    if (const std::optional<double> energy =
+            reader.Number(record, kcal, VESMIRA_TEXT("Import", "kcal"))) {
       reader.Day(*day).dayTotalKcal = *energy;
     }
   }
@@ -210,7 +222,8 @@ void ReadWeighings(const CsvTable& table, FileReader& reader, std::optional<std:
     const std::string_view text = FieldAt(record, date);
     const std::optional<CalendarDate> day = iso ? ParseIsoDate(text) : ParseDate(text, order);
     if (!day) {
-      reader.Skip(record.line, "no date: \"" + std::string(text) + "\"");
+      reader.Skip(record.line,
+                  FillIn(reader.Text(VESMIRA_TEXT("Import", "no date: \"%1\"")), {text}));
       continue;
     }
     // A decimal comma in a file separated by commas splits the weight in two fields.
@@ -220,7 +233,9 @@ void ReadWeighings(const CsvTable& table, FileReader& reader, std::optional<std:
     }
     const std::optional<double> number = ParseImportedNumber(value);
     if (!number) {
-      reader.Skip(record.line, "no number of weight: \"" + value + "\"");
+      reader.Skip(record.line,
+                  FillIn(reader.Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")),
+                         {reader.Text("weight"), value}));
       continue;
     }
     if (const auto kilograms = reader.Weighing(record.line, *number, pounds)) {
@@ -271,12 +286,12 @@ void ReadLibra(std::string_view text, FileReader& reader) {
       day = LocalDayOfUtc(*day, part(11), part(14), part(17));
     }
     if (!day) {
-      reader.Skip(lineNumber, "no date: \"" + std::string(stamp) + "\"");
+      reader.Skip(lineNumber, FillIn(reader.Text("no date: \"%1\""), {stamp}));
       continue;
     }
     const std::optional<double> value = ParseImportedNumber(rest.substr(0, rest.find(';')));
     if (!value) {
-      reader.Skip(lineNumber, "no number of weight");
+      reader.Skip(lineNumber, reader.Text(VESMIRA_TEXT("Import", "no number of weight")));
       continue;
     }
     // Several weighings of one day: the last one counts.
@@ -292,14 +307,17 @@ bool IsLibraFile(std::string_view bytes) {
   return bytes.starts_with("#Version:") || bytes.starts_with("#Units:");
 }
 
-void WarnOfJumps(ImportBatch& batch) {
+void WarnOfJumps(FileReader& reader) {
+  ImportBatch& batch = reader.Batch();
   std::optional<std::pair<CalendarDate, double>> last;
   for (const auto& [date, day] : batch.days) {
     if (!day.weightKg) continue;
     if (last && std::fabs(*day.weightKg / last->second - 1) > 0.2) {
-      batch.notices.push_back("The weighings of " + DateText(last->first) + " and " +
-                              DateText(date) +
-                              " differ by more than 20 %: check the unit of the weights.");
+      batch.notices.push_back(
+          FillIn(reader.Text(VESMIRA_TEXT("Import",
+                                          "The weighings of %1 and %2 differ by more than "
+                                          "20 %: check the unit of the weights.")),
+                 {DateText(last->first), DateText(date)}));
       return;
     }
     last = {date, *day.weightKg};
@@ -331,7 +349,7 @@ void ReadTable(const std::string& name, std::string_view bytes, FileReader& read
           table, reader, table.Column("Date"), table.Column("Weight"),
           !table.records.empty() && ParseIsoDate(FieldAt(table.records[0], table.Column("Date"))),
           reader.Options().unitlessInPounds);
-      return WarnOfJumps(reader.Batch());
+      return WarnOfJumps(reader);
     case ImportFormat::kOpenScale:
       return ReadWeighings(table, reader, table.Column("dateTime"), table.Column("weight"), true,
                            false);
@@ -344,13 +362,13 @@ void ReadTable(const std::string& name, std::string_view bytes, FileReader& read
           !data.records.empty() && ParseIsoDate(FieldAt(data.records.front(), 0)).has_value();
       reader.Batch().weightUnitAsked = true;
       ReadWeighings(data, reader, 0, 1, iso, reader.Options().unitlessInPounds);
-      return WarnOfJumps(reader.Batch());
+      return WarnOfJumps(reader);
     }
     case ImportFormat::kLibra:
     case ImportFormat::kUnknown:
       break;
   }
-  reader.Skip(0, "no format this program reads");
+  reader.Skip(0, reader.Text(VESMIRA_TEXT("Import", "no format this program reads")));
 }
 
 }  // namespace
@@ -362,13 +380,15 @@ std::string_view ImportFormatName(ImportFormat format) {
   return "no known format";
 }
 
-ImportSource ReadImportSource(const std::filesystem::path& path) {
+ImportSource ReadImportSource(const std::filesystem::path& path, const TextLanguage& language) {
   ImportSource source;
   StoredBytes stored = ReadStoredFile(path, kMaxImportFileBytes);
   if (stored.error) {
-    source.problem = FileErrorMessage(*stored.error);
+    source.problem = FileErrorMessage(*stored.error, language);
   } else if (!stored.bytes) {
-    source.problem = "cannot open " + path.string() + ": there is no such file";
+    source.problem = FillIn(
+        language.Text("Import", VESMIRA_TEXT("Import", "cannot open %1: there is no such file")),
+        {path.string()});
   } else {
     source.bytes = std::move(*stored.bytes);
   }
@@ -380,12 +400,13 @@ void ReadImportFile(const std::string& name, std::string_view bytes,
   FileReader reader(name, options, batch);
   if (IsZipArchive(bytes)) {
     const ZipListing listing = ReadZipArchive(bytes);
-    if (listing.error) reader.Skip(0, *listing.error);
+    if (listing.error) reader.Skip(0, reader.Text(listing.error->c_str()));
     for (const ZipEntry& entry : listing.entries) {
       if (!entry.name.ends_with(".csv")) continue;
       const std::string inner = name + "/" + entry.name;
       if (entry.error) {
-        FileReader(inner, options, batch).Skip(0, *entry.error);
+        FileReader innerReader(inner, options, batch);
+        innerReader.Skip(0, innerReader.Text(entry.error->c_str()));
         continue;
       }
       FileReader innerReader(inner, options, batch);

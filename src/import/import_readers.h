@@ -11,6 +11,7 @@
 
 #include "import/csv_table.h"
 #include "storage/calendar_date.h"
+#include "storage/shown_text.h"
 
 // Readers of the files other diaries and scales export: each file's format is recognised from
 // its header, and what it says is gathered per day.
@@ -75,11 +76,13 @@ struct ImportSource {
   std::string bytes;
   std::optional<std::string> problem;
 };
-ImportSource ReadImportSource(const std::filesystem::path& path);
+ImportSource ReadImportSource(const std::filesystem::path& path,
+                              const TextLanguage& language = English());
 
 struct ImportReadOptions {
   bool unitlessInPounds = false;              // weighings of files that name no unit
   DateOrder dateOrder = DateOrder::kUnknown;  // of dates the data does not tell
+  const TextLanguage* language = &English();  // of the reasons a line is skipped
 };
 
 // Reads one file (or the CSV files of a zip archive) into batch. A file of no known format

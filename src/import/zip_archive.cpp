@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "storage/shown_text.h"
+
 namespace vesmira {
 
 namespace {
@@ -21,13 +23,14 @@ std::uint32_t Read32(std::string_view bytes, std::size_t at) {
 }
 
 std::optional<std::string> Inflate(std::string_view packed, std::size_t size, std::string& out) {
-  if (size > kMaxZipEntryBytes) return "larger than 256 MiB";
+  if (size > kMaxZipEntryBytes) return VESMIRA_TEXT("Import", "larger than 256 MiB");
   // Deflate packs at most about 1032 to 1: a larger size claimed is a damaged archive, and no
   // memory is taken for it.
   if (size / 1032 > packed.size() + 1) return "damaged";
   out.resize(size);
   z_stream stream{};
-  if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) return "cannot be unpacked";
+  if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+    return VESMIRA_TEXT("Import", "cannot be unpacked");
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
   stream.avail_in = static_cast<uInt>(packed.size());
   stream.next_out = reinterpret_cast<Bytef*>(out.data());
@@ -68,14 +71,14 @@ ZipEntry ReadEntry(std::string_view bytes, std::size_t at, std::size_t& next) {
     if (packedSize != size) {
       entry.error = "damaged";
     } else if (size > kMaxZipEntryBytes) {
-      entry.error = "larger than 256 MiB";
+      entry.error = VESMIRA_TEXT("Import", "larger than 256 MiB");
     } else {
       entry.bytes = std::string(packed);
     }
   } else if (method == 8) {
     entry.error = Inflate(packed, size, entry.bytes);
   } else {
-    entry.error = "packed in a way this program does not unpack";
+    entry.error = VESMIRA_TEXT("Import", "packed in a way this program does not unpack");
   }
   if (entry.error) entry.bytes.clear();
   return entry;
@@ -101,14 +104,14 @@ ZipListing ReadZipArchive(std::string_view bytes) {
     }
   }
   if (end == std::string_view::npos) {
-    listing.error = "not a zip archive, or a damaged one";
+    listing.error = VESMIRA_TEXT("Import", "not a zip archive, or a damaged one");
     return listing;
   }
   const std::size_t count = Read16(bytes, end + 10);
   std::size_t at = Read32(bytes, end + 16);
   for (std::size_t i = 0; i < count; ++i) {
     if (at + 46 > bytes.size() || Read32(bytes, at) != kCentralHeader) {
-      listing.error = "a damaged zip archive";
+      listing.error = VESMIRA_TEXT("Import", "a damaged zip archive");
       break;
     }
     std::size_t next = at;

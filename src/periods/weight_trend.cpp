@@ -96,8 +96,9 @@ Fit FitWithinGroups(const std::vector<Sample>& samples) {
 
 }  // namespace
 
-std::string MeasuredChangeCaption(bool kilograms) {
-  return "Measured change (" + std::string(WeightUnitName(kilograms)) + ")";
+std::string MeasuredChangeCaption(bool kilograms, const TextLanguage& language) {
+  return FillIn(language.Text("Weighing", VESMIRA_TEXT("Weighing", "Measured change (%1)")),
+                {language.Text("Weighing", WeightUnitName(kilograms).data())});
 }
 
 std::vector<std::optional<double>> ComputeWeightTrend(

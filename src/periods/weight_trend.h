@@ -11,6 +11,7 @@
 #include "diary/weighing.h"
 #include "graphs/graph_series.h"
 #include "periods/range_walk.h"
+#include "storage/shown_text.h"
 
 // What the scales say beside what the energy sums predict: a smoothed weight (the trend) for
 // the eye, and, for the figures, the consumption that the weighings and the food logged
@@ -27,15 +28,18 @@ inline constexpr int kTrendGapDays = 28;
 // gram in ten kilograms, so the history before the year is read back no further.
 inline constexpr int kTrendLookbackDays = 120;
 
-inline constexpr std::string_view kRealConsumptionCaption = "Real consumption (kcal a day)";
+inline constexpr std::string_view kRealConsumptionCaption =
+    VESMIRA_TEXT("Weighing", "Real consumption (kcal a day)");
 // "Measured change (kg)" or "(lbs)".
-std::string MeasuredChangeCaption(bool kilograms);
+std::string MeasuredChangeCaption(bool kilograms, const TextLanguage& language = English());
 
 // Why a period shows no figure, in the fields' own few words.
-inline constexpr std::string_view kNeedsWeighings = "weigh at least 6 times";
-inline constexpr std::string_view kNeedsFoodDays = "log food on more days";
-inline constexpr std::string_view kTooUncertain = "too uncertain yet";
-inline constexpr std::string_view kImplausibleFigure = "check weighings";
+inline constexpr std::string_view kNeedsWeighings =
+    VESMIRA_TEXT("Weighing", "weigh at least 6 times");
+inline constexpr std::string_view kNeedsFoodDays =
+    VESMIRA_TEXT("Weighing", "log food on more days");
+inline constexpr std::string_view kTooUncertain = VESMIRA_TEXT("Weighing", "too uncertain yet");
+inline constexpr std::string_view kImplausibleFigure = VESMIRA_TEXT("Weighing", "check weighings");
 inline constexpr std::array<std::string_view, 4> kMeasureReasons{kNeedsWeighings, kNeedsFoodDays,
                                                                  kTooUncertain, kImplausibleFigure};
 

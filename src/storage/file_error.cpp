@@ -47,81 +47,83 @@ FileError FileErrorFromErrno(int error, std::filesystem::path path) {
   return {FileErrorCauseFromErrno(error), std::move(path)};
 }
 
-std::string FileErrorMessage(const FileError& error) {
-  std::string_view pattern;
+std::string FileErrorMessage(const FileError& error, const TextLanguage& language) {
+  const char* pattern = "";
   switch (error.cause) {
     case FileErrorCause::kNotFound:
-      pattern = "%1 was not found.";
+      pattern = VESMIRA_TEXT("FileError", "%1 was not found.");
       break;
     case FileErrorCause::kBadPath:
-      pattern = "%1 contains an invalid path.";
+      pattern = VESMIRA_TEXT("FileError", "%1 contains an invalid path.");
       break;
     case FileErrorCause::kTooManyOpenFiles:
-      pattern = "%1 could not be opened because there are too many open files.";
+      pattern = VESMIRA_TEXT("FileError",
+                             "%1 could not be opened because there are too many open files.");
       break;
     case FileErrorCause::kAccessDenied:
-      pattern = "Access to %1 was denied.";
+      pattern = VESMIRA_TEXT("FileError", "Access to %1 was denied.");
       break;
     case FileErrorCause::kInvalidFile:
-      pattern = "An invalid file handle was associated with %1.";
+      pattern = VESMIRA_TEXT("FileError", "An invalid file handle was associated with %1.");
       break;
     case FileErrorCause::kRemoveCurrentDir:
-      pattern = "%1 could not be removed because it is the current directory.";
+      pattern =
+          VESMIRA_TEXT("FileError", "%1 could not be removed because it is the current directory.");
       break;
     case FileErrorCause::kDirectoryFull:
-      pattern = "%1 could not be created because the directory is full.";
+      pattern = VESMIRA_TEXT("FileError", "%1 could not be created because the directory is full.");
       break;
     case FileErrorCause::kHardIo:
-      pattern = "A hardware I/O error was reported while accessing %1.";
+      pattern = VESMIRA_TEXT("FileError", "A hardware I/O error was reported while accessing %1.");
       break;
     case FileErrorCause::kSharingViolation:
-      pattern = "A sharing violation occurred while accessing %1.";
+      pattern = VESMIRA_TEXT("FileError", "A sharing violation occurred while accessing %1.");
       break;
     case FileErrorCause::kLockViolation:
-      pattern = "A locking violation occurred while accessing %1.";
+      pattern = VESMIRA_TEXT("FileError", "A locking violation occurred while accessing %1.");
       break;
     case FileErrorCause::kDiskFull:
-      pattern = "Disk full while accessing %1.";
+      pattern = VESMIRA_TEXT("FileError", "Disk full while accessing %1.");
       break;
     case FileErrorCause::kGeneric:
-      pattern = "An unknown error occurred while accessing %1.";
+      pattern = VESMIRA_TEXT("FileError", "An unknown error occurred while accessing %1.");
       break;
     case FileErrorCause::kNotAFile:
-      pattern = "%1 is not a regular file.";
+      pattern = VESMIRA_TEXT("FileError", "%1 is not a regular file.");
       break;
     case FileErrorCause::kTooLarge:
-      pattern = "%1 is too large to be a file of the diary.";
+      pattern = VESMIRA_TEXT("FileError", "%1 is too large to be a file of the diary.");
       break;
     case FileErrorCause::kNotUnderstood:
-      pattern = "%1 holds nothing this program can read. It was left as it is.";
+      pattern = VESMIRA_TEXT("FileError",
+                             "%1 holds nothing this program can read. It was left as it is.");
       break;
     case FileErrorCause::kExists:
-      pattern = "%1 already exists.";
+      pattern = VESMIRA_TEXT("FileError", "%1 already exists.");
       break;
     case FileErrorCause::kReadOnly:
-      pattern = "%1 is on a read-only file system.";
+      pattern = VESMIRA_TEXT("FileError", "%1 is on a read-only file system.");
       break;
     case FileErrorCause::kKeptBeside:
-      pattern =
+      pattern = VESMIRA_TEXT(
+          "FileError",
           "%1 was changed by another program at every try to save it. What you typed is kept "
-          "beside it as a copy whose name begins the same and holds \"conflict\".";
+          "beside it as a copy whose name begins the same and holds \"conflict\".");
       break;
     case FileErrorCause::kChangedMeanwhile:
-      pattern =
+      pattern = VESMIRA_TEXT(
+          "FileError",
           "%1 was changed by another program while it was open here. Nothing was written over "
-          "it: open it again to see the new version.";
+          "it: open it again to see the new version.");
       break;
     case FileErrorCause::kDanglingLink:
-      pattern =
+      pattern = VESMIRA_TEXT(
+          "FileError",
           "%1 is a symbolic link to a file that does not exist. Nothing was written; remove the "
-          "link or restore its file.";
+          "link or restore its file.");
       break;
   }
-  const std::size_t at = pattern.find("%1");
-  std::string message(pattern.substr(0, at));
-  message += error.path.string();
-  message += pattern.substr(at + 2);
-  return message;
+  return FillIn(language.Text("FileError", pattern), {error.path.string()});
 }
 
 }  // namespace vesmira

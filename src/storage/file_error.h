@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "storage/shown_text.h"
+
 namespace vesmira {
 
 enum class FileErrorCause {
@@ -39,6 +41,6 @@ FileErrorCause FileErrorCauseFromErrno(int error);
 FileError FileErrorFromErrno(int error, std::filesystem::path path);
 
 // The message shown for a failed file operation, the path in place of %1.
-std::string FileErrorMessage(const FileError& error);
+std::string FileErrorMessage(const FileError& error, const TextLanguage& language = English());
 
 }  // namespace vesmira

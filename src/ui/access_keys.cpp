@@ -17,6 +17,15 @@ QString WithAccessKey(const QString& text, QChar key) {
   return marked;
 }
 
+QChar AccessKeyOf(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
 QString WithFreeAccessKey(const QString& text, QString& taken) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text[i] == QLatin1Char('&')) {

@@ -12,6 +12,9 @@ namespace vesmira {
 // does not hold the letter.
 QString WithAccessKey(const QString& text, QChar key);
 
+// The letter after a single "&", lower case; none when the text has no access key.
+QChar AccessKeyOf(const QString& text);
+
 // The text with an access key on the first of its letters that taken does not hold yet; that
 // letter is added to taken. A text whose every letter is taken stays without one.
 QString WithFreeAccessKey(const QString& text, QString& taken);

@@ -5,16 +5,21 @@
 #include <QLineEdit>
 #include <QLocale>
 
+#include "ui/language.h"
+
 QDate CDateField::DateFromTyped(const QString& typed) {
   const QString text = typed.simplified();
   // Day first, as the field shows it; then the ISO order; the month by number or by name.
-  static const char* const kFormats[] = {"d-M-yyyy",    "d.M.yyyy",   "d/M/yyyy",   "d M yyyy",
-                                         "yyyy-M-d",    "d-MMM-yyyy", "d MMM yyyy", "d.MMM.yyyy",
-                                         "d-MMMM-yyyy", "d MMMM yyyy"};
-  const QLocale english(QLocale::English, QLocale::UnitedStates);
-  for (const char* format : kFormats) {
-    const QDate date = english.toDate(text, QString::fromLatin1(format));
-    if (date.isValid()) return date;
+  static const char* const kFormats[] = {
+      "d-M-yyyy",   "d.M.yyyy",   "d/M/yyyy",    "d M yyyy",    "yyyy-M-d",    "d-MMM-yyyy",
+      "d MMM yyyy", "d.MMM.yyyy", "d. MMM yyyy", "d-MMMM-yyyy", "d MMMM yyyy", "d. MMMM yyyy"};
+  // Month names in the desktop's language, and in English as the field always took them.
+  for (const QLocale& locale :
+       {vesmira::LanguageLocale(), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+    for (const char* format : kFormats) {
+      const QDate date = locale.toDate(text, QString::fromLatin1(format));
+      if (date.isValid()) return date;
+    }
   }
   return {};
 }

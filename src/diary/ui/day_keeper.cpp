@@ -13,6 +13,7 @@
 #include "settings/properties_file.h"
 #include "storage/atomic_file.h"
 #include "storage/data_paths.h"
+#include "ui/language.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -74,7 +75,7 @@ std::optional<FileError> CDayKeeper::Load() {
   TakeDiskVersion(disk, entries);
   // A day left with its question open keeps both versions: say where the typing went.
   if (left) {
-    Tell(QStringLiteral("What you typed is kept beside the day as %1.")
+    Tell(tr("What you typed is kept beside the day as %1.")
              .arg(QFile::decodeName(left->copy.filename().c_str())));
   }
   return m_unreadable;
@@ -183,9 +184,9 @@ void CDayKeeper::OnStored(const FileIdentity& identity, const std::string& bytes
   m_typing.StoredUpTo(change);
   if (std::exchange(m_failureShown, false) && !m_question.IsAsking()) m_question.Clear();
   if (otherKept) {
-    Tell(DayWords() + QStringLiteral(" was changed by another program while it was being saved. "
-                                     "That version is kept beside the day as %1.")
-                          .arg(QFile::decodeName(otherKept->filename().c_str())));
+    Tell(tr("%1 was changed by another program while it was being saved. That version is kept "
+            "beside the day as %2.")
+             .arg(DayWords(), QFile::decodeName(otherKept->filename().c_str())));
   }
 }
 
@@ -331,11 +332,10 @@ std::optional<FileError> CDayKeeper::ResolveChangeOnDisk() {
   if (copy.error) return copy.error;
   m_pending = PendingChoice{copy.path, ReadFileIdentity(copy.path)};
   m_typing.AllKept();
-  m_question.Ask(DayWords() +
-                 QStringLiteral(" was changed by another program while you were typing.\n\n"
-                                "Keep what you typed, or use the version on disk? The other "
-                                "version is kept beside the day as %1.")
-                     .arg(QFile::decodeName(copy.path.filename().c_str())));
+  m_question.Ask(tr("%1 was changed by another program while you were typing.\n\n"
+                    "Keep what you typed, or use the version on disk? The other version is kept "
+                    "beside the day as %2.")
+                     .arg(DayWords(), QFile::decodeName(copy.path.filename().c_str())));
   Watch();
   return std::nullopt;
 }
@@ -355,16 +355,15 @@ void CDayKeeper::Tell(const QString& text) {
 void CDayKeeper::TellFailure(const FileError& error) {
   if (m_question.IsAsking()) return;
   m_failureShown = true;
-  m_question.Tell(FromStoredBytes(FileErrorMessage(error)));
+  m_question.Tell(FromStoredBytes(FileErrorMessage(error, ShownLanguage())));
 }
 
 QString CDayKeeper::DayWords() const {
   const CalendarDate& date = m_doc.CurrentDate();
-  const QString day =
-      QLocale(QLocale::English, QLocale::UnitedStates)
-          .toString(QDate(date.year, date.month, date.day), QStringLiteral("d MMMM yyyy"));
-  return QStringLiteral("The diary of %1 for %2")
-      .arg(FromStoredBytes(m_doc.CurrentUserName()), day);
+  const QString day = LanguageLocale().toString(
+      QDate(date.year, date.month, date.day),
+      tr("d MMMM yyyy", "a day named in a message: d day, M month, y year"));
+  return tr("The diary of %1 for %2").arg(FromStoredBytes(m_doc.CurrentUserName()), day);
 }
 
 void CDayKeeper::OnKeepMyTyping() {
@@ -375,7 +374,7 @@ void CDayKeeper::OnKeepMyTyping() {
   const DiskDayVersion disk = ReadDisk(&entries, &readError);
   if (const std::optional<FileError> error =
           AtomicWriteFile(m_pending->copy, disk.bytes.value_or(std::string()))) {
-    m_question.Tell(FromStoredBytes(FileErrorMessage(*error)));
+    m_question.Tell(FromStoredBytes(FileErrorMessage(*error, ShownLanguage())));
     return;
   }
   m_pending.reset();
@@ -390,7 +389,7 @@ void CDayKeeper::OnUseVersionOnDisk() {
   StoreThen([this](const std::optional<FileError>& error) {
     if (!m_pending) return;
     if (error) {
-      m_question.Tell(FromStoredBytes(FileErrorMessage(*error)));
+      m_question.Tell(FromStoredBytes(FileErrorMessage(*error, ShownLanguage())));
       return;
     }
     m_pending.reset();

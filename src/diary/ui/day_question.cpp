@@ -14,9 +14,9 @@ CDayQuestion::CDayQuestion(QWidget* parent) : QFrame(parent) {
   m_text->setObjectName(QStringLiteral("dayQuestionText"));
   m_text->setWordWrap(true);
   m_text->setTextFormat(Qt::PlainText);
-  m_keepMine = new QPushButton(QStringLiteral("Keep My Typing"), this);
+  m_keepMine = new QPushButton(tr("Keep My Typing"), this);
   m_keepMine->setObjectName(QStringLiteral("keepMyTypingButton"));
-  m_useDisk = new QPushButton(QStringLiteral("Use Version on Disk"), this);
+  m_useDisk = new QPushButton(tr("Use Version on Disk"), this);
   m_useDisk->setObjectName(QStringLiteral("useVersionOnDiskButton"));
   for (QPushButton* button : {m_keepMine, m_useDisk}) {
     // Pressed with the mouse or reached with Tab, never by the Enter of a field.

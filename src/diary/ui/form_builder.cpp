@@ -1,6 +1,7 @@
 #include "diary/ui/form_builder.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateEdit>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,7 +27,7 @@
 #include "diary/ui/result_look.h"
 #include "diary/weighing.h"
 #include "periods/weight_trend.h"
-#include "ui/access_keys.h"
+#include "ui/language.h"
 #include "ui/link_button.h"
 #include "ui/stored_text.h"
 
@@ -35,15 +35,19 @@ namespace vesmira {
 
 namespace {
 
-constexpr std::array<const char*, kResultPeriodCount> kPeriodNames{"Day", "Week", "Month", "Year"};
+// In object names as they stand, on the form translated.
+constexpr std::array<const char*, kResultPeriodCount> kPeriodNames{
+    QT_TRANSLATE_NOOP("DiaryForm", "Day"), QT_TRANSLATE_NOOP("DiaryForm", "Week"),
+    QT_TRANSLATE_NOOP("DiaryForm", "Month"), QT_TRANSLATE_NOOP("DiaryForm", "Year")};
 // The Year's weight change alone takes typing; the other results only show.
 constexpr std::size_t kYearColumn = 3;
 
-// "Ball game" -> "ballGame": the stem of a field's objectName.
+// "Ball game" -> "ballGame", "Cycl&ing" -> "cycling": the stem of a field's objectName.
 QString CamelCase(std::string_view label) {
   QString stem;
   bool upper = false;
   for (const QChar c : FromStoredBytes(label)) {
+    if (c == QLatin1Char('&')) continue;
     if (c == QLatin1Char(' ')) {
       upper = true;
       continue;
@@ -55,11 +59,10 @@ QString CamelCase(std::string_view label) {
 }
 
 // Access keys: the underlined letter of each label and button, pressed with Alt, each used
-// once in the window. The menus keep F, T and H. There are fewer letters than fields: the
-// meals, the weight and every button have one, and the activities those their names leave;
-// the others, and the results that only show, are reached with Tab.
-constexpr std::array<char, kMealCount> kMealKeys{'b', 'n', 'l', 'k', 'd', 'u'};
-constexpr std::array<char, kActivityCount> kActivityKeys{'i', 'r', 0, 'o', 0, 0, 0, 0, 0, 0, 0, 0};
+// once in the window, marked with "&" in each language's text. The menus keep F, T and H.
+// There are fewer letters than fields: the meals, the weight and every button have one, and
+// the activities those their names leave; the others, and the results that only show, are
+// reached with Tab.
 
 // Rows top to bottom, groups left to right, the note last; in the training group the minutes
 // first and then the kcal they burn, so that typing the minutes takes one Tab a row.
@@ -117,13 +120,13 @@ class FormBuilder {
     resultLook->Apply(edit);
     return edit;
   }
-  QLabel* MakeLabel(const QString& text, QWidget* buddy = nullptr, char key = 0) {
-    auto* label = new QLabel(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
+  QLabel* MakeLabel(const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text, &form);
     if (buddy) label->setBuddy(buddy);
     return label;
   }
-  QPushButton* MakeButton(const QString& name, const QString& text, char key = 0) {
-    auto* button = new QPushButton(key != 0 ? WithAccessKey(text, QLatin1Char(key)) : text, &form);
+  QPushButton* MakeButton(const QString& name, const QString& text) {
+    auto* button = new QPushButton(text, &form);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
@@ -131,16 +134,17 @@ class FormBuilder {
 
   QGroupBox* BuildMeals() {
     // "Energy In (kcal)": the six meals.
-    auto* mealsGroup = new QGroupBox(QStringLiteral("Energy In (kcal)"), &form);
+    auto* mealsGroup =
+        new QGroupBox(QCoreApplication::translate("DiaryForm", "Energy In (kcal)"), &form);
     mealsGroup->setObjectName(QStringLiteral("mealsGroup"));
     auto* mealsLayout = new QGridLayout(mealsGroup);
     for (std::size_t i = 0; i < kMealCount; ++i) {
-      const QString accessible = FromStoredBytes(kMeals[i].accessibleName);
+      const QString accessible = Shown("Diary", kMeals[i].accessibleName);
       w.mealEdits[i] = MakeEdit(CamelCase(kMeals[i].accessibleName) + QStringLiteral("Edit"),
                                 accessible, digitWidth);
       const int row = static_cast<int>(i);
-      mealsLayout->addWidget(
-          MakeLabel(FromStoredBytes(kMeals[i].formLabel), w.mealEdits[i], kMealKeys[i]), row, 0);
+      mealsLayout->addWidget(MakeLabel(Shown("Diary", kMeals[i].formLabel), w.mealEdits[i]), row,
+                             0);
       mealsLayout->addWidget(w.mealEdits[i], row, 1);
     }
     return mealsGroup;
@@ -149,8 +153,8 @@ class FormBuilder {
   void BuildHomepage() {
     w.homepageButton = new QToolButton(&form);
     w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
-    w.homepageButton->setText(QStringLiteral("Homepage"));
-    w.homepageButton->setAccessibleName(QStringLiteral("Homepage"));
+    w.homepageButton->setText(QCoreApplication::translate("DiaryForm", "Homepage"));
+    w.homepageButton->setAccessibleName(QCoreApplication::translate("DiaryForm", "Homepage"));
     ShowHoverAndFocus(w.homepageButton);
     w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     const QString picture = QStringLiteral(":/homepage.png");
@@ -167,25 +171,29 @@ class FormBuilder {
 
   QGroupBox* BuildTraining() {
     // "Training": minutes and the kcal they burn, then other consumption.
-    auto* trainingGroup = new QGroupBox(QStringLiteral("Training"), &form);
+    auto* trainingGroup =
+        new QGroupBox(QCoreApplication::translate("DiaryForm", "Training"), &form);
     trainingGroup->setObjectName(QStringLiteral("trainingGroup"));
     auto* trainingLayout = new QGridLayout(trainingGroup);
-    trainingLayout->addWidget(MakeLabel(QStringLiteral("Minutes")), 0, 1);
-    trainingLayout->addWidget(MakeLabel(QStringLiteral("kcal")), 0, 2);
+    trainingLayout->addWidget(MakeLabel(QCoreApplication::translate("DiaryForm", "Minutes")), 0, 1);
+    trainingLayout->addWidget(MakeLabel(QCoreApplication::translate("DiaryForm", "kcal")), 0, 2);
     const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
     for (std::size_t i = 0; i < kActivityCount; ++i) {
-      const QString label = FromStoredBytes(kActivities[i].formLabel);
+      const QString label = Shown("Diary", kActivities[i].formLabel);
+      const QString words = QString(label).remove(QLatin1Char('&'));
       const QString stem = CamelCase(kActivities[i].formLabel);
-      w.minutesEdits[i] = MakeEdit(stem + QStringLiteral("MinutesEdit"),
-                                   label + QStringLiteral(" minutes"), smallWidth);
-      w.activityKcalEdits[i] = MakeResult(stem + QStringLiteral("KcalEdit"),
-                                          label + QStringLiteral(" kcal"), smallWidth);
+      w.minutesEdits[i] =
+          MakeEdit(stem + QStringLiteral("MinutesEdit"),
+                   QCoreApplication::translate("DiaryForm", "%1 minutes").arg(words), smallWidth);
+      w.activityKcalEdits[i] =
+          MakeResult(stem + QStringLiteral("KcalEdit"),
+                     QCoreApplication::translate("DiaryForm", "%1 kcal").arg(words), smallWidth);
       const int row = static_cast<int>(i) + 1;
-      trainingLayout->addWidget(MakeLabel(label, w.minutesEdits[i], kActivityKeys[i]), row, 0);
+      trainingLayout->addWidget(MakeLabel(label, w.minutesEdits[i]), row, 0);
       trainingLayout->addWidget(w.minutesEdits[i], row, 1);
       trainingLayout->addWidget(w.activityKcalEdits[i], row, 2);
     }
-    const QString otherLabel = FromStoredBytes(kOtherConsumptionLabel);
+    const QString otherLabel = Shown("Diary", kOtherConsumptionLabel);
     w.otherKcalEdit = MakeEdit(QStringLiteral("otherKcalEdit"), otherLabel, smallWidth);
     const int otherRow = static_cast<int>(kActivityCount) + 1;
     trainingLayout->addWidget(MakeLabel(otherLabel, w.otherKcalEdit), otherRow, 0, 1, 2);
@@ -195,31 +203,36 @@ class FormBuilder {
 
   QGroupBox* BuildTheory() {
     // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
-    auto* theoryGroup = new QGroupBox(QStringLiteral("Theoretical Result"), &form);
+    auto* theoryGroup =
+        new QGroupBox(QCoreApplication::translate("DiaryForm", "Theoretical Result"), &form);
     theoryGroup->setObjectName(QStringLiteral("theoreticalGroup"));
     auto* theoryLayout = new QGridLayout(theoryGroup);
     const int resultWidth =
         form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
-    w.weightCaptionLabel = MakeLabel(FromStoredBytes(kWeightCaptionKg));
+    w.weightCaptionLabel = MakeLabel(Shown("Diary", kWeightCaptionKg));
     w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
-    QLabel* kcalChangeLabel = MakeLabel(QStringLiteral("kcal change"));
-    QLabel* trainingKcalLabel = MakeLabel(QStringLiteral("kcal consumed by training"));
+    QLabel* kcalChangeLabel = MakeLabel(QCoreApplication::translate("DiaryForm", "kcal change"));
+    QLabel* trainingKcalLabel =
+        MakeLabel(QCoreApplication::translate("DiaryForm", "kcal consumed by training"));
     theoryLayout->addWidget(kcalChangeLabel, 1, 0);
     theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
     theoryLayout->addWidget(trainingKcalLabel, 3, 0);
     for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
       const QString period = QString::fromLatin1(kPeriodNames[p]);
+      const QString shown = QCoreApplication::translate("DiaryForm", kPeriodNames[p]);
       const int column = static_cast<int>(p) + 1;
-      theoryLayout->addWidget(MakeLabel(period), 0, column, Qt::AlignHCenter);
-      w.kcalChangeEdits[p] = MakeResult(QStringLiteral("kcalChange%1Edit").arg(period),
-                                        QStringLiteral("kcal change %1").arg(period), resultWidth);
-      w.weightChangeEdits[p] =
-          MakeEdit(QStringLiteral("weightChange%1Edit").arg(period),
-                   QStringLiteral("Weight change %1").arg(period), resultWidth);
+      theoryLayout->addWidget(MakeLabel(shown), 0, column, Qt::AlignHCenter);
+      w.kcalChangeEdits[p] = MakeResult(
+          QStringLiteral("kcalChange%1Edit").arg(period),
+          QCoreApplication::translate("DiaryForm", "kcal change %1").arg(shown), resultWidth);
+      w.weightChangeEdits[p] = MakeEdit(
+          QStringLiteral("weightChange%1Edit").arg(period),
+          QCoreApplication::translate("DiaryForm", "Weight change %1").arg(shown), resultWidth);
       w.weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(kYearColumn));
-      w.trainingKcalEdits[p] =
-          MakeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
-                     QStringLiteral("kcal consumed by training %1").arg(period), resultWidth);
+      w.trainingKcalEdits[p] = MakeResult(
+          QStringLiteral("trainingKcal%1Edit").arg(period),
+          QCoreApplication::translate("DiaryForm", "kcal consumed by training %1").arg(shown),
+          resultWidth);
       theoryLayout->addWidget(w.kcalChangeEdits[p], 1, column);
       theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
       theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
@@ -230,24 +243,27 @@ class FormBuilder {
     // What the scales say, for the periods that end today: there is no trend of a single day.
     int measuredWidth = resultWidth;
     for (const std::string_view reason : kMeasureReasons) {
-      measuredWidth = std::max(measuredWidth, form.fontMetrics().horizontalAdvance(
-                                                  FromStoredBytes(reason) + QStringLiteral("00")));
+      measuredWidth = std::max(
+          measuredWidth,
+          form.fontMetrics().horizontalAdvance(Shown("Weighing", reason) + QStringLiteral("00")));
     }
-    w.trendCaptionLabel = MakeLabel(FromStoredBytes(MeasuredChangeCaption(true)));
+    w.trendCaptionLabel = MakeLabel(FromStoredBytes(MeasuredChangeCaption(true, ShownLanguage())));
     w.trendCaptionLabel->setObjectName(QStringLiteral("trendCaptionLabel"));
     theoryLayout->addWidget(w.trendCaptionLabel, 4, 0);
-    theoryLayout->addWidget(MakeLabel(FromStoredBytes(kRealConsumptionCaption)), 5, 0);
+    theoryLayout->addWidget(MakeLabel(Shown("Weighing", kRealConsumptionCaption)), 5, 0);
     for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
       const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
+      const QString shown = QCoreApplication::translate("DiaryForm", kPeriodNames[p + 1]);
       const int column = static_cast<int>(p) + 2;
-      w.trendChangeEdits[p] =
-          MakeEdit(QStringLiteral("trendChange%1Edit").arg(period),
-                   QStringLiteral("Measured change %1").arg(period), measuredWidth);
+      w.trendChangeEdits[p] = MakeEdit(
+          QStringLiteral("trendChange%1Edit").arg(period),
+          QCoreApplication::translate("DiaryForm", "Measured change %1").arg(shown), measuredWidth);
       w.trendChangeEdits[p]->setReadOnly(true);
       w.trendChangeEdits[p]->setAutoFillBackground(true);
       w.realConsumptionEdits[p] =
           MakeResult(QStringLiteral("realConsumption%1Edit").arg(period),
-                     QStringLiteral("Real consumption %1").arg(period), measuredWidth);
+                     QCoreApplication::translate("DiaryForm", "Real consumption %1").arg(shown),
+                     measuredWidth);
       theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
       theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
     }
@@ -255,14 +271,14 @@ class FormBuilder {
   }
 
   void BuildGraphButtons(QGridLayout* theoryLayout) {
-    w.trainingGraphButton =
-        MakeButton(QStringLiteral("trainingGraphButton"), QStringLiteral("Training Graph"), 'a');
-    w.calorieGraphButton =
-        MakeButton(QStringLiteral("calorieGraphButton"), QStringLiteral("Calorie Graph"), 'g');
-    w.weightGraphButton =
-        MakeButton(QStringLiteral("weightGraphButton"), QStringLiteral("Weight Graph"), 'e');
-    w.calculateButton =
-        MakeButton(QStringLiteral("calculateButton"), QStringLiteral("Calculate"), 'c');
+    w.trainingGraphButton = MakeButton(QStringLiteral("trainingGraphButton"),
+                                       QCoreApplication::translate("DiaryForm", "Tr&aining Graph"));
+    w.calorieGraphButton = MakeButton(QStringLiteral("calorieGraphButton"),
+                                      QCoreApplication::translate("DiaryForm", "Calorie &Graph"));
+    w.weightGraphButton = MakeButton(QStringLiteral("weightGraphButton"),
+                                     QCoreApplication::translate("DiaryForm", "W&eight Graph"));
+    w.calculateButton = MakeButton(QStringLiteral("calculateButton"),
+                                   QCoreApplication::translate("DiaryForm", "&Calculate"));
     for (QPushButton* button :
          {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
       button->setEnabled(false);
@@ -275,10 +291,10 @@ class FormBuilder {
     buttonRow->addWidget(w.weightGraphButton);
     theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
     w.monthlyRadio =
-        new QRadioButton(WithAccessKey(QStringLiteral("Monthly graph"), QLatin1Char('m')), &form);
+        new QRadioButton(QCoreApplication::translate("DiaryForm", "&Monthly graph"), &form);
     w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
     w.yearlyRadio =
-        new QRadioButton(WithAccessKey(QStringLiteral("Yearly graph"), QLatin1Char('y')), &form);
+        new QRadioButton(QCoreApplication::translate("DiaryForm", "&Yearly graph"), &form);
     w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
     auto* radioRow = new QHBoxLayout;
     radioRow->addWidget(w.monthlyRadio);
@@ -289,44 +305,49 @@ class FormBuilder {
 
   QGroupBox* BuildResult() {
     // "Result of the day".
-    auto* resultGroup = new QGroupBox(QStringLiteral("Result of the day"), &form);
+    auto* resultGroup =
+        new QGroupBox(QCoreApplication::translate("DiaryForm", "Result of the day"), &form);
     resultGroup->setObjectName(QStringLiteral("resultGroup"));
     auto* resultLayout = new QGridLayout(resultGroup);
-    w.energyInEdit =
-        MakeResult(QStringLiteral("energyInEdit"), QStringLiteral("Energy In"), digitWidth);
-    w.trainingEdit =
-        MakeResult(QStringLiteral("trainingEdit"), QStringLiteral("Training"), digitWidth);
-    w.sumEdit = MakeResult(QStringLiteral("sumEdit"), QStringLiteral("Sum"), digitWidth);
-    w.targetEdit = MakeResult(QStringLiteral("targetEdit"), QStringLiteral("Target"), digitWidth);
+    w.energyInEdit = MakeResult(QStringLiteral("energyInEdit"),
+                                QCoreApplication::translate("DiaryForm", "Energy In"), digitWidth);
+    w.trainingEdit = MakeResult(QStringLiteral("trainingEdit"),
+                                QCoreApplication::translate("DiaryForm", "Training"), digitWidth);
+    w.sumEdit = MakeResult(QStringLiteral("sumEdit"),
+                           QCoreApplication::translate("DiaryForm", "Sum"), digitWidth);
+    w.targetEdit = MakeResult(QStringLiteral("targetEdit"),
+                              QCoreApplication::translate("DiaryForm", "Target"), digitWidth);
     w.kcalLeftEdit =
-        MakeEdit(QStringLiteral("kcalLeftEdit"), QStringLiteral("kcal left to use"), digitWidth);
+        MakeEdit(QStringLiteral("kcalLeftEdit"),
+                 QCoreApplication::translate("DiaryForm", "kcal left to use"), digitWidth);
     w.kcalLeftEdit->setReadOnly(true);
-    w.normalConsumptionEdit = MakeResult(QStringLiteral("normalConsumptionEdit"),
-                                         QStringLiteral("Normal energy consumption"), digitWidth);
+    w.normalConsumptionEdit = MakeResult(
+        QStringLiteral("normalConsumptionEdit"),
+        QCoreApplication::translate("DiaryForm", "Normal energy consumption"), digitWidth);
     const struct {
       QString text;
       QLineEdit* field;
-      char key;
     } resultRows[] = {
-        {QStringLiteral("Energy In"), w.energyInEdit, 0},
-        {QStringLiteral("Training"), w.trainingEdit, 0},
-        {QStringLiteral("Sum"), w.sumEdit, 0},
-        {QStringLiteral("Target"), w.targetEdit, 0},
-        {QStringLiteral("kcal left to use"), w.kcalLeftEdit, 0},
-        {QStringLiteral("Normal energy consumption"), w.normalConsumptionEdit, 0},
+        {QCoreApplication::translate("DiaryForm", "Energy In"), w.energyInEdit},
+        {QCoreApplication::translate("DiaryForm", "Training"), w.trainingEdit},
+        {QCoreApplication::translate("DiaryForm", "Sum"), w.sumEdit},
+        {QCoreApplication::translate("DiaryForm", "Target"), w.targetEdit},
+        {QCoreApplication::translate("DiaryForm", "kcal left to use"), w.kcalLeftEdit},
+        {QCoreApplication::translate("DiaryForm", "Normal energy consumption"),
+         w.normalConsumptionEdit},
     };
     for (std::size_t i = 0; i < std::size(resultRows); ++i) {
       const int row = static_cast<int>(i);
-      QLabel* label = MakeLabel(resultRows[i].text, resultRows[i].field, resultRows[i].key);
+      QLabel* label = MakeLabel(resultRows[i].text, resultRows[i].field);
       label->setWordWrap(true);
       resultLayout->addWidget(label, row, 0);
       resultLayout->addWidget(resultRows[i].field, row, 2);
     }
     // Read as words: a screen reader would say "plus" for one, "underscore" for the other.
     QLabel* plus = MakeLabel(QStringLiteral("+"));
-    plus->setAccessibleName(QStringLiteral("plus"));
+    plus->setAccessibleName(QCoreApplication::translate("DiaryForm", "plus"));
     QLabel* minus = MakeLabel(QStringLiteral("_"));
-    minus->setAccessibleName(QStringLiteral("minus"));
+    minus->setAccessibleName(QCoreApplication::translate("DiaryForm", "minus"));
     resultLayout->addWidget(plus, 0, 1);
     resultLayout->addWidget(minus, 1, 1);
     return resultGroup;
@@ -334,29 +355,32 @@ class FormBuilder {
 
   QVBoxLayout* BuildSideColumn() {
     // The right-hand column.
-    w.propertiesButton =
-        MakeButton(QStringLiteral("propertiesButton"), QStringLiteral("Properties"), 'p');
+    w.propertiesButton = MakeButton(QStringLiteral("propertiesButton"),
+                                    QCoreApplication::translate("DiaryForm", "&Properties"));
     w.propertiesButton->setEnabled(false);
     w.dateEdit = new CDateField(&form);
     w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
-    w.dateEdit->setAccessibleName(QStringLiteral("Date"));
-    // The month's short name is English whatever the system's language.
-    w.dateEdit->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    w.dateEdit->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
+    w.dateEdit->setAccessibleName(QCoreApplication::translate("DiaryForm", "Date"));
+    // The month's short name in the language shown, whatever the locale's numbers.
+    w.dateEdit->setLocale(LanguageLocale());
+    w.dateEdit->setDisplayFormat(QCoreApplication::translate(
+        "DiaryForm", "dd-MMM-yyyy", "the date field's format: d day, M month, y year"));
     w.dateEdit->setCalendarPopup(false);
     w.dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
     // digits pass through on the way are not visited, saved and left as files.
     w.dateEdit->setKeyboardTracking(false);
     w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
-    w.weightEdit = MakeEdit(QStringLiteral("weightEdit"), QStringLiteral("Weight"), digitWidth);
+    w.weightEdit = MakeEdit(QStringLiteral("weightEdit"),
+                            QCoreApplication::translate("DiaryForm", "Weight"), digitWidth);
     // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
     w.weightEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
-    w.weightUnitLabel = MakeLabel(FromStoredBytes(WeightUnitName(true)));
+    w.weightUnitLabel = MakeLabel(Shown("Weighing", WeightUnitName(true)));
     w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
     auto* weightRow = new QHBoxLayout;
-    weightRow->addWidget(MakeLabel(QStringLiteral("Weight"), w.weightEdit, 'w'));
+    weightRow->addWidget(
+        MakeLabel(QCoreApplication::translate("DiaryForm", "&Weight"), w.weightEdit));
     weightRow->addWidget(w.weightEdit);
     weightRow->addWidget(w.weightUnitLabel);
     w.weightMessageLabel = MakeLabel(QString());
@@ -366,13 +390,13 @@ class FormBuilder {
     weightRow->addStretch();
     w.userCombo = new QComboBox(&form);
     w.userCombo->setObjectName(QStringLiteral("userCombo"));
-    w.userCombo->setAccessibleName(QStringLiteral("User list"));
+    w.userCombo->setAccessibleName(QCoreApplication::translate("DiaryForm", "User list"));
     w.userCombo->setEditable(false);
     w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w.userCombo->setMinimumContentsLength(10);
-    w.saveCloseButton =
-        MakeButton(QStringLiteral("saveCloseButton"), QStringLiteral("Save && Close"), 's');
-    w.saveCloseButton->setAccessibleName(QStringLiteral("Save & Close"));
+    w.saveCloseButton = MakeButton(QStringLiteral("saveCloseButton"),
+                                   QCoreApplication::translate("DiaryForm", "&Save && Close"));
+    w.saveCloseButton->setAccessibleName(QCoreApplication::translate("DiaryForm", "Save & Close"));
     auto* sideColumn = new QVBoxLayout;
     sideColumn->addWidget(w.propertiesButton);
     sideColumn->addWidget(w.dateEdit);
@@ -387,7 +411,7 @@ class FormBuilder {
     // The diary note, full width at the bottom.
     w.noteEdit = new QPlainTextEdit(&form);
     w.noteEdit->setObjectName(QStringLiteral("noteEdit"));
-    w.noteEdit->setAccessibleName(QStringLiteral("Diary note"));
+    w.noteEdit->setAccessibleName(QCoreApplication::translate("DiaryForm", "Diary note"));
     w.noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w.noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w.noteEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -37,7 +37,7 @@ class CVesmiraDoc : public QObject {
   explicit CVesmiraDoc(std::filesystem::path dataFolder, TodayFunction today = LocalToday,
                        QObject* parent = nullptr);
 
-  static QString UntitledTitle() { return QStringLiteral("Untitled"); }
+  static QString UntitledTitle() { return tr("Untitled"); }
   // The current user's name, as the main window's caption shows it; "Untitled" without one.
   QString Title() const;
 

@@ -41,6 +41,7 @@
 #include "storage/data_paths.h"
 #include "storage/file_error.h"
 #include "storage/number_text.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -193,7 +194,7 @@ void CVesmiraView::UpdateBalance() {
   // At every key: the figures alone, not the note, which may be long.
   const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_doc.Settings());
   m_doc.SetShownBalance(balance);
-  m_form.weightCaptionLabel->setText(FromStoredBytes(balance.weightCaption));
+  m_form.weightCaptionLabel->setText(Shown("Diary", balance.weightCaption));
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     m_form.activityKcalEdits[i]->setText(FromStoredBytes(FormatNumber(balance.activityKcal[i])));
   }
@@ -209,7 +210,8 @@ void CVesmiraView::UpdateBalance() {
 
 void CVesmiraView::ShowWeightUnit() {
   const bool kilograms = m_doc.Settings().UsesKilograms();
-  m_form.trendCaptionLabel->setText(FromStoredBytes(MeasuredChangeCaption(kilograms)));
+  m_form.trendCaptionLabel->setText(
+      FromStoredBytes(MeasuredChangeCaption(kilograms, ShownLanguage())));
   // The unit changed under a weight on the form: the same weight, shown in the new unit.
   m_weightField->ShowInUnit(kilograms);
 }
@@ -250,7 +252,7 @@ void CVesmiraView::ShowStoredDay(const DayEntries& entries) {
     fields[i]->setText(WithoutLineBreaks(FromStoredBytes(*texts[i])));
   }
   // A note too long to lay out is shown for reading and stored as it was read.
-  NoteDisplay note = NoteForDisplay(entries.diaryNote);
+  NoteDisplay note = NoteForDisplay(entries.diaryNote, ShownLanguage());
   m_noteAsStored.reset();
   if (!note.editable) m_noteAsStored = entries.diaryNote;
   m_form.noteEdit->setPlainText(FromStoredBytes(note.shown));
@@ -262,11 +264,23 @@ void CVesmiraView::ShowStoredDay(const DayEntries& entries) {
 }
 
 void CVesmiraView::ShowResultColumn(std::size_t period, const ResultColumn& column) {
-  m_form.kcalChangeEdits[period]->setText(FromStoredBytes(column.kcalChange));
-  m_form.weightChangeEdits[period]->setText(FromStoredBytes(column.weightChange));
+  m_form.kcalChangeEdits[period]->setText(LocalNumbers(FromStoredBytes(column.kcalChange)));
+  m_form.weightChangeEdits[period]->setText(LocalNumbers(FromStoredBytes(column.weightChange)));
   SetBackground(m_form.weightChangeEdits[period], column.weightColour);
-  m_form.trainingKcalEdits[period]->setText(FromStoredBytes(column.training));
+  m_form.trainingKcalEdits[period]->setText(LocalNumbers(FromStoredBytes(column.training)));
 }
+
+namespace {
+
+// A measured figure in the locale's numbers, or why there is none in the language shown.
+QString ShownMeasure(const std::string& text) {
+  for (const std::string_view reason : kMeasureReasons) {
+    if (text == reason) return Shown("Weighing", reason);
+  }
+  return LocalNumbers(FromStoredBytes(text));
+}
+
+}  // namespace
 
 void CVesmiraView::ShowTheoreticalResult(const TheoreticalResult& result) {
   const std::array<const ResultColumn*, kResultPeriodCount> columns{&result.day, &result.week,
@@ -275,9 +289,9 @@ void CVesmiraView::ShowTheoreticalResult(const TheoreticalResult& result) {
   const std::array<const MeasuredColumn*, kMeasuredPeriodCount> measured{
       &result.measuredWeek, &result.measuredMonth, &result.measuredYear};
   for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
-    m_form.trendChangeEdits[p]->setText(FromStoredBytes(measured[p]->trendChange));
+    m_form.trendChangeEdits[p]->setText(ShownMeasure(measured[p]->trendChange));
     SetBackground(m_form.trendChangeEdits[p], measured[p]->trendColour);
-    m_form.realConsumptionEdits[p]->setText(FromStoredBytes(measured[p]->realConsumption));
+    m_form.realConsumptionEdits[p]->setText(ShownMeasure(measured[p]->realConsumption));
   }
 }
 
@@ -321,7 +335,8 @@ DayEntries CVesmiraView::CurrentEntries() const {
 }
 
 void CVesmiraView::ReportFileError(const FileError& error) {
-  m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(error)), Prompts::Icon::kStop);
+  m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(error, ShownLanguage())),
+                        Prompts::Icon::kStop);
 }
 
 void CVesmiraView::EnableServedButtons() {

@@ -14,6 +14,7 @@
 #include "settings/properties_file.h"
 #include "settings/users_folder.h"
 #include "storage/data_paths.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -89,8 +90,7 @@ void CVesmiraView::LoadProperties() {
   if (stored.error) {
     ReportFileError(*stored.error);
   } else if (!stored.settings) {
-    m_prompts.ShowMessage(this, QStringLiteral("Could not open properties file."),
-                          Prompts::Icon::kNone);
+    m_prompts.ShowMessage(this, tr("Could not open properties file."), Prompts::Icon::kNone);
   }
 }
 
@@ -148,8 +148,8 @@ void CVesmiraView::OnSaveAndClose() {
 bool CVesmiraView::FinalSave() {
   if (m_finalSaveDone || !m_keeper->HasDayToStore()) return true;
   if (const std::optional<FileError> error = m_keeper->StoreBeforeClose()) {
-    const QString text = FromStoredBytes(FileErrorMessage(*error)) +
-                         QStringLiteral("\n\nClose anyway? The day shown will not be saved.");
+    const QString text = tr("%1\n\nClose anyway? The day shown will not be saved.")
+                             .arg(FromStoredBytes(FileErrorMessage(*error, ShownLanguage())));
     if (m_prompts.ShowMessage(this, text, Prompts::Icon::kStop, Prompts::Buttons::kYesNo) !=
         Prompts::Answer::kYes) {
       return false;
@@ -188,9 +188,9 @@ void CVesmiraView::SetDayEditable(bool editable) {
   m_form.noteEdit->setEnabled(editable);
   m_form.noteEdit->setPlaceholderText(
       editable ? QString()
-               : QStringLiteral("Welcome to Vesmira. Your diary has no user yet: choose "
-                                "Tools > Users, type your name and press Add. Then the day "
-                                "is yours to fill in."));
+               : tr("Welcome to Vesmira. Your diary has no user yet: choose "
+                    "Tools > Users, type your name and press Add. Then the day "
+                    "is yours to fill in."));
 }
 
 std::string CVesmiraView::ListedUserName() const {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "diary/weighing.h"
+#include "ui/language.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -59,9 +60,9 @@ void CWeightField::OnTextChanged() {
 void CWeightField::ShowMessage(bool refused) {
   QString message;
   if (refused) {
-    message = FromStoredBytes(ImplausibleWeighingMessage(m_kilogramsShown));
+    message = FromStoredBytes(ImplausibleWeighingMessage(m_kilogramsShown, ShownLanguage()));
   } else if (!m_kept && !m_unread.empty()) {
-    message = FromStoredBytes(UnreadWeighingMessage(m_unread));
+    message = FromStoredBytes(UnreadWeighingMessage(m_unread, ShownLanguage()));
   }
   m_messageLabel->setText(message);
   m_messageLabel->setVisible(!message.isEmpty());

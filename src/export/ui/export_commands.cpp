@@ -1,5 +1,6 @@
 #include "export/ui/export_commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QStringList>
@@ -47,23 +48,25 @@ void ExportToHtml(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
             {QStringLiteral("Diet.html"),
              QStringLiteral("html"),
              {QStringLiteral("HTML (*.html)"), QStringLiteral("HTM (*.htm)"),
-              QStringLiteral("All Files (*)")}});
+              QCoreApplication::translate("ExportCommands", "All Files (*)")}});
 }
 
 void ExportToDataSheet(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
   RunExport(doc, prompts, parent, ExportKind::kDataSheet,
             {QStringLiteral("diet.xls"),
              QStringLiteral("xls"),
-             {QStringLiteral("Data sheet Files (*.xls)"),
-              QStringLiteral("Data Files (*.xlc *.xls)"), QStringLiteral("All Files (*)")}});
+             {QCoreApplication::translate("ExportCommands", "Data sheet Files (*.xls)"),
+              QCoreApplication::translate("ExportCommands", "Data Files (*.xlc *.xls)"),
+              QCoreApplication::translate("ExportCommands", "All Files (*)")}});
 }
 
 void ExportToWeightSheet(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
   RunExport(doc, prompts, parent, ExportKind::kWeightSheet,
             {QStringLiteral("weight.xls"),
              QStringLiteral("xls"),
-             {QStringLiteral("Data sheet Files (*.xls)"),
-              QStringLiteral("Data Files (*.xlc *.xls)"), QStringLiteral("All Files (*)")}});
+             {QCoreApplication::translate("ExportCommands", "Data sheet Files (*.xls)"),
+              QCoreApplication::translate("ExportCommands", "Data Files (*.xlc *.xls)"),
+              QCoreApplication::translate("ExportCommands", "All Files (*)")}});
 }
 
 }  // namespace vesmira

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -11,7 +12,7 @@ class Prompts;
 
 // Shown when the save dialog fails and when the chosen file cannot be written.
 inline QString ProblemSavingFileText() {
-  return QStringLiteral("Problem saving file. Try a new file name.");
+  return QCoreApplication::translate("ExportCommands", "Problem saving file. Try a new file name.");
 }
 
 // Tools > Export > "To &HTML": asks for a file name ("Diet.html"), stores the day shown (the dialog

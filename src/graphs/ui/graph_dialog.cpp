@@ -13,6 +13,7 @@
 
 #include "graphs/chart_geometry.h"
 #include "graphs/weight_chart.h"
+#include "ui/language.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -76,10 +77,10 @@ CGraphDialog::CGraphDialog(QWidget* owner, WeightGraphPoints points, const QStri
 void CGraphDialog::BuildWindow() {
   setObjectName(QStringLiteral("graphDialog"));
   setModal(true);
-  setWindowTitle(QStringLiteral("Energy Graph"));
+  setWindowTitle(tr("Energy Graph"));
   resize(kInitialSize);
 
-  auto* closeButton = new QPushButton(QStringLiteral("Close"), this);
+  auto* closeButton = new QPushButton(tr("Close"), this);
   closeButton->setObjectName(QStringLiteral("closeButton"));
   closeButton->setGeometry(kCloseButtonGeometry);
   closeButton->setDefault(true);
@@ -91,9 +92,9 @@ void CGraphDialog::BuildWindow() {
   chartView->setObjectName(QStringLiteral("chartView"));
   chartView->setFocusPolicy(Qt::TabFocus);
   chartView->setAccessibleName(m_title);
-  chartView->setAccessibleDescription(
-      QString::fromStdString(m_weightPoints ? DescribeWeightGraph(*m_weightPoints, m_valueAxisName)
-                                            : DescribeGraph(m_points, m_valueAxisName)));
+  chartView->setAccessibleDescription(QString::fromStdString(
+      m_weightPoints ? DescribeWeightGraph(*m_weightPoints, m_valueAxisName, ShownLanguage())
+                     : DescribeGraph(m_points, m_valueAxisName, ShownLanguage())));
   chartView->lower();
   m_chartView = chartView;
 }
@@ -136,7 +137,10 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent), FromStoredBytes(text.text));
   };
   for (const ChartText& text : chart.dateLabels) drawText(text);
-  for (const ChartText& text : chart.valueLabels) drawText(text);
+  for (const ChartText& text : chart.valueLabels) {
+    painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent),
+                     LocalNumbers(FromStoredBytes(text.text)));
+  }
   drawText(chart.valueAxisName);
   drawText(chart.timeAxisName);
 
@@ -164,7 +168,9 @@ void CGraphDialog::PaintWeightChart(QPainter& painter) {
   painter.setFont(font);
   painter.setPen(QPen(kInkColour, 1, Qt::SolidLine));
   if (!chart.notice.empty()) {
-    painter.drawText(rect(), Qt::AlignCenter, FromStoredBytes(chart.notice));
+    painter.drawText(
+        rect(), Qt::AlignCenter,
+        FromStoredBytes(NoWeighingNotice(m_weightPoints->labels.size(), ShownLanguage())));
     return;
   }
   for (const auto* segments : {&chart.axes, &chart.timeTicks, &chart.valueTicks}) {
@@ -175,7 +181,7 @@ void CGraphDialog::PaintWeightChart(QPainter& painter) {
   const int line = metrics.height();
   const auto drawAt = [&](const ChartText& text, int x, Qt::Alignment alignment) {
     painter.drawText(QRect(x, text.topLeft.y, 0, line), alignment | Qt::AlignTop | Qt::TextDontClip,
-                     FromStoredBytes(text.text));
+                     LocalNumbers(FromStoredBytes(text.text)));
   };
   for (const ChartText& text : chart.valueLabels) drawAt(text, text.topLeft.x, Qt::AlignRight);
   for (const ChartText& text : chart.dateLabels) drawAt(text, text.topLeft.x, Qt::AlignHCenter);
@@ -198,8 +204,8 @@ void CGraphDialog::PaintWeightChart(QPainter& painter) {
   }
 
   // The legend, right-aligned at the top: a dot and its name, a stroke of line and its name.
-  const QString weighing = FromStoredBytes(kWeighingLegend);
-  const QString trend = FromStoredBytes(kTrendLegend);
+  const QString weighing = Shown("Graph", kWeighingLegend);
+  const QString trend = Shown("Graph", kTrendLegend);
   const int gap = metrics.horizontalAdvance(QLatin1Char(' '));
   const int stroke = 3 * gap;
   const int middle = chart.legendTopRight.y + line / 2;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include <set>
 
 #include "diary/ui/vesmira_doc.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -36,9 +38,9 @@ QComboBox* MakeCombo(const char* name, const QStringList& items, int chosen) {
 
 CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* parent)
     : QDialog(parent), m_files(std::move(files)), m_target(std::move(target)) {
-  setWindowTitle(QStringLiteral("Import"));
+  setWindowTitle(tr("Import"));
   auto* layout = new QVBoxLayout(this);
-  auto* label = new QLabel(QStringLiteral("What the import &changes:"));
+  auto* label = new QLabel(tr("What the import &changes:"));
   m_preview = new QPlainTextEdit;
   m_preview->setObjectName(QStringLiteral("previewText"));
   m_preview->setReadOnly(true);
@@ -50,14 +52,14 @@ CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* pa
   layout->addWidget(m_preview);
   m_choices = new QFormLayout;
   layout->addLayout(m_choices);
-  m_replace = new QCheckBox(QStringLiteral("&Replace the values of the days the files cover"));
+  m_replace = new QCheckBox(tr("&Replace the values of the days the files cover"));
   m_replace->setObjectName(QStringLiteral("replaceCheck"));
   layout->addWidget(m_replace);
   auto* buttons = new QDialogButtonBox;
-  m_import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+  m_import = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
   m_import->setObjectName(QStringLiteral("importButton"));
   m_import->setDefault(true);
-  QPushButton* cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  QPushButton* cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("cancelButton"));
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -71,6 +73,7 @@ CImportDialog::CImportDialog(ImportFiles files, ImportTarget target, QWidget* pa
 
 ImportBatch CImportDialog::Read() const {
   ImportReadOptions options;
+  options.language = &ShownLanguage();
   // Before the person chooses: the user's own unit.
   options.unitlessInPounds =
       m_unit != nullptr ? m_unit->currentIndex() == 1 : !m_target.settings.UsesKilograms();
@@ -96,30 +99,27 @@ void CImportDialog::BuildChoices(const ImportBatch& batch) {
     if (day.dayTotalKcal && day.mealKcal.empty()) groups.insert(std::string(kDayTotalGroup));
   }
   QStringList meals;
-  for (const MealInfo& meal : kMeals) meals.append(FromStoredBytes(meal.accessibleName));
+  for (const MealInfo& meal : kMeals) meals.append(Shown("Diary", meal.accessibleName));
   const QSettings settings;
   for (const std::string& group : groups) {
     if (MealOfName(group)) continue;
     const int remembered = settings.value(ChoiceKey(group), 1).toInt();
     const std::string name = "mealCombo" + std::to_string(m_mealCombos.size());
     QComboBox* combo = MakeCombo(name.c_str(), meals, std::clamp(remembered, 0, 5));
-    m_choices->addRow(QStringLiteral("\u201c%1\u201d goes into:").arg(FromStoredBytes(group)),
-                      combo);
+    m_choices->addRow(tr("\u201c%1\u201d goes into:").arg(FromStoredBytes(group)), combo);
     m_mealCombos.emplace_back(group, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   }
   if (batch.weightUnitAsked) {
-    m_unit = MakeCombo("weightUnitCombo",
-                       {QStringLiteral("kilograms (kg)"), QStringLiteral("pounds (lbs)")},
+    m_unit = MakeCombo("weightUnitCombo", {tr("kilograms (kg)"), tr("pounds (lbs)")},
                        m_target.settings.UsesKilograms() ? 0 : 1);
-    m_choices->addRow(QStringLiteral("Weights without a &unit are in:"), m_unit);
+    m_choices->addRow(tr("Weights without a &unit are in:"), m_unit);
     connect(m_unit, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   }
   if (batch.dateOrderAsked) {
-    m_order = MakeCombo(
-        "dateOrderCombo",
-        {QStringLiteral("day first (31/12/2026)"), QStringLiteral("month first (12/31/2026)")}, 0);
-    m_choices->addRow(QStringLiteral("&Dates are written:"), m_order);
+    m_order = MakeCombo("dateOrderCombo",
+                        {tr("day first (31/12/2026)"), tr("month first (12/31/2026)")}, 0);
+    m_choices->addRow(tr("&Dates are written:"), m_order);
     connect(m_order, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   }
 }
@@ -131,10 +131,10 @@ void CImportDialog::Preview(const ImportBatch& batch) {
   for (const auto& [group, combo] : m_mealCombos) {
     meals.chosen[group] = static_cast<std::size_t>(combo->currentIndex());
   }
-  m_plan =
-      PlanImport(batch, m_target,
-                 m_replace->isChecked() ? ImportPolicy::kReplace : ImportPolicy::kFillEmpty, meals);
-  m_preview->setPlainText(FromStoredBytes(FormatImportPreview(m_plan)));
+  m_plan = PlanImport(batch, m_target,
+                      m_replace->isChecked() ? ImportPolicy::kReplace : ImportPolicy::kFillEmpty,
+                      meals, ShownLanguage());
+  m_preview->setPlainText(FromStoredBytes(FormatImportPreview(m_plan, ShownLanguage())));
   m_import->setEnabled(!m_plan.days.empty());
 }
 
@@ -148,18 +148,22 @@ void CImportDialog::RememberChoices() const {
 void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
   if (doc.CurrentUserName().empty()) {
     prompts.ShowMessage(parent,
-                        QStringLiteral("The diary has no user to import into yet: choose "
-                                       "Tools > Users, type your name and press Add."),
+                        QCoreApplication::translate(
+                            "ImportCommand",
+                            "The diary has no user to import into yet: choose Tools > Users, "
+                            "type your name and press Add."),
                         Prompts::Icon::kExclamation);
     return;
   }
-  const QStringList names =
-      prompts.AskOpenFileNames(parent, QStringLiteral("Import"),
-                               {QStringLiteral("Exports of diaries and scales (*.csv *.txt *.zip)"),
-                                QStringLiteral("All Files (*)")});
+  const QStringList names = prompts.AskOpenFileNames(
+      parent, QCoreApplication::translate("ImportCommand", "Import"),
+      {QCoreApplication::translate("ImportCommand",
+                                   "Exports of diaries and scales (*.csv *.txt *.zip)"),
+       QCoreApplication::translate("ImportCommand", "All Files (*)")});
   CImportDialog::ImportFiles files;
   for (const QString& name : names) {
-    const ImportSource source = ReadImportSource(QFile::encodeName(name).toStdString());
+    const ImportSource source =
+        ReadImportSource(QFile::encodeName(name).toStdString(), ShownLanguage());
     if (source.problem) {
       prompts.ShowMessage(parent, FromStoredBytes(*source.problem), Prompts::Icon::kStop);
       return;
@@ -174,17 +178,20 @@ void RunImportCommand(CVesmiraDoc& doc, Prompts& prompts, QWidget* parent) {
     CImportDialog dialog(files, {doc.DataFolder(), doc.CurrentUserName(), doc.Settings()}, parent);
     if (dialog.exec() != QDialog::Accepted) return;
     dialog.RememberChoices();
-    const ImportOutcome outcome = ApplyImport(dialog.Plan(), ConflictStampNow());
-    QString told = outcome.written == 1 ? QStringLiteral("Imported 1 day.")
-                                        : QStringLiteral("Imported %1 days.").arg(outcome.written);
+    const ImportOutcome outcome = ApplyImport(dialog.Plan(), ConflictStampNow(), ShownLanguage());
+    // The scanner takes the count for a plain name only.
+    const int written = outcome.written;
+    QString told =
+        QCoreApplication::translate("ImportCommand", "Imported %n day(s).", nullptr, written);
     // The first few reasons: a disk that fails fails every day alike.
     constexpr std::size_t kShownFailures = 8;
     for (std::size_t i = 0; i < std::min(outcome.failures.size(), kShownFailures); ++i) {
       told += QLatin1Char('\n') + FromStoredBytes(outcome.failures[i]);
     }
     if (outcome.failures.size() > kShownFailures) {
-      told +=
-          QStringLiteral("\n... and %1 days more.").arg(outcome.failures.size() - kShownFailures);
+      const int more = static_cast<int>(outcome.failures.size() - kShownFailures);
+      told += QLatin1Char('\n') + QCoreApplication::translate(
+                                      "ImportCommand", "... and %n day(s) more.", nullptr, more);
     }
     prompts.ShowMessage(parent, told,
                         outcome.failures.empty() ? Prompts::Icon::kNone : Prompts::Icon::kWarning);

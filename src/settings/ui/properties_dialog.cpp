@@ -17,6 +17,7 @@
 #include "storage/number_text.h"
 #include "storage/stored_file.h"
 #include "ui/access_keys.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -28,15 +29,15 @@ constexpr int kRowsPerColumn = 6;
 
 // A box with its label; the label's text is also the box's name for assistive technology.
 // Each label takes the first of its letters no label or button before it took.
-QLineEdit* AddLabelledEdit(QWidget* parent, std::string_view label, std::string_view key,
+QLineEdit* AddLabelledEdit(QWidget* parent, const QString& label, std::string_view key,
                            QLabel** labelOut, QString& takenKeys) {
   auto* edit = new QLineEdit(parent);
   std::string name(key);
   name += "Edit";
   edit->setObjectName(FromStoredBytes(name));
-  edit->setAccessibleName(FromStoredBytes(label));
+  edit->setAccessibleName(label);
   KeepOnOneLine(edit);
-  auto* caption = new QLabel(WithFreeAccessKey(FromStoredBytes(label), takenKeys), parent);
+  auto* caption = new QLabel(WithFreeAccessKey(label, takenKeys), parent);
   caption->setBuddy(edit);
   *labelOut = caption;
   return edit;
@@ -57,14 +58,14 @@ CPropertiesDialog::CPropertiesDialog(UserSettings& settings, std::filesystem::pa
 }
 
 QGroupBox* CPropertiesDialog::BuildRatesGroup(QString& takenKeys) {
-  auto* ratesGroup =
-      new QGroupBox(QStringLiteral("Energy consumeing by training [kcal/hour]"), this);
+  auto* ratesGroup = new QGroupBox(tr("Energy consumeing by training [kcal/hour]"), this);
   ratesGroup->setObjectName(QStringLiteral("ratesGroup"));
   auto* rates = new QGridLayout(ratesGroup);
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     QLabel* label = nullptr;
-    m_rateEdits[i] = AddLabelledEdit(ratesGroup, kActivities[i].propertiesLabel,
-                                     kActivities[i].rateKey, &label, takenKeys);
+    m_rateEdits[i] =
+        AddLabelledEdit(ratesGroup, Shown("Properties", kActivities[i].propertiesLabel),
+                        kActivities[i].rateKey, &label, takenKeys);
     const int row = static_cast<int>(i) % kRowsPerColumn;
     const int column = static_cast<int>(i) / kRowsPerColumn * 2;
     rates->addWidget(label, row, column);
@@ -74,23 +75,24 @@ QGroupBox* CPropertiesDialog::BuildRatesGroup(QString& takenKeys) {
 }
 
 void CPropertiesDialog::BuildDialog() {
-  setWindowTitle(QStringLiteral("Properties"));
+  setWindowTitle(tr("Properties"));
 
-  // The buttons first: Save and Cancel keep S and C.
-  QString takenKeys = QStringLiteral("sc");
+  // The buttons first: Save and Cancel keep their keys.
+  const QString cancelText = tr("&Cancel");
+  const QString saveText = tr("&Save");
+  QString takenKeys = QString(AccessKeyOf(saveText)) + AccessKeyOf(cancelText);
   QLabel* grundLabel = nullptr;
-  m_grundForbrukningEdit = AddLabelledEdit(this, "Normal energy consumption", kGrundForbrukningKey,
-                                           &grundLabel, takenKeys);
+  m_grundForbrukningEdit = AddLabelledEdit(this, tr("Normal energy consumption"),
+                                           kGrundForbrukningKey, &grundLabel, takenKeys);
   QLabel* malLabel = nullptr;
-  m_malEdit = AddLabelledEdit(this, "Target kcal level", kMalKey, &malLabel, takenKeys);
+  m_malEdit = AddLabelledEdit(this, tr("Target kcal level"), kMalKey, &malLabel, takenKeys);
 
-  auto* unitGroup = new QGroupBox(QStringLiteral("Weight unit"), this);
+  auto* unitGroup = new QGroupBox(tr("Weight unit"), this);
   unitGroup->setObjectName(QStringLiteral("weightUnitGroup"));
   m_kilogramsRadio =
-      new QRadioButton(WithFreeAccessKey(QStringLiteral("Kilograms (kg)"), takenKeys), unitGroup);
+      new QRadioButton(WithFreeAccessKey(tr("Kilograms (kg)"), takenKeys), unitGroup);
   m_kilogramsRadio->setObjectName(QStringLiteral("kilogramsRadio"));
-  m_poundsRadio =
-      new QRadioButton(WithFreeAccessKey(QStringLiteral("Pounds (lbs)"), takenKeys), unitGroup);
+  m_poundsRadio = new QRadioButton(WithFreeAccessKey(tr("Pounds (lbs)"), takenKeys), unitGroup);
   m_poundsRadio->setObjectName(QStringLiteral("poundsRadio"));
   for (QRadioButton* radio : {m_kilogramsRadio, m_poundsRadio}) {
     radio->setFocusPolicy(Qt::ClickFocus);
@@ -113,9 +115,9 @@ void CPropertiesDialog::BuildDialog() {
   top->addLayout(left);
   top->addWidget(ratesGroup, 1);
 
-  m_cancelButton = new QPushButton(QStringLiteral("&Cancel"), this);
+  m_cancelButton = new QPushButton(cancelText, this);
   m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-  m_saveButton = new QPushButton(QStringLiteral("&Save"), this);
+  m_saveButton = new QPushButton(saveText, this);
   m_saveButton->setObjectName(QStringLiteral("saveButton"));
   m_saveButton->setDefault(true);
 
@@ -175,7 +177,8 @@ void CPropertiesDialog::SaveProperties() {
     error = WriteProperties(m_propertiesPath, texts);
   }
   if (error) {
-    m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+    m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error, ShownLanguage())),
+                          Prompts::Icon::kStop);
   }
 }
 

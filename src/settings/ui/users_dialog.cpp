@@ -1,6 +1,7 @@
 #include "settings/ui/users_dialog.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 
 #include "settings/users_folder.h"
 #include "storage/file_error.h"
+#include "ui/language.h"
 #include "ui/prompts.h"
 #include "ui/stored_text.h"
 
@@ -22,12 +24,19 @@ namespace vesmira {
 
 namespace {
 
-QString EmptyNameMessage() { return QStringLiteral("Please write a name."); }
-QString UnusableNameMessage() {
-  return QStringLiteral("Please write a name that can be used as a file name.");
+QString EmptyNameMessage() {
+  return QCoreApplication::translate("UsersDialog", "Please write a name.");
 }
-QString ExistingUserMessage() { return QStringLiteral("User already exists!"); }
-QString RemoveQuestion() { return QStringLiteral("Do you want to remove the chosen names?"); }
+QString UnusableNameMessage() {
+  return QCoreApplication::translate("UsersDialog",
+                                     "Please write a name that can be used as a file name.");
+}
+QString ExistingUserMessage() {
+  return QCoreApplication::translate("UsersDialog", "User already exists!");
+}
+QString RemoveQuestion() {
+  return QCoreApplication::translate("UsersDialog", "Do you want to remove the chosen names?");
+}
 
 }  // namespace
 
@@ -42,32 +51,32 @@ CUsersDialog::CUsersDialog(std::filesystem::path dataFolder, Prompts& prompts,
 }
 
 void CUsersDialog::BuildDialog() {
-  setWindowTitle(QStringLiteral("Add/Remove User"));
+  setWindowTitle(tr("Add/Remove User"));
 
-  auto* group = new QGroupBox(QStringLiteral("Users"), this);
+  auto* group = new QGroupBox(tr("Users"), this);
   group->setObjectName(QStringLiteral("usersGroup"));
 
   m_list = new QListWidget(group);
   m_list->setObjectName(QStringLiteral("usersList"));
-  m_list->setAccessibleName(QStringLiteral("Users"));
+  m_list->setAccessibleName(tr("Users"));
   m_list->setSelectionMode(QAbstractItemView::SingleSelection);
 
-  m_removeButton = new QPushButton(QStringLiteral("&Remove"), group);
+  m_removeButton = new QPushButton(tr("&Remove"), group);
   m_removeButton->setObjectName(QStringLiteral("removeButton"));
 
   m_nameEdit = new QLineEdit(group);
   m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
-  m_nameEdit->setAccessibleName(QStringLiteral("Name of the user to add"));
-  auto* nameLabel = new QLabel(QStringLiteral("&Name:"), group);
+  m_nameEdit->setAccessibleName(tr("Name of the user to add"));
+  auto* nameLabel = new QLabel(tr("&Name:"), group);
   nameLabel->setObjectName(QStringLiteral("nameLabel"));
   nameLabel->setBuddy(m_nameEdit);
   // Enter in a name adds it; in an empty field it is Close's, as everywhere else.
   m_nameEdit->installEventFilter(this);
 
-  m_addButton = new QPushButton(QStringLiteral("&Add"), group);
+  m_addButton = new QPushButton(tr("&Add"), group);
   m_addButton->setObjectName(QStringLiteral("addButton"));
 
-  m_closeButton = new QPushButton(QStringLiteral("&Close"), group);
+  m_closeButton = new QPushButton(tr("&Close"), group);
   m_closeButton->setObjectName(QStringLiteral("closeButton"));
 
   // Enter closes, but in a typed name: never a focused Add or Remove.
@@ -142,7 +151,8 @@ void CUsersDialog::AddTypedUser() {
     if (error->cause == FileErrorCause::kExists) {
       m_prompts.ShowMessage(this, ExistingUserMessage(), Prompts::Icon::kExclamation);
     } else {
-      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error, ShownLanguage())),
+                            Prompts::Icon::kStop);
     }
     return;
   }
@@ -178,7 +188,8 @@ void CUsersDialog::RemoveTickedUsers() {
     }
     if (const std::optional<FileError> error = RemoveUser(m_dataFolder, NameOf(item))) {
       // Users removed so far stay removed; the failing one stays ticked in the list.
-      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error)), Prompts::Icon::kStop);
+      m_prompts.ShowMessage(this, FromStoredBytes(FileErrorMessage(*error, ShownLanguage())),
+                            Prompts::Icon::kStop);
       return;
     }
     delete m_list->takeItem(row);

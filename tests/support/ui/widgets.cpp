@@ -9,21 +9,9 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "ui/access_keys.h"
+
 namespace vesmira::testing {
-
-namespace {
-
-// The letter after a single "&", lower case; none when the text has no access key.
-QChar AccessKey(const QString& text) {
-  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != QLatin1Char('&')) continue;
-    if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
-    ++i;
-  }
-  return {};
-}
-
-}  // namespace
 
 QString ShownWords(const QString& text) {
   QString words;
@@ -37,7 +25,7 @@ QString ShownWords(const QString& text) {
 QStringList SharedAccessKeys(const QWidget& window) {
   QMap<QChar, QStringList> owners;
   const auto add = [&owners](const QString& text) {
-    if (const QChar key = AccessKey(text); !key.isNull()) owners[key].append(text);
+    if (const QChar key = AccessKeyOf(text); !key.isNull()) owners[key].append(text);
   };
   for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
     add(button->text());
