@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Real consumption %1</source>
-        <translation>Tatsächlicher Verbrauch %1</translation>
+        <translation>Realer Verbrauch %1</translation>
     </message>
     <message>
         <source>Tr&amp;aining Graph</source>
@@ -818,7 +818,7 @@ Versuchen Sie die Online-Hilfe.</translation>
     </message>
     <message>
         <source>Real consumption (kcal a day)</source>
-        <translation>Tatsächlicher Verbrauch (kcal pro Tag)</translation>
+        <translation>Realer Verbrauch (kcal/Tag)</translation>
     </message>
     <message>
         <source>weigh at least 6 times</source>
@@ -826,7 +826,7 @@ Versuchen Sie die Online-Hilfe.</translation>
     </message>
     <message>
         <source>log food on more days</source>
-        <translation>an mehr Tagen Essen eintragen</translation>
+        <translation>mehr Esstage nötig</translation>
     </message>
     <message>
         <source>too uncertain yet</source>

@@ -818,7 +818,7 @@ Pröva hjälpen på nätet.</translation>
     </message>
     <message>
         <source>Real consumption (kcal a day)</source>
-        <translation>Verklig förbrukning (kcal per dag)</translation>
+        <translation>Verklig förbrukning (kcal/dag)</translation>
     </message>
     <message>
         <source>weigh at least 6 times</source>
@@ -826,7 +826,7 @@ Pröva hjälpen på nätet.</translation>
     </message>
     <message>
         <source>log food on more days</source>
-        <translation>skriv upp maten fler dagar</translation>
+        <translation>skriv upp fler dagar</translation>
     </message>
     <message>
         <source>too uncertain yet</source>
