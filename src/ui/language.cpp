@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "ui/stored_text.h"
 
@@ -12,8 +14,9 @@ namespace vesmira {
 
 namespace {
 
-// The language whose catalog is installed; empty for English.
+// The language whose catalogs are installed, empty for English, and those catalogs.
 QString g_language;
+std::vector<QTranslator*> g_installed;
 
 class QtTextLanguage final : public TextLanguage {
  public:
@@ -48,22 +51,27 @@ void InstallEnglishPlurals() {
 Q_COREAPP_STARTUP_FUNCTION(InstallEnglishPlurals)
 
 bool InstallTranslations(QCoreApplication& app, const std::string& language) {
+  for (QTranslator* earlier : std::exchange(g_installed, {})) {
+    QCoreApplication::removeTranslator(earlier);
+    delete earlier;
+  }
+  g_language.clear();
   if (language.empty()) return true;
   const QString name = QString::fromStdString(language);
+  const auto install = [&app](const QString& file, const QString& folder) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(file, folder)) {
+      delete translator;
+      return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    g_installed.push_back(translator);
+    return true;
+  };
   // Qt's catalog, where the system has one: Debian's come with qt6-translations-l10n.
-  auto* qt = new QTranslator(&app);
-  if (qt->load(QStringLiteral("qt_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(qt);
-  } else {
-    delete qt;
-  }
+  install(QStringLiteral("qt_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   // Installed last, so it is asked first.
-  auto* own = new QTranslator(&app);
-  if (!own->load(QStringLiteral(":/i18n/vesmira_") + name)) {
-    delete own;
-    return false;
-  }
-  QCoreApplication::installTranslator(own);
+  if (!install(QStringLiteral("vesmira_") + name, QStringLiteral(":/i18n"))) return false;
   g_language = name;
   return true;
 }

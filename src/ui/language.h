@@ -19,7 +19,7 @@ std::string DesktopLanguage();
 // Loads the catalogs of language ("sv", "de"; empty for English, whose plural forms every
 // application object has from its start): Qt's own for its dialogs and buttons, then the
 // program's, which wins where both have a text. False when the program's own is missing; the
-// windows then speak English.
+// windows then speak English. The catalogs of an earlier call are taken away first.
 bool InstallTranslations(QCoreApplication& app, const std::string& language);
 
 // The locale of the language shown, for dates in words: month names follow the language.

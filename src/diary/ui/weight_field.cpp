@@ -21,7 +21,7 @@ CWeightField::CWeightField(QLineEdit* edit, QLabel* unitLabel, QLabel* messageLa
 void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown, std::string unread) {
   m_kilogramsShown = kilogramsShown;
   m_unread = std::move(unread);
-  m_unitLabel->setText(FromStoredBytes(WeightUnitName(kilogramsShown)));
+  m_unitLabel->setText(Shown("Weighing", WeightUnitName(kilogramsShown)));
   m_kept = kilograms;
   m_beforeTyping = kilograms;
   m_keptText.clear();
