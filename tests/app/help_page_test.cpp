@@ -203,8 +203,9 @@ void HelpPageTest::programPagesAreWrittenIntoTheDataFolder() {
   QVERIFY(data.isValid());
   QVERIFY(vesmira::KeepShippedPages(data.path()).isEmpty());
   const QString resources = QStringLiteral(VESMIRA_TEST_DATA "/../../resources/");
-  for (const QString& name : {vesmira::HelpFileName(), vesmira::DietTipsFileName(),
-                              QStringLiteral("help.sv.html"), QStringLiteral("diet-tips.de.html")}) {
+  for (const QString& name :
+       {vesmira::HelpFileName(), vesmira::DietTipsFileName(), QStringLiteral("help.sv.html"),
+        QStringLiteral("diet-tips.de.html")}) {
     QCOMPARE(ReadFile(data.filePath(name)), ReadFile(resources + name));
   }
 }
