@@ -579,6 +579,10 @@ Versuchen Sie die Online-Hilfe.</translation>
         <source>a damaged zip archive</source>
         <translation>ein beschädigtes ZIP-Archiv</translation>
     </message>
+    <message>
+        <source>Day total</source>
+        <translation>Tagessumme</translation>
+    </message>
 </context>
 <context>
     <name>ImportCommand</name>
@@ -773,6 +777,21 @@ Versuchen Sie die Online-Hilfe.</translation>
     <message>
         <source>Ignore</source>
         <translation>Ignorieren</translation>
+    </message>
+</context>
+<context>
+    <name>ReadOnly</name>
+    <message>
+        <source>This diary is on a read-only medium, so it is only shown: nothing can be changed. To write in it, copy the folder %1 to a disk that can be written.</source>
+        <translation>Dieses Tagebuch liegt auf einem schreibgeschützten Medium und wird daher nur angezeigt: Nichts kann geändert werden. Um darin zu schreiben, kopieren Sie den Ordner %1 auf einen beschreibbaren Datenträger.</translation>
+    </message>
+    <message>
+        <source>You may read this diary but not write in it, so it is only shown. To write in it, ask for write permission on %1, or copy the folder.</source>
+        <translation>Sie dürfen dieses Tagebuch lesen, aber nicht darin schreiben, daher wird es nur angezeigt. Um darin zu schreiben, bitten Sie um Schreibrechte für %1 oder kopieren Sie den Ordner.</translation>
+    </message>
+    <message>
+        <source>The disk of this diary is full, so it is only shown: nothing can be changed until space is freed on the disk of %1. Then start Vesmira again.</source>
+        <translation>Der Datenträger dieses Tagebuchs ist voll, daher wird es nur angezeigt: Nichts kann geändert werden, bis auf dem Datenträger von %1 Platz frei wird. Starten Sie Vesmira dann erneut.</translation>
     </message>
 </context>
 <context>

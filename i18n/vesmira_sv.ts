@@ -579,6 +579,10 @@ Pröva hjälpen på nätet.</translation>
         <source>a damaged zip archive</source>
         <translation>ett skadat zip-arkiv</translation>
     </message>
+    <message>
+        <source>Day total</source>
+        <translation>Dagens summa</translation>
+    </message>
 </context>
 <context>
     <name>ImportCommand</name>
@@ -773,6 +777,21 @@ Pröva hjälpen på nätet.</translation>
     <message>
         <source>Ignore</source>
         <translation>Ignorera</translation>
+    </message>
+</context>
+<context>
+    <name>ReadOnly</name>
+    <message>
+        <source>This diary is on a read-only medium, so it is only shown: nothing can be changed. To write in it, copy the folder %1 to a disk that can be written.</source>
+        <translation>Den här dagboken ligger på ett skrivskyddat medium, så den bara visas: inget kan ändras. För att skriva i den, kopiera mappen %1 till en disk som går att skriva på.</translation>
+    </message>
+    <message>
+        <source>You may read this diary but not write in it, so it is only shown. To write in it, ask for write permission on %1, or copy the folder.</source>
+        <translation>Du får läsa den här dagboken men inte skriva i den, så den bara visas. För att skriva i den, be om skrivrättighet till %1, eller kopiera mappen.</translation>
+    </message>
+    <message>
+        <source>The disk of this diary is full, so it is only shown: nothing can be changed until space is freed on the disk of %1. Then start Vesmira again.</source>
+        <translation>Disken för den här dagboken är full, så den bara visas: inget kan ändras förrän det frigjorts utrymme på disken för %1. Starta sedan Vesmira igen.</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ui/language.h"
+
 class QEvent;
 class QTimer;
 
@@ -21,7 +23,7 @@ class CSplashWindow final : public QWidget {
  public:
   static constexpr int kShowMilliseconds = 1900;
 
-  static QString DefaultPicture() { return QStringLiteral(":/splash.bmp"); }
+  static QString DefaultPicture() { return LocalPicture(QStringLiteral(":/splash.bmp")); }
 
   // Set once at start-up from the command line (SplashWantedFor).
   static void EnableSplash(bool enable);

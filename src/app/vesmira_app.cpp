@@ -81,7 +81,7 @@ bool CVesmiraApp::InitInstance(const std::filesystem::path& dataFolder) {
     });
   if (m_readOnly != WriteProblem::kNone) {
     m_mainFrame->View().ShowReadOnlyDiary(
-        QString::fromStdString(ReadOnlyDiaryText(m_readOnly, dataFolder)));
+        QString::fromStdString(ReadOnlyDiaryText(m_readOnly, dataFolder, ShownLanguage())));
   }
   m_mainFrame->show();
   ReportStartupTimeWhenShown(m_mainFrame.get());

@@ -52,7 +52,7 @@ struct SkippedLine {
 };
 
 // The name a daily summary's energy goes under when the day has no meals of its own.
-inline constexpr std::string_view kDayTotalGroup = "Day total";
+inline constexpr std::string_view kDayTotalGroup = VESMIRA_TEXT("Import", "Day total");
 
 struct ImportBatch {
   std::map<CalendarDate, ImportedDay> days;

@@ -23,24 +23,32 @@ WriteProblem FindWriteProblem(const std::filesystem::path& folder) {
   return ClassifyWriteProblem((system.f_flag & ST_RDONLY) != 0, accessError, system.f_bavail);
 }
 
-std::string ReadOnlyDiaryText(WriteProblem problem, const std::filesystem::path& folder) {
+std::string ReadOnlyDiaryText(WriteProblem problem, const std::filesystem::path& folder,
+                              const TextLanguage& language) {
+  const char* pattern = nullptr;
   switch (problem) {
     case WriteProblem::kReadOnlyMedium:
-      return "This diary is on a read-only medium, so it is only shown: nothing can be changed. "
-             "To write in it, copy the folder " +
-             folder.string() + " to a disk that can be written.";
-    case WriteProblem::kNoPermission:
-      return "You may read this diary but not write in it, so it is only shown. To write in it, "
-             "ask for write permission on " +
-             folder.string() + ", or copy the folder.";
-    case WriteProblem::kDiskFull:
-      return "The disk of this diary is full, so it is only shown: nothing can be changed until "
-             "space is freed on the disk of " +
-             folder.string() + ". Then start Vesmira again.";
-    case WriteProblem::kNone:
+      pattern = VESMIRA_TEXT("ReadOnly",
+                             "This diary is on a read-only medium, so it is only shown: nothing "
+                             "can be changed. To write in it, copy the folder %1 to a disk that "
+                             "can be written.");
       break;
+    case WriteProblem::kNoPermission:
+      pattern = VESMIRA_TEXT("ReadOnly",
+                             "You may read this diary but not write in it, so it is only shown. "
+                             "To write in it, ask for write permission on %1, or copy the "
+                             "folder.");
+      break;
+    case WriteProblem::kDiskFull:
+      pattern = VESMIRA_TEXT("ReadOnly",
+                             "The disk of this diary is full, so it is only shown: nothing can be "
+                             "changed until space is freed on the disk of %1. Then start Vesmira "
+                             "again.");
+      break;
+    case WriteProblem::kNone:
+      return {};
   }
-  return {};
+  return FillIn(language.Text("ReadOnly", pattern), {folder.string()});
 }
 
 }  // namespace vesmira

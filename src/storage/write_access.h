@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "storage/shown_text.h"
+
 // Whether the diary's folder can take a save at all, asked once at start: a diary on a
 // read-only medium, in a folder the person may only read, or on a full disk is opened to be
 // read, not refused.
@@ -23,6 +25,7 @@ WriteProblem ClassifyWriteProblem(bool readOnlyMount, int accessError,
 WriteProblem FindWriteProblem(const std::filesystem::path& folder);
 
 // The line the form shows over a diary opened to be read: why, and what to do.
-std::string ReadOnlyDiaryText(WriteProblem problem, const std::filesystem::path& folder);
+std::string ReadOnlyDiaryText(WriteProblem problem, const std::filesystem::path& folder,
+                              const TextLanguage& language = English());
 
 }  // namespace vesmira

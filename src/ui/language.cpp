@@ -1,6 +1,7 @@
 #include "ui/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -85,6 +86,11 @@ QString LocalPageName(const QString& name) {
   if (g_language.isEmpty()) return name;
   const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
   return name.left(dot) + QLatin1Char('.') + g_language + name.mid(dot);
+}
+
+QString LocalPicture(const QString& resource) {
+  const QString local = LocalPageName(resource);
+  return QFile::exists(local) ? local : resource;
 }
 
 const TextLanguage& ShownLanguage() {

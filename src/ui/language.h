@@ -27,6 +27,9 @@ QLocale LanguageLocale();
 
 // name ("help.html") as the installed language's page ("help.sv.html"); name itself in English.
 QString LocalPageName(const QString& name);
+// A picture of the program's resources with words on it (":/splash.bmp"), in the installed
+// language when there is one for it.
+QString LocalPicture(const QString& resource);
 
 // The core's texts in the language of the installed catalogs, numbers as the locale writes
 // them.

@@ -157,7 +157,7 @@ class FormBuilder {
     w.homepageButton->setAccessibleName(QCoreApplication::translate("DiaryForm", "Homepage"));
     ShowHoverAndFocus(w.homepageButton);
     w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    const QString picture = QStringLiteral(":/homepage.png");
+    const QString picture = LocalPicture(QStringLiteral(":/homepage.png"));
     if (QFile::exists(picture)) {
       const QPixmap pixmap(picture);
       w.homepageButton->setIcon(pixmap);

@@ -106,7 +106,10 @@ void CImportDialog::BuildChoices(const ImportBatch& batch) {
     const int remembered = settings.value(ChoiceKey(group), 1).toInt();
     const std::string name = "mealCombo" + std::to_string(m_mealCombos.size());
     QComboBox* combo = MakeCombo(name.c_str(), meals, std::clamp(remembered, 0, 5));
-    m_choices->addRow(tr("\u201c%1\u201d goes into:").arg(FromStoredBytes(group)), combo);
+    // The files' own names as they stand; the name of their day totals is the program's.
+    const QString groupName =
+        group == kDayTotalGroup ? Shown("Import", kDayTotalGroup) : FromStoredBytes(group);
+    m_choices->addRow(tr("\u201c%1\u201d goes into:").arg(groupName), combo);
     m_mealCombos.emplace_back(group, combo);
     connect(combo, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   }
