@@ -706,6 +706,91 @@ Versuchen Sie die Online-Hilfe.</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Neues Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Neuen Ordner erstellen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Sind Sie sicher, dass Sie &apos;%1&apos; löschen möchten?</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Liste der Orte und Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Zuletzt besucht</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Gehe zum übergeordneten Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Wechsle zu Listenansicht</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Wechsle zu Detailansicht</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>
@@ -777,6 +862,53 @@ Versuchen Sie die Online-Hilfe.</translation>
     <message>
         <source>Ignore</source>
         <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Alles speichern</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja, &amp;alle</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ein, keine</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
     </message>
 </context>
 <context>

@@ -706,6 +706,91 @@ Pröva hjälpen på nätet.</translation>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Markera alla</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Leta i:</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Filer</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Välj</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Ny mapp</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Skapa en ny mapp</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Är du säker på att du vill ta bort &apos;%1&apos;?</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Sidopanel</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Lista över platser och bokmärken</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Senaste platser</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Gå tillbaka</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Gå framåt</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Gå till överordnad mapp</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Byt till listvy</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Byt till detaljvy</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Computer</source>
+        <translation>Dator</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>
@@ -777,6 +862,53 @@ Pröva hjälpen på nätet.</translation>
     <message>
         <source>Ignore</source>
         <translation>Ignorera</translation>
+    </message>
+    <message>
+        <source>Save All</source>
+        <translation>Spara alla</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Återställ standardvärden</translation>
+    </message>
+    <message>
+        <source>Yes to &amp;All</source>
+        <translation>Ja till &amp;alla</translation>
+    </message>
+    <message>
+        <source>N&amp;o to All</source>
+        <translation>N&amp;ej till alla</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ångra</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Gör om</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Klipp &amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiera</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Klistra &amp;in</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Markera alla</translation>
     </message>
 </context>
 <context>
