@@ -173,8 +173,13 @@ std::string FormatImportPreview(const ImportPlan& plan, const TextLanguage& lang
         << DateText(day.date) << (day.before ? "" : text(VESMIRA_TEXT("Import", " (a new day)")))
         << '\n';
     for (const FieldChange& change : day.changes) {
-      out << "  " << language.Text("Diary", change.field.c_str()) << ": "
-          << Shown(change.now, language) << " -> " << Shown(change.imported, language) << '\n';
+      // Figures as the language writes numbers; a note as it stands.
+      const bool figure = change.field != "Note";
+      const auto value = [&](const std::string& text) {
+        return figure ? language.Number(Shown(text, language)) : Shown(text, language);
+      };
+      out << "  " << language.Text("Diary", change.field.c_str()) << ": " << value(change.now)
+          << " -> " << value(change.imported) << '\n';
     }
   }
   if (!plan.skipped.empty()) out << '\n' << text(VESMIRA_TEXT("Import", "Skipped:")) << '\n';
