@@ -7,44 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/temp_folder.h"
+#include "support/comma_locale.h"
 
 namespace vesmira {
 namespace {
 
-// A locale whose numbers use a decimal comma, as German and Swedish do, built on the spot
-// (a clean machine has no locale but C) and made the C library's LC_NUMERIC, as
-// QApplication does from the environment.
-class CommaLocale {
- public:
-  CommaLocale() {
-    const std::filesystem::path source = m_folder.path() / "comma.src";
-    testing::WriteBytes(source,
-                        "LC_NUMERIC\n"
-                        "decimal_point \"<U002C>\"\n"
-                        "thousands_sep \"<U002E>\"\n"
-                        "grouping 3;3\n"
-                        "END LC_NUMERIC\n");
-    // localedef warns of the categories the source leaves out, and says so in its status.
-    const std::string command = "localedef -c -i '" + source.string() + "' '" +
-                                (m_folder.path() / "comma").string() + "' >/dev/null 2>&1";
-    static_cast<void>(std::system(command.c_str()));
-    setenv("LOCPATH", m_folder.path().c_str(), 1);
-    m_active = std::setlocale(LC_NUMERIC, "comma") != nullptr;
-  }
-  ~CommaLocale() {
-    std::setlocale(LC_NUMERIC, "C");
-    unsetenv("LOCPATH");
-  }
-  bool Active() const { return m_active; }
-
- private:
-  testing::TempFolder m_folder;
-  bool m_active = false;
-};
-
 TEST(NumberText, WeightsKeepTheDecimalPointUnderACommaLocale) {
-  const CommaLocale locale;
+  const testing::CommaLocale locale;
   ASSERT_TRUE(locale.Active()) << "localedef could not build a test locale";
   char printed[32];
   std::snprintf(printed, sizeof printed, "%f", 0.5);

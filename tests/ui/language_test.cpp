@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <optional>
 
 #include "app/about_dialog.h"
 #include "app/main_frame.h"
@@ -21,6 +22,7 @@
 #include "import/ui/import_dialog.h"
 #include "settings/ui/properties_dialog.h"
 #include "settings/ui/users_dialog.h"
+#include "support/comma_locale.h"
 #include "support/ui/form_fixture.h"
 #include "support/ui/test_main.h"
 
@@ -190,6 +192,9 @@ void LanguageTest::storedFilesAreTheSameInEveryLanguage() {
   for (const char* language : {"", "sv", "de"}) {
     QVERIFY(vesmira::InstallTranslations(*qApp, language));
     QLocale::setDefault(vesmira::LanguageLocale());
+    // The C library's numbers too, as the program takes them from the session.
+    std::optional<vesmira::testing::CommaLocale> numbers;
+    if (*language != '\0') QVERIFY(numbers.emplace().Active());
     FrameFixture frame;
     frame.folder.AddUser("Anna");
     frame.Start();
