@@ -117,18 +117,19 @@ PageOutcome KeepShippedPage(const QString& dataFolder, const ShippedPage& page,
 }
 
 QStringList KeepShippedPages(const QString& dataFolder) {
-  const struct {
+  struct Page {
     QString name;
     QList<QByteArray> earlierSums;
-  } pages[] = {
+  };
+  QList<Page> pages{
       // The help page that the first packages copied in without a record.
       {HelpFileName(), {"813ba7db8ae45fc1d68e9b741df8d91bc70a191208cc5b739f0683f9b8968029"}},
       {DietTipsFileName(), {}},
-      {QStringLiteral("help.sv.html"), {}},
-      {QStringLiteral("help.de.html"), {}},
-      {QStringLiteral("diet-tips.sv.html"), {}},
-      {QStringLiteral("diet-tips.de.html"), {}},
   };
+  // The pages of the language shown beside them; another language's come when it is shown.
+  for (const QString& name : {HelpFileName(), DietTipsFileName()}) {
+    if (LocalPageName(name) != name) pages.append({LocalPageName(name), {}});
+  }
   QStringList problems;
   for (const auto& [name, earlierSums] : pages) {
     QFile shipped(QStringLiteral(":/pages/") + name);

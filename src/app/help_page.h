@@ -42,8 +42,8 @@ enum class PageOutcome { kWritten, kCurrent, kKept, kFailed };
 PageOutcome KeepShippedPage(const QString& dataFolder, const ShippedPage& page,
                             const QString& version);
 
-// Keeps the help page and the diet tips page of this version in the data folder. Returns a
-// line for each page that could not be written.
+// Keeps the help page and the diet tips page of this version in the data folder, in English and
+// in the language shown. Returns a line for each page that could not be written.
 QStringList KeepShippedPages(const QString& dataFolder);
 
 }  // namespace vesmira

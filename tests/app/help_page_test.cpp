@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "support/ui/scripted_prompts.h"
+#include "ui/language.h"
 
 using vesmira::KeepShippedPage;
 using vesmira::PageOutcome;
@@ -201,11 +202,15 @@ void HelpPageTest::shippedPageRefreshedOnlyWhileUnchanged() {
 void HelpPageTest::programPagesAreWrittenIntoTheDataFolder() {
   QTemporaryDir data;
   QVERIFY(data.isValid());
+  // In Swedish: the English pages and the Swedish ones, not the German ones.
+  QVERIFY(vesmira::InstallTranslations(*QCoreApplication::instance(), "sv"));
   QVERIFY(vesmira::KeepShippedPages(data.path()).isEmpty());
+  vesmira::InstallTranslations(*QCoreApplication::instance(), {});
+  QVERIFY(!QFile::exists(data.filePath(QStringLiteral("help.de.html"))));
   const QString resources = QStringLiteral(VESMIRA_TEST_DATA "/../../resources/");
   for (const QString& name :
        {vesmira::HelpFileName(), vesmira::DietTipsFileName(), QStringLiteral("help.sv.html"),
-        QStringLiteral("diet-tips.de.html")}) {
+        QStringLiteral("diet-tips.sv.html")}) {
     QCOMPARE(ReadFile(data.filePath(name)), ReadFile(resources + name));
   }
 }
