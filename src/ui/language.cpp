@@ -33,12 +33,6 @@ class QtTextLanguage final : public TextLanguage {
   }
 };
 
-}  // namespace
-
-std::string DesktopLanguage() {
-  return SessionLanguage([](const char* name) { return std::getenv(name); }, {"sv", "de"});
-}
-
 // English's plural forms ("1 day", "2 days") for every application object, before any
 // language is chosen: a window made without a session language still counts right.
 void InstallEnglishPlurals() {
@@ -50,6 +44,12 @@ void InstallEnglishPlurals() {
   }
 }
 Q_COREAPP_STARTUP_FUNCTION(InstallEnglishPlurals)
+
+}  // namespace
+
+std::string DesktopLanguage() {
+  return SessionLanguage([](const char* name) { return std::getenv(name); }, {"sv", "de"});
+}
 
 bool InstallTranslations(QCoreApplication& app, const std::string& language) {
   for (QTranslator* earlier : std::exchange(g_installed, {})) {
