@@ -2,21 +2,6 @@
 
 namespace vesmira {
 
-QString WithAccessKey(const QString& text, QChar key) {
-  QString marked = text;
-  for (qsizetype i = 0; i < marked.size(); ++i) {
-    if (marked[i] == QLatin1Char('&')) {
-      ++i;  // "&&" shows one ampersand
-      continue;
-    }
-    if (marked[i].toLower() == key.toLower()) {
-      marked.insert(i, QLatin1Char('&'));
-      return marked;
-    }
-  }
-  return marked;
-}
-
 QChar AccessKeyOf(const QString& text) {
   for (qsizetype i = 0; i + 1 < text.size(); ++i) {
     if (text[i] != QLatin1Char('&')) continue;

@@ -7,11 +7,6 @@
 // each letter is used once.
 namespace vesmira {
 
-// The text with an access key before the first use of key, in either case. The words shown
-// stay as they are: the letter shows underlined instead of the "&". Unchanged when the text
-// does not hold the letter.
-QString WithAccessKey(const QString& text, QChar key);
-
 // The letter after a single "&", lower case; none when the text has no access key.
 QChar AccessKeyOf(const QString& text);
 
