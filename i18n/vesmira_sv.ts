@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Climb stairs</source>
-        <translation>Trappor</translation>
+        <translation>Trappgång</translation>
     </message>
     <message>
         <source>Other kcal consumption</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>Calorie Eaten</source>
-        <translation>Kalorier ätna</translation>
+        <translation>Ätna kalorier</translation>
     </message>
     <message>
         <source>Calorie consumption by training</source>
@@ -702,7 +702,7 @@ Pröva hjälpen på nätet.</translation>
     </message>
     <message>
         <source>Climb stairs</source>
-        <translation>Trappor</translation>
+        <translation>Trappgång</translation>
     </message>
 </context>
 <context>
@@ -1191,7 +1191,7 @@ Behålla det du skrev, eller använda versionen på disken? Den andra versionen 
     </message>
     <message>
         <source>Target kcal level</source>
-        <translation>Mål för kcal</translation>
+        <translation>Målnivå (kcal)</translation>
     </message>
     <message>
         <source>Weight unit</source>
