@@ -132,9 +132,7 @@ void LanguageTest::everyWindowInEveryLanguage_data() {
   QTest::newRow("English") << QString();
   QTest::newRow("Swedish") << QStringLiteral("sv");
   QTest::newRow("German") << QStringLiteral("de");
-  // Every text of the program untranslated and marked: a text shown without the mark has not
-  // passed through the catalogs.
-  QTest::newRow("pseudo") << QStringLiteral(VESMIRA_PSEUDO_QM);
+  QTest::newRow("pseudo") << QStringLiteral(VESMIRA_PSEUDO_QM);  // every text marked
 }
 
 // The main window and each dialog, over a diary with one user: access keys apart in each
