@@ -225,6 +225,7 @@ MeasuredColumn FormatMeasuredColumn(const PeriodMeasure& measure, const UserSett
   if (!measure.consumption) {
     column.trendChange = measure.reason;
     column.realConsumption = measure.reason;
+    column.reason = measure.reason;
     return column;
   }
   column.trendColour = WeightChangeColour(measure.changeKg);

@@ -87,6 +87,7 @@ struct MeasuredColumn {
   std::string trendChange;  // "%f" in kilograms or pounds
   Rgb trendColour = kGoodColour;
   std::string realConsumption;  // "2450 ± 90", kcal a day
+  std::string_view reason;      // one of kMeasureReasons when there is no figure
   friend bool operator==(const MeasuredColumn&, const MeasuredColumn&) = default;
 };
 // The colour follows the sign of the change, as the theoretical weight change's does.

@@ -157,18 +157,18 @@ TEST(WeightTrend, ShowsTheFigureWithItsMarginOrTheReason) {
   loss.margin = 84.0;
   loss.changeKg = -0.29;
   EXPECT_EQ(FormatMeasuredColumn(loss, UserSettings{}),
-            (MeasuredColumn{"-0.290000", kGoodColour, "2460 \xC2\xB1 80"}));
+            (MeasuredColumn{"-0.290000", kGoodColour, "2460 \xC2\xB1 80", {}}));
   UserSettings pounds;
   pounds.poundFlag = 0;
   EXPECT_EQ(FormatMeasuredColumn(loss, pounds),
-            (MeasuredColumn{"-0.639341", kGoodColour, "2460 \xC2\xB1 80"}));
+            (MeasuredColumn{"-0.639341", kGoodColour, "2460 \xC2\xB1 80", {}}));
   PeriodMeasure gain{2300.0, 2.0, 0.2, {}};
   EXPECT_EQ(FormatMeasuredColumn(gain, UserSettings{}),
-            (MeasuredColumn{"0.200000", kWarningColour, "2300 \xC2\xB1 10"}));
+            (MeasuredColumn{"0.200000", kWarningColour, "2300 \xC2\xB1 10", {}}));
   const PeriodMeasure none{std::nullopt, 0, 0, kNeedsWeighings};
-  EXPECT_EQ(
-      FormatMeasuredColumn(none, UserSettings{}),
-      (MeasuredColumn{std::string(kNeedsWeighings), kGoodColour, std::string(kNeedsWeighings)}));
+  EXPECT_EQ(FormatMeasuredColumn(none, UserSettings{}),
+            (MeasuredColumn{std::string(kNeedsWeighings), kGoodColour, std::string(kNeedsWeighings),
+                            kNeedsWeighings}));
 }
 
 // The trend steps a tenth of the way each calendar day towards the straight line between

@@ -106,7 +106,10 @@ CVesmiraView::~CVesmiraView() {
 }
 
 void CVesmiraView::ConnectDocument() {
-  connect(&m_doc, &CVesmiraDoc::settingsChanged, this, [this] { UpdateBalance(); });
+  connect(&m_doc, &CVesmiraDoc::settingsChanged, this, [this] {
+    ShowSettingsCaptions();
+    UpdateBalance();
+  });
   connect(&m_doc, &CVesmiraDoc::resultCalculated, this, &CVesmiraView::ShowTheoreticalResult);
   connect(&m_doc, &CVesmiraDoc::usersChanged, this, &CVesmiraView::LoadUserList);
 }
@@ -194,7 +197,6 @@ void CVesmiraView::UpdateBalance() {
   // At every key: the figures alone, not the note, which may be long.
   const DayBalance balance = ComputeDayBalance(CurrentFigureEntries().Figures(), m_doc.Settings());
   m_doc.SetShownBalance(balance);
-  m_form.weightCaptionLabel->setText(Shown("Diary", balance.weightCaption));
   for (std::size_t i = 0; i < kActivityCount; ++i) {
     m_form.activityKcalEdits[i]->setText(FromStoredBytes(FormatNumber(balance.activityKcal[i])));
   }
@@ -205,10 +207,10 @@ void CVesmiraView::UpdateBalance() {
   m_form.kcalLeftEdit->setText(FromStoredBytes(FormatNumber(balance.kcalLeft)));
   SetBackground(m_form.kcalLeftEdit, balance.kcalLeftColour);
   m_form.normalConsumptionEdit->setText(FromStoredBytes(FormatNumber(balance.normalConsumption)));
-  ShowWeightUnit();
 }
 
-void CVesmiraView::ShowWeightUnit() {
+void CVesmiraView::ShowSettingsCaptions() {
+  m_form.weightCaptionLabel->setText(Shown("Diary", WeightCaption(m_doc.Settings())));
   const bool kilograms = m_doc.Settings().UsesKilograms();
   m_form.trendCaptionLabel->setText(
       FromStoredBytes(MeasuredChangeCaption(kilograms, ShownLanguage())));
@@ -273,11 +275,9 @@ void CVesmiraView::ShowResultColumn(std::size_t period, const ResultColumn& colu
 namespace {
 
 // A measured figure in the locale's numbers, or why there is none in the language shown.
-QString ShownMeasure(const std::string& text) {
-  for (const std::string_view reason : kMeasureReasons) {
-    if (text == reason) return Shown("Weighing", reason);
-  }
-  return LocalNumbers(FromStoredBytes(text));
+QString ShownMeasure(const MeasuredColumn& column, const std::string& figure) {
+  return column.reason.empty() ? LocalNumbers(FromStoredBytes(figure))
+                               : Shown("Weighing", column.reason);
 }
 
 }  // namespace
@@ -289,9 +289,10 @@ void CVesmiraView::ShowTheoreticalResult(const TheoreticalResult& result) {
   const std::array<const MeasuredColumn*, kMeasuredPeriodCount> measured{
       &result.measuredWeek, &result.measuredMonth, &result.measuredYear};
   for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
-    m_form.trendChangeEdits[p]->setText(ShownMeasure(measured[p]->trendChange));
+    m_form.trendChangeEdits[p]->setText(ShownMeasure(*measured[p], measured[p]->trendChange));
     SetBackground(m_form.trendChangeEdits[p], measured[p]->trendColour);
-    m_form.realConsumptionEdits[p]->setText(ShownMeasure(measured[p]->realConsumption));
+    m_form.realConsumptionEdits[p]->setText(
+        ShownMeasure(*measured[p], measured[p]->realConsumption));
   }
 }
 

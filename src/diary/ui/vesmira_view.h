@@ -152,9 +152,10 @@ class CVesmiraView : public QWidget, private KeptDayForm {
   // Chooses the user of the day shown in the list, or nothing when the list no longer holds it.
   void ShowCurrentUserInList();
 
-  // Shows the unit of the settings beside the weight and in the measured change's caption;
-  // a weight on the form is shown again in a unit that changed.
-  void ShowWeightUnit();
+  // Shows the unit of the settings in the weight change's and the measured change's captions
+  // and beside the weight; a weight on the form is shown again in a unit that changed. Not at
+  // every key: only a change of the settings changes them.
+  void ShowSettingsCaptions();
   void ShowResultColumn(std::size_t period, const ResultColumn& column);
   // The nineteen fields a person types figures into.
   std::vector<QLineEdit*> InputFields() const;

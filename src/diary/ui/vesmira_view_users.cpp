@@ -57,7 +57,7 @@ void CVesmiraView::LoadUserList() {
     }
     m_form.userCombo->setCurrentIndex(0);
     TakeListedUser();
-    m_form.weightCaptionLabel->setText(Shown("Diary", WeightCaption(m_doc.Settings())));
+    ShowSettingsCaptions();
   };
   // A day with no typing waiting is not stored: the list follows at once, once no write of the
   // day shown is in flight.
