@@ -18,6 +18,10 @@ namespace {
 
 bool IsEmptyFigure(const std::string& text) { return text.empty() || text == "0"; }
 
+// The names of the fields a preview shows that the diary's tables do not name.
+constexpr const char* kWeightField = VESMIRA_TEXT("Diary", "Weight (kg)");
+constexpr const char* kNoteField = VESMIRA_TEXT("Diary", "Note");
+
 std::string KcalText(double kcal) { return FormatNumber(std::llround(kcal)); }
 
 // One field of a day: set when the policy lets it, and the change noted.
@@ -35,8 +39,7 @@ class DayEdit {
     const double rounded = std::round(kilograms * 100) / 100;
     if (weight && std::fabs(*weight - rounded) < 0.005) return;
     if (m_policy == ImportPolicy::kFillEmpty && (weight || !m_entries.unreadVikt.empty())) return;
-    m_changes.push_back({VESMIRA_TEXT("Diary", "Weight (kg)"),
-                         weight ? FormatWeightValue(*weight) : std::string(),
+    m_changes.push_back({kWeightField, weight ? FormatWeightValue(*weight) : std::string(),
                          FormatWeightValue(rounded)});
     weight = rounded;
     m_entries.unreadVikt.clear();
@@ -54,8 +57,7 @@ class DayEdit {
     }
     // The placeholder of a day without a note is shown as nothing.
     if (note != before)
-      m_changes.push_back(
-          {VESMIRA_TEXT("Diary", "Note"), before == kNotePlaceholder ? "" : before, note});
+      m_changes.push_back({kNoteField, before == kNotePlaceholder ? "" : before, note});
   }
   std::vector<FieldChange>& Changes() { return m_changes; }
 
@@ -174,7 +176,7 @@ std::string FormatImportPreview(const ImportPlan& plan, const TextLanguage& lang
         << '\n';
     for (const FieldChange& change : day.changes) {
       // Figures as the language writes numbers; a note as it stands.
-      const bool figure = change.field != "Note";
+      const bool figure = change.field != kNoteField;
       const auto value = [&](const std::string& text) {
         return figure ? language.Number(Shown(text, language)) : Shown(text, language);
       };

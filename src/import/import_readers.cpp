@@ -82,12 +82,12 @@ class FileReader {
     return date;
   }
   std::optional<double> Number(const CsvRecord& record, std::optional<std::size_t> column,
-                               std::string_view what) {
+                               const char* what) {
     const std::string_view text = FieldAt(record, column);
     std::optional<double> value = ParseImportedNumber(text);
     if (!value || !std::isfinite(*value)) {
-      Skip(record.line, FillIn(Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")),
-                               {Text(std::string(what).c_str()), text}));
+      Skip(record.line,
+           FillIn(Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")), {Text(what), text}));
       return std::nullopt;
     }
     return value;
