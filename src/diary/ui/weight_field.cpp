@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <utility>
 
 #include "diary/weighing.h"
@@ -27,8 +26,7 @@ void CWeightField::Show(std::optional<double> kilograms, bool kilogramsShown, st
   m_keptText.clear();
   if (kilograms) {
     // Stored with a point; shown as the person writes numbers.
-    m_keptText = FromStoredBytes(FormatWeighing(*kilograms, kilogramsShown));
-    m_keptText.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    m_keptText = LocalNumbers(FromStoredBytes(FormatWeighing(*kilograms, kilogramsShown)));
   }
   m_edit->setText(m_keptText);
   // A stored weighing from another program may be no weight a person has: it is kept as it
