@@ -88,6 +88,8 @@ void SetTabOrder(const DiaryFormWidgets& w) {
 
 // Builds the form group by group; each group's widgets go into w.
 class FormBuilder {
+  Q_DECLARE_TR_FUNCTIONS(DiaryForm)
+
  public:
   explicit FormBuilder(QWidget& form)
       : form(form),
@@ -134,8 +136,7 @@ class FormBuilder {
 
   QGroupBox* BuildMeals() {
     // "Energy In (kcal)": the six meals.
-    auto* mealsGroup =
-        new QGroupBox(QCoreApplication::translate("DiaryForm", "Energy In (kcal)"), &form);
+    auto* mealsGroup = new QGroupBox(tr("Energy In (kcal)"), &form);
     mealsGroup->setObjectName(QStringLiteral("mealsGroup"));
     auto* mealsLayout = new QGridLayout(mealsGroup);
     for (std::size_t i = 0; i < kMealCount; ++i) {
@@ -153,8 +154,8 @@ class FormBuilder {
   void BuildHomepage() {
     w.homepageButton = new QToolButton(&form);
     w.homepageButton->setObjectName(QStringLiteral("homepageButton"));
-    w.homepageButton->setText(QCoreApplication::translate("DiaryForm", "Homepage"));
-    w.homepageButton->setAccessibleName(QCoreApplication::translate("DiaryForm", "Homepage"));
+    w.homepageButton->setText(tr("Homepage"));
+    w.homepageButton->setAccessibleName(tr("Homepage"));
     ShowHoverAndFocus(w.homepageButton);
     w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     const QString picture = LocalPicture(QStringLiteral(":/homepage.png"));
@@ -171,23 +172,20 @@ class FormBuilder {
 
   QGroupBox* BuildTraining() {
     // "Training": minutes and the kcal they burn, then other consumption.
-    auto* trainingGroup =
-        new QGroupBox(QCoreApplication::translate("DiaryForm", "Training"), &form);
+    auto* trainingGroup = new QGroupBox(tr("Training"), &form);
     trainingGroup->setObjectName(QStringLiteral("trainingGroup"));
     auto* trainingLayout = new QGridLayout(trainingGroup);
-    trainingLayout->addWidget(MakeLabel(QCoreApplication::translate("DiaryForm", "Minutes")), 0, 1);
-    trainingLayout->addWidget(MakeLabel(QCoreApplication::translate("DiaryForm", "kcal")), 0, 2);
+    trainingLayout->addWidget(MakeLabel(tr("Minutes")), 0, 1);
+    trainingLayout->addWidget(MakeLabel(tr("kcal")), 0, 2);
     const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
     for (std::size_t i = 0; i < kActivityCount; ++i) {
       const QString label = Shown("Diary", kActivities[i].formLabel);
       const QString words = QString(label).remove(QLatin1Char('&'));
       const QString stem = CamelCase(kActivities[i].formLabel);
       w.minutesEdits[i] =
-          MakeEdit(stem + QStringLiteral("MinutesEdit"),
-                   QCoreApplication::translate("DiaryForm", "%1 minutes").arg(words), smallWidth);
+          MakeEdit(stem + QStringLiteral("MinutesEdit"), tr("%1 minutes").arg(words), smallWidth);
       w.activityKcalEdits[i] =
-          MakeResult(stem + QStringLiteral("KcalEdit"),
-                     QCoreApplication::translate("DiaryForm", "%1 kcal").arg(words), smallWidth);
+          MakeResult(stem + QStringLiteral("KcalEdit"), tr("%1 kcal").arg(words), smallWidth);
       const int row = static_cast<int>(i) + 1;
       trainingLayout->addWidget(MakeLabel(label, w.minutesEdits[i]), row, 0);
       trainingLayout->addWidget(w.minutesEdits[i], row, 1);
@@ -203,36 +201,31 @@ class FormBuilder {
 
   QGroupBox* BuildTheory() {
     // "Theoretical Result": three rows by four periods, the graph buttons, the period pair.
-    auto* theoryGroup =
-        new QGroupBox(QCoreApplication::translate("DiaryForm", "Theoretical Result"), &form);
+    auto* theoryGroup = new QGroupBox(tr("Theoretical Result"), &form);
     theoryGroup->setObjectName(QStringLiteral("theoreticalGroup"));
     auto* theoryLayout = new QGridLayout(theoryGroup);
     const int resultWidth =
         form.fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
     w.weightCaptionLabel = MakeLabel(Shown("Diary", kWeightCaptionKg));
     w.weightCaptionLabel->setObjectName(QStringLiteral("weightCaptionLabel"));
-    QLabel* kcalChangeLabel = MakeLabel(QCoreApplication::translate("DiaryForm", "kcal change"));
-    QLabel* trainingKcalLabel =
-        MakeLabel(QCoreApplication::translate("DiaryForm", "kcal consumed by training"));
+    QLabel* kcalChangeLabel = MakeLabel(tr("kcal change"));
+    QLabel* trainingKcalLabel = MakeLabel(tr("kcal consumed by training"));
     theoryLayout->addWidget(kcalChangeLabel, 1, 0);
     theoryLayout->addWidget(w.weightCaptionLabel, 2, 0);
     theoryLayout->addWidget(trainingKcalLabel, 3, 0);
     for (std::size_t p = 0; p < kResultPeriodCount; ++p) {
       const QString period = QString::fromLatin1(kPeriodNames[p]);
-      const QString shown = QCoreApplication::translate("DiaryForm", kPeriodNames[p]);
+      const QString shown = tr(kPeriodNames[p]);
       const int column = static_cast<int>(p) + 1;
       theoryLayout->addWidget(MakeLabel(shown), 0, column, Qt::AlignHCenter);
-      w.kcalChangeEdits[p] = MakeResult(
-          QStringLiteral("kcalChange%1Edit").arg(period),
-          QCoreApplication::translate("DiaryForm", "kcal change %1").arg(shown), resultWidth);
-      w.weightChangeEdits[p] = MakeEdit(
-          QStringLiteral("weightChange%1Edit").arg(period),
-          QCoreApplication::translate("DiaryForm", "Weight change %1").arg(shown), resultWidth);
+      w.kcalChangeEdits[p] = MakeResult(QStringLiteral("kcalChange%1Edit").arg(period),
+                                        tr("kcal change %1").arg(shown), resultWidth);
+      w.weightChangeEdits[p] = MakeEdit(QStringLiteral("weightChange%1Edit").arg(period),
+                                        tr("Weight change %1").arg(shown), resultWidth);
       w.weightChangeEdits[p]->setReadOnly(p != static_cast<std::size_t>(kYearColumn));
-      w.trainingKcalEdits[p] = MakeResult(
-          QStringLiteral("trainingKcal%1Edit").arg(period),
-          QCoreApplication::translate("DiaryForm", "kcal consumed by training %1").arg(shown),
-          resultWidth);
+      w.trainingKcalEdits[p] =
+          MakeResult(QStringLiteral("trainingKcal%1Edit").arg(period),
+                     tr("kcal consumed by training %1").arg(shown), resultWidth);
       theoryLayout->addWidget(w.kcalChangeEdits[p], 1, column);
       theoryLayout->addWidget(w.weightChangeEdits[p], 2, column);
       theoryLayout->addWidget(w.trainingKcalEdits[p], 3, column);
@@ -253,17 +246,14 @@ class FormBuilder {
     theoryLayout->addWidget(MakeLabel(Shown("Weighing", kRealConsumptionCaption)), 5, 0);
     for (std::size_t p = 0; p < kMeasuredPeriodCount; ++p) {
       const QString period = QString::fromLatin1(kPeriodNames[p + 1]);
-      const QString shown = QCoreApplication::translate("DiaryForm", kPeriodNames[p + 1]);
+      const QString shown = tr(kPeriodNames[p + 1]);
       const int column = static_cast<int>(p) + 2;
-      w.trendChangeEdits[p] = MakeEdit(
-          QStringLiteral("trendChange%1Edit").arg(period),
-          QCoreApplication::translate("DiaryForm", "Measured change %1").arg(shown), measuredWidth);
+      w.trendChangeEdits[p] = MakeEdit(QStringLiteral("trendChange%1Edit").arg(period),
+                                       tr("Measured change %1").arg(shown), measuredWidth);
       w.trendChangeEdits[p]->setReadOnly(true);
       w.trendChangeEdits[p]->setAutoFillBackground(true);
-      w.realConsumptionEdits[p] =
-          MakeResult(QStringLiteral("realConsumption%1Edit").arg(period),
-                     QCoreApplication::translate("DiaryForm", "Real consumption %1").arg(shown),
-                     measuredWidth);
+      w.realConsumptionEdits[p] = MakeResult(QStringLiteral("realConsumption%1Edit").arg(period),
+                                             tr("Real consumption %1").arg(shown), measuredWidth);
       theoryLayout->addWidget(w.trendChangeEdits[p], 4, column);
       theoryLayout->addWidget(w.realConsumptionEdits[p], 5, column);
     }
@@ -271,14 +261,11 @@ class FormBuilder {
   }
 
   void BuildGraphButtons(QGridLayout* theoryLayout) {
-    w.trainingGraphButton = MakeButton(QStringLiteral("trainingGraphButton"),
-                                       QCoreApplication::translate("DiaryForm", "Tr&aining Graph"));
-    w.calorieGraphButton = MakeButton(QStringLiteral("calorieGraphButton"),
-                                      QCoreApplication::translate("DiaryForm", "Calorie &Graph"));
-    w.weightGraphButton = MakeButton(QStringLiteral("weightGraphButton"),
-                                     QCoreApplication::translate("DiaryForm", "W&eight Graph"));
-    w.calculateButton = MakeButton(QStringLiteral("calculateButton"),
-                                   QCoreApplication::translate("DiaryForm", "&Calculate"));
+    w.trainingGraphButton =
+        MakeButton(QStringLiteral("trainingGraphButton"), tr("Tr&aining Graph"));
+    w.calorieGraphButton = MakeButton(QStringLiteral("calorieGraphButton"), tr("Calorie &Graph"));
+    w.weightGraphButton = MakeButton(QStringLiteral("weightGraphButton"), tr("W&eight Graph"));
+    w.calculateButton = MakeButton(QStringLiteral("calculateButton"), tr("&Calculate"));
     for (QPushButton* button :
          {w.trainingGraphButton, w.calorieGraphButton, w.weightGraphButton, w.calculateButton}) {
       button->setEnabled(false);
@@ -290,11 +277,9 @@ class FormBuilder {
     // Beside the row of buttons the diary always had, not inside it.
     buttonRow->addWidget(w.weightGraphButton);
     theoryLayout->addLayout(buttonRow, 6, 1, 1, 4);
-    w.monthlyRadio =
-        new QRadioButton(QCoreApplication::translate("DiaryForm", "&Monthly graph"), &form);
+    w.monthlyRadio = new QRadioButton(tr("&Monthly graph"), &form);
     w.monthlyRadio->setObjectName(QStringLiteral("monthlyRadio"));
-    w.yearlyRadio =
-        new QRadioButton(QCoreApplication::translate("DiaryForm", "&Yearly graph"), &form);
+    w.yearlyRadio = new QRadioButton(tr("&Yearly graph"), &form);
     w.yearlyRadio->setObjectName(QStringLiteral("yearlyRadio"));
     auto* radioRow = new QHBoxLayout;
     radioRow->addWidget(w.monthlyRadio);
@@ -305,36 +290,27 @@ class FormBuilder {
 
   QGroupBox* BuildResult() {
     // "Result of the day".
-    auto* resultGroup =
-        new QGroupBox(QCoreApplication::translate("DiaryForm", "Result of the day"), &form);
+    auto* resultGroup = new QGroupBox(tr("Result of the day"), &form);
     resultGroup->setObjectName(QStringLiteral("resultGroup"));
     auto* resultLayout = new QGridLayout(resultGroup);
-    w.energyInEdit = MakeResult(QStringLiteral("energyInEdit"),
-                                QCoreApplication::translate("DiaryForm", "Energy In"), digitWidth);
-    w.trainingEdit = MakeResult(QStringLiteral("trainingEdit"),
-                                QCoreApplication::translate("DiaryForm", "Training"), digitWidth);
-    w.sumEdit = MakeResult(QStringLiteral("sumEdit"),
-                           QCoreApplication::translate("DiaryForm", "Sum"), digitWidth);
-    w.targetEdit = MakeResult(QStringLiteral("targetEdit"),
-                              QCoreApplication::translate("DiaryForm", "Target"), digitWidth);
-    w.kcalLeftEdit =
-        MakeEdit(QStringLiteral("kcalLeftEdit"),
-                 QCoreApplication::translate("DiaryForm", "kcal left to use"), digitWidth);
+    w.energyInEdit = MakeResult(QStringLiteral("energyInEdit"), tr("Energy In"), digitWidth);
+    w.trainingEdit = MakeResult(QStringLiteral("trainingEdit"), tr("Training"), digitWidth);
+    w.sumEdit = MakeResult(QStringLiteral("sumEdit"), tr("Sum"), digitWidth);
+    w.targetEdit = MakeResult(QStringLiteral("targetEdit"), tr("Target"), digitWidth);
+    w.kcalLeftEdit = MakeEdit(QStringLiteral("kcalLeftEdit"), tr("kcal left to use"), digitWidth);
     w.kcalLeftEdit->setReadOnly(true);
-    w.normalConsumptionEdit = MakeResult(
-        QStringLiteral("normalConsumptionEdit"),
-        QCoreApplication::translate("DiaryForm", "Normal energy consumption"), digitWidth);
+    w.normalConsumptionEdit = MakeResult(QStringLiteral("normalConsumptionEdit"),
+                                         tr("Normal energy consumption"), digitWidth);
     const struct {
       QString text;
       QLineEdit* field;
     } resultRows[] = {
-        {QCoreApplication::translate("DiaryForm", "Energy In"), w.energyInEdit},
-        {QCoreApplication::translate("DiaryForm", "Training"), w.trainingEdit},
-        {QCoreApplication::translate("DiaryForm", "Sum"), w.sumEdit},
-        {QCoreApplication::translate("DiaryForm", "Target"), w.targetEdit},
-        {QCoreApplication::translate("DiaryForm", "kcal left to use"), w.kcalLeftEdit},
-        {QCoreApplication::translate("DiaryForm", "Normal energy consumption"),
-         w.normalConsumptionEdit},
+        {tr("Energy In"), w.energyInEdit},
+        {tr("Training"), w.trainingEdit},
+        {tr("Sum"), w.sumEdit},
+        {tr("Target"), w.targetEdit},
+        {tr("kcal left to use"), w.kcalLeftEdit},
+        {tr("Normal energy consumption"), w.normalConsumptionEdit},
     };
     for (std::size_t i = 0; i < std::size(resultRows); ++i) {
       const int row = static_cast<int>(i);
@@ -345,9 +321,9 @@ class FormBuilder {
     }
     // Read as words: a screen reader would say "plus" for one, "underscore" for the other.
     QLabel* plus = MakeLabel(QStringLiteral("+"));
-    plus->setAccessibleName(QCoreApplication::translate("DiaryForm", "plus"));
+    plus->setAccessibleName(tr("plus"));
     QLabel* minus = MakeLabel(QStringLiteral("_"));
-    minus->setAccessibleName(QCoreApplication::translate("DiaryForm", "minus"));
+    minus->setAccessibleName(tr("minus"));
     resultLayout->addWidget(plus, 0, 1);
     resultLayout->addWidget(minus, 1, 1);
     return resultGroup;
@@ -355,32 +331,29 @@ class FormBuilder {
 
   QVBoxLayout* BuildSideColumn() {
     // The right-hand column.
-    w.propertiesButton = MakeButton(QStringLiteral("propertiesButton"),
-                                    QCoreApplication::translate("DiaryForm", "&Properties"));
+    w.propertiesButton = MakeButton(QStringLiteral("propertiesButton"), tr("&Properties"));
     w.propertiesButton->setEnabled(false);
     w.dateEdit = new CDateField(&form);
     w.dateEdit->setObjectName(QStringLiteral("dateEdit"));
-    w.dateEdit->setAccessibleName(QCoreApplication::translate("DiaryForm", "Date"));
+    w.dateEdit->setAccessibleName(tr("Date"));
     // The month's short name in the language shown, whatever the locale's numbers.
     w.dateEdit->setLocale(LanguageLocale());
-    w.dateEdit->setDisplayFormat(QCoreApplication::translate(
-        "DiaryForm", "dd-MMM-yyyy", "the date field's format: d day, M month, y year"));
+    w.dateEdit->setDisplayFormat(
+        tr("dd-MMM-yyyy", "the date field's format: d day, M month, y year"));
     w.dateEdit->setCalendarPopup(false);
     w.dateEdit->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     // A typed date counts when it is complete (Enter, Tab or an arrow), so the days that the
     // digits pass through on the way are not visited, saved and left as files.
     w.dateEdit->setKeyboardTracking(false);
     w.dateEdit->setDateRange(QDate(1000, 1, 1), QDate(9999, 12, 31));
-    w.weightEdit = MakeEdit(QStringLiteral("weightEdit"),
-                            QCoreApplication::translate("DiaryForm", "Weight"), digitWidth);
+    w.weightEdit = MakeEdit(QStringLiteral("weightEdit"), tr("Weight"), digitWidth);
     // Digits with a decimal point or comma: a slip of the keyboard cannot pass for a weighing.
     w.weightEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("\\s*\\d{0,4}([.,]\\d{0,3})?\\s*")), w.weightEdit));
     w.weightUnitLabel = MakeLabel(Shown("Weighing", WeightUnitName(true)));
     w.weightUnitLabel->setObjectName(QStringLiteral("weightUnitLabel"));
     auto* weightRow = new QHBoxLayout;
-    weightRow->addWidget(
-        MakeLabel(QCoreApplication::translate("DiaryForm", "&Weight"), w.weightEdit));
+    weightRow->addWidget(MakeLabel(tr("&Weight"), w.weightEdit));
     weightRow->addWidget(w.weightEdit);
     weightRow->addWidget(w.weightUnitLabel);
     w.weightMessageLabel = MakeLabel(QString());
@@ -390,13 +363,12 @@ class FormBuilder {
     weightRow->addStretch();
     w.userCombo = new QComboBox(&form);
     w.userCombo->setObjectName(QStringLiteral("userCombo"));
-    w.userCombo->setAccessibleName(QCoreApplication::translate("DiaryForm", "User list"));
+    w.userCombo->setAccessibleName(tr("User list"));
     w.userCombo->setEditable(false);
     w.userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     w.userCombo->setMinimumContentsLength(10);
-    w.saveCloseButton = MakeButton(QStringLiteral("saveCloseButton"),
-                                   QCoreApplication::translate("DiaryForm", "&Save && Close"));
-    w.saveCloseButton->setAccessibleName(QCoreApplication::translate("DiaryForm", "Save & Close"));
+    w.saveCloseButton = MakeButton(QStringLiteral("saveCloseButton"), tr("&Save && Close"));
+    w.saveCloseButton->setAccessibleName(tr("Save & Close"));
     auto* sideColumn = new QVBoxLayout;
     sideColumn->addWidget(w.propertiesButton);
     sideColumn->addWidget(w.dateEdit);
@@ -411,7 +383,7 @@ class FormBuilder {
     // The diary note, full width at the bottom.
     w.noteEdit = new QPlainTextEdit(&form);
     w.noteEdit->setObjectName(QStringLiteral("noteEdit"));
-    w.noteEdit->setAccessibleName(QCoreApplication::translate("DiaryForm", "Diary note"));
+    w.noteEdit->setAccessibleName(tr("Diary note"));
     w.noteEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w.noteEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     w.noteEdit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
