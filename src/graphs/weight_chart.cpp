@@ -76,12 +76,13 @@ void AddDates(WeightChart& chart, const std::vector<std::string>& labels, std::s
   }
 }
 
-}  // namespace
-
+// "No weighing in these 31 days".
 std::string NoWeighingNotice(std::size_t days, const TextLanguage& language) {
   return language.Counted("Graph", VESMIRA_TEXT_N("Graph", "No weighing in these %n day(s)"),
                           static_cast<std::int64_t>(days));
 }
+
+}  // namespace
 
 double RoundTickStep(double range, int maxTicks) {
   if (!std::isfinite(range) || range <= 0) return 1.0;
@@ -110,7 +111,7 @@ std::string FormatTickValue(double value, double step) {
 
 WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& points,
                                std::string_view timeAxisName, std::string_view valueAxisName,
-                               const TextMetrics& metrics) {
+                               const TextMetrics& metrics, const TextLanguage& language) {
   WeightChart chart;
   width = std::clamp(width, 0, kMaxExtent);
   height = std::clamp(height, 0, kMaxExtent);
@@ -121,7 +122,7 @@ WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& p
 
   const std::optional<std::pair<double, double>> range = ValueRange(points, count);
   if (!range) {
-    chart.notice = NoWeighingNotice(count);
+    chart.notice = NoWeighingNotice(count, language);
     return chart;
   }
   const auto [low, high] = *range;

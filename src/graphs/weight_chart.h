@@ -15,8 +15,6 @@ namespace vesmira {
 
 inline constexpr std::string_view kWeighingLegend = VESMIRA_TEXT("Graph", "Weighing");
 inline constexpr std::string_view kTrendLegend = VESMIRA_TEXT("Graph", "Trend");
-// "No weighing in these 31 days".
-std::string NoWeighingNotice(std::size_t days, const TextLanguage& language = English());
 
 // The step between value ticks: 1, 2, 2.5 or 5 times a power of ten, at least 0.1, the
 // smallest that puts no more than maxTicks steps into range.
@@ -48,9 +46,11 @@ struct WeightChart {
   std::vector<std::vector<ChartPoint>> trendLines;
 };
 
-// The chart for a client area of width x height pixels. The points are oldest first.
+// The chart for a client area of width x height pixels. The points are oldest first; the
+// notice ("No weighing in these 31 days") is in language.
 WeightChart ComputeWeightChart(int width, int height, const WeightGraphPoints& points,
                                std::string_view timeAxisName, std::string_view valueAxisName,
-                               const TextMetrics& metrics);
+                               const TextMetrics& metrics,
+                               const TextLanguage& language = English());
 
 }  // namespace vesmira

@@ -164,13 +164,11 @@ void CGraphDialog::PaintWeightChart(QPainter& painter) {
   }
   measured.lineHeight = metrics.height();
   const WeightChart chart = ComputeWeightChart(width(), height(), *m_weightPoints, m_timeAxisName,
-                                               m_valueAxisName, measured);
+                                               m_valueAxisName, measured, ShownLanguage());
   painter.setFont(font);
   painter.setPen(QPen(kInkColour, 1, Qt::SolidLine));
   if (!chart.notice.empty()) {
-    painter.drawText(
-        rect(), Qt::AlignCenter,
-        FromStoredBytes(NoWeighingNotice(m_weightPoints->labels.size(), ShownLanguage())));
+    painter.drawText(rect(), Qt::AlignCenter, FromStoredBytes(chart.notice));
     return;
   }
   for (const auto* segments : {&chart.axes, &chart.timeTicks, &chart.valueTicks}) {
