@@ -1,13 +1,13 @@
 #include "app/about_dialog.h"
 
 #include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 #include "app/main_frame.h"
 #include "app/product_links.h"
 #include "ui/link_button.h"
+#include "ui/picture.h"
 #include "ui/url_opener.h"
 
 namespace vesmira {
@@ -19,7 +19,7 @@ CAboutDialog::CAboutDialog(const ProductLinks& links, UrlOpener& urlOpener, QWid
 
   auto* icon = new QLabel(this);
   icon->setObjectName(QStringLiteral("iconLabel"));
-  icon->setPixmap(QIcon(QStringLiteral(":/icons/vesmira-32.png")).pixmap(32, 32));
+  icon->setPixmap(ReadPicture(QStringLiteral(":/icons/vesmira-32.png")));
   icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
   auto* name = new QLabel(CMainFrame::MainTitle(), this);

@@ -12,10 +12,11 @@
 #include <utility>
 
 #include "app/data_folder.h"
+#include "ui/picture.h"
 
 namespace vesmira {
 
-CSplashWindow::CSplashWindow(QWidget* parent, const QPixmap& picture)
+CSplashWindow::CSplashWindow(QWidget* parent, const QImage& picture)
     // Kept on top: a window manager stacks a newly shown main window over any other window,
     // and a picture hidden below it would still take the first key or click.
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -43,10 +44,10 @@ CSplashWindow* CSplashWindow::Current() { return s_current; }
 
 void CSplashWindow::OpenSplash(QWidget* parent, const QString& picture) {
   if (!s_enabled || s_current != nullptr) return;
-  const QPixmap pixmap(picture);
-  if (pixmap.isNull()) return;
+  const QImage image = MappedPicture(picture);
+  if (image.isNull()) return;
   s_usedPress = {};
-  s_current = new CSplashWindow(parent, pixmap);
+  s_current = new CSplashWindow(parent, image);
   s_current->MoveToCentre();
   if (parent != nullptr) {
     // Transient for the main window, which is not shown yet: the window manager then keeps
@@ -166,7 +167,7 @@ bool CSplashWindow::UsedPress::Swallows(QEvent* event) {
 
 void CSplashWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, m_picture);
+  painter.drawImage(0, 0, m_picture);
 }
 
 bool SplashInputFilter::eventFilter(QObject* watched, QEvent* event) {

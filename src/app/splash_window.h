@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
-#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -43,7 +43,7 @@ class CSplashWindow final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  CSplashWindow(QWidget* parent, const QPixmap& picture);
+  CSplashWindow(QWidget* parent, const QImage& picture);
   void MoveToCentre();
 
   // What is left of the press that closed the splash: the button's release, the moves it
@@ -55,7 +55,8 @@ class CSplashWindow final : public QWidget {
     bool Swallows(QEvent* event);
   };
 
-  QPixmap m_picture;
+  // Shown from the resource itself where it can be (MappedPicture): no copy at every start.
+  QImage m_picture;
   QPointer<QWidget> m_owner;
   QTimer* m_timer;
 

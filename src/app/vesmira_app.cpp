@@ -14,6 +14,7 @@
 #include "storage/stored_file.h"
 #include "storage/write_access.h"
 #include "ui/language.h"
+#include "ui/picture.h"
 
 namespace vesmira {
 
@@ -28,7 +29,7 @@ CVesmiraApp::CVesmiraApp(int& argc, char** argv) : QApplication(argc, argv) {
   InstallTranslations(*this, DesktopLanguage());
   QIcon icon;
   for (const int size : {16, 32, 48}) {
-    icon.addFile(QStringLiteral(":/icons/vesmira-%1.png").arg(size), QSize(size, size));
+    icon.addPixmap(ReadPicture(QStringLiteral(":/icons/vesmira-%1.png").arg(size)));
   }
   setWindowIcon(icon);
   installEventFilter(&m_splashFilter);

@@ -15,6 +15,7 @@
 #include "app/splash_window.h"
 #include "support/ui/form_fixture.h"
 #include "support/ui/test_main.h"
+#include "ui/picture.h"
 
 using namespace vesmira;
 using vesmira::testing::FrameFixture;
@@ -45,7 +46,7 @@ bool Above(const QWidget& upper, const QWidget& lower) {
 
 // Whether the screen, as a person sees it, shows the picture's middle at the splash's middle.
 bool PictureSeen(const CSplashWindow& splash) {
-  const QImage picture = QImage(CSplashWindow::DefaultPicture());
+  const QImage picture = MappedPicture(CSplashWindow::DefaultPicture());
   const QPoint middle(picture.width() / 2, picture.height() / 2);
   const QPoint onScreen = splash.mapToGlobal(middle);
   const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();

@@ -5,12 +5,15 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+
+#include "ui/picture.h"
 
 using vesmira::CSplashWindow;
 using vesmira::SplashWantedFor;
@@ -113,10 +116,14 @@ void SplashWindowTest::windowHasExactlyThePicturesSizeAndNoFrame() {
   QCOMPARE(splash->windowType(), Qt::SplashScreen);
   QVERIFY(QTest::qWaitForWindowExposed(splash));
   QCOMPARE(splash->frameGeometry().size(), QSize(520, 317));
-  // What it shows is the picture itself, pixel for pixel.
+  // What it shows is the picture itself, pixel for pixel, from the resource's own bytes.
+  const QImage picture = vesmira::MappedPicture(CSplashWindow::DefaultPicture());
+  const QResource resource(CSplashWindow::DefaultPicture());
+  QCOMPARE(picture.size(), QSize(520, 317));
+  QVERIFY(picture.constBits() > resource.data());
+  QVERIFY(picture.constBits() < resource.data() + resource.size());
   QImage shown = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
-  QImage picture = QImage(CSplashWindow::DefaultPicture()).convertToFormat(QImage::Format_RGB32);
-  QCOMPARE(shown, picture);
+  QCOMPARE(shown, picture.convertToFormat(QImage::Format_RGB32));
 }
 
 void SplashWindowTest::centredOnScreenWhenOwnerHidden() {

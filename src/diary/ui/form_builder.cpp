@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateEdit>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,6 +28,7 @@
 #include "periods/weight_trend.h"
 #include "ui/language.h"
 #include "ui/link_button.h"
+#include "ui/picture.h"
 #include "ui/stored_text.h"
 
 namespace vesmira {
@@ -158,9 +158,8 @@ class FormBuilder {
     w.homepageButton->setAccessibleName(tr("Homepage"));
     ShowHoverAndFocus(w.homepageButton);
     w.homepageButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    const QString picture = LocalPicture(QStringLiteral(":/homepage.png"));
-    if (QFile::exists(picture)) {
-      const QPixmap pixmap(picture);
+    const QString picture = LocalPicture(QStringLiteral(":/homepage.bmp"));
+    if (const QPixmap pixmap = ReadPicture(picture); !pixmap.isNull()) {
       w.homepageButton->setIcon(pixmap);
       w.homepageButton->setIconSize(pixmap.size().scaled(120, 160, Qt::KeepAspectRatio));
       w.homepageButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
