@@ -60,6 +60,7 @@ class MainFrameTest : public QObject {
   void settingsKeyIsTheMakersAndTheProgramsName();
   void windowsCarryTheProgramIcon();
   void breakfastHasTheKeyboardWhenTheWindowOpens();
+  void breakfastHasTheKeyboardWhenTheFirstUserComes();
   void accessKeysAreUniqueInEveryWindow();
 
  private:
@@ -278,6 +279,18 @@ void MainFrameTest::breakfastHasTheKeyboardWhenTheWindowOpens() {
   QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_7);
   QCOMPARE(m_form->Text("breakfastEdit"), QStringLiteral("7"));  // not "07"
   QCOMPARE(m_form->Find<QScrollArea>("formScrollArea")->focusPolicy(), Qt::NoFocus);
+}
+
+// And when a newcomer's diary gets its first user, whatever had it while the form was shut.
+void MainFrameTest::breakfastHasTheKeyboardWhenTheFirstUserComes() {
+  m_form->Start();
+  QVERIFY(m_form->Show());
+  QVERIFY(!m_form->Field("breakfastEdit")->isEnabled());
+  m_form->folder.AddUser("Anna");
+  m_form->View().LoadUserList();
+  QTRY_COMPARE(QApplication::focusWidget(), m_form->Field("breakfastEdit"));
+  QTest::keyClick(m_form->Field("breakfastEdit"), Qt::Key_7);
+  QCOMPARE(m_form->Text("breakfastEdit"), QStringLiteral("7"));
 }
 
 void MainFrameTest::accessKeysAreUniqueInEveryWindow() {

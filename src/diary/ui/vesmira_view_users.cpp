@@ -49,6 +49,7 @@ void CVesmiraView::LoadUserList() {
     m_doc.ForgetUser();
   }
   const auto show = [this, names = scan.names](const std::optional<FileError>& error) {
+    const bool wasEditable = m_form.mealEdits[0]->isEnabled();
     ShowUserList(names);
     if (m_form.userCombo->count() == 0) return;
     if (error) {
@@ -58,6 +59,10 @@ void CVesmiraView::LoadUserList() {
     m_form.userCombo->setCurrentIndex(0);
     TakeListedUser();
     ShowSettingsCaptions();
+    // The diary's first user: its day is there to fill in from Breakfast, as after a start
+    // with a user, not from what had the keyboard while the form was shut. The window gives
+    // it back there when the users dialog closes.
+    if (!wasEditable) FocusFirstField();
   };
   // A day with no typing waiting is not stored: the list follows at once, once no write of the
   // day shown is in flight.
