@@ -3,7 +3,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#include <QPointer>
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace vesmira {
 
@@ -34,19 +35,49 @@ std::optional<double> MillisecondsSinceProcessStart() {
   return nowMs - static_cast<double>(startTicks) * 1e3 / static_cast<double>(ticksPerSecond);
 }
 
-void ReportStartupTimeWhenShown(QWidget* window) {
-  const QByteArray request = qgetenv("VESMIRA_STARTUP_TIME");
-  if (request.isEmpty()) return;
-  // A zero timer runs once the events of showing the window have been handled.
-  QTimer::singleShot(0, window, [window = QPointer<QWidget>(window), request] {
+namespace {
+
+// Waits for the window's first paint: the window is shown when its first frame is on the
+// screen, not when the show has been asked for (until the window system exposes it, nothing
+// of it is painted, and the figures would leave the painting out).
+class FirstFrameWatch final : public QObject {
+ public:
+  FirstFrameWatch(QWidget* window, QByteArray request)
+      : QObject(window), m_window(window), m_request(std::move(request)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == m_window && event->type() == QEvent::Paint) {
+      m_window->removeEventFilter(this);
+      // A zero timer runs once the frame painted now has been put on the screen.
+      QTimer::singleShot(0, m_window,
+                         [window = m_window, request = m_request] { Report(window, request); });
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  static void Report(QWidget* window, const QByteArray& request) {
     if (const std::optional<double> ms = MillisecondsSinceProcessStart()) {
       std::fprintf(stderr, "startup-ms: %.0f\n", *ms);
     } else {
       std::fprintf(stderr, "startup-ms: unknown\n");
     }
     std::fflush(stderr);
-    if (request == "exit" && window) window->close();
-  });
+    if (request == "exit") window->close();
+  }
+
+  QWidget* m_window;
+  QByteArray m_request;
+};
+
+}  // namespace
+
+void ReportStartupTimeWhenShown(QWidget* window) {
+  QByteArray request = qgetenv("VESMIRA_STARTUP_TIME");
+  if (request.isEmpty()) return;
+  window->installEventFilter(new FirstFrameWatch(window, std::move(request)));
 }
 
 }  // namespace vesmira

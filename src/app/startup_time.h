@@ -10,9 +10,10 @@ namespace vesmira {
 // empty where the system does not tell. At the resolution of the kernel's clock ticks (10 ms).
 std::optional<double> MillisecondsSinceProcessStart();
 
-// With VESMIRA_STARTUP_TIME set, prints "startup-ms: N" to stderr once the event loop has
-// shown window; with VESMIRA_STARTUP_TIME=exit it then closes the window as a person would,
-// so a measurement can run unattended.
+// With VESMIRA_STARTUP_TIME set, prints "startup-ms: N" to stderr once the window has been
+// painted and put on the screen, its first frame as a person sees it; with
+// VESMIRA_STARTUP_TIME=exit it then closes the window as a person would, so a measurement can
+// run unattended.
 void ReportStartupTimeWhenShown(QWidget* window);
 
 }  // namespace vesmira
