@@ -81,16 +81,19 @@ class FileReader {
            FillIn(Text(VESMIRA_TEXT("Import", "no date (YYYY-MM-DD): \"%1\"")), {text}));
     return date;
   }
-  std::optional<double> Number(const CsvRecord& record, std::optional<std::size_t> column,
-                               const char* what) {
-    const std::string_view text = FieldAt(record, column);
+  // The number of what in text, or the line skipped.
+  std::optional<double> Number(int line, std::string_view text, const char* what) {
     std::optional<double> value = ParseImportedNumber(text);
     if (!value || !std::isfinite(*value)) {
-      Skip(record.line,
+      Skip(line,
            FillIn(Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")), {Text(what), text}));
       return std::nullopt;
     }
     return value;
+  }
+  std::optional<double> Number(const CsvRecord& record, std::optional<std::size_t> column,
+                               const char* what) {
+    return Number(record.line, FieldAt(record, column), what);
   }
   // A weighing in kilograms that a person can weigh, or the line skipped.
   std::optional<double> Weighing(int line, double value, bool pounds) {
@@ -231,13 +234,9 @@ void ReadWeighings(const CsvTable& table, FileReader& reader, std::optional<std:
     if (table.separator == ',' && table.header.size() == 2 && record.fields.size() == 3) {
       value += "." + std::string(FieldAt(record, 2));
     }
-    const std::optional<double> number = ParseImportedNumber(value);
-    if (!number) {
-      reader.Skip(record.line,
-                  FillIn(reader.Text(VESMIRA_TEXT("Import", "no number of %1: \"%2\"")),
-                         {reader.Text("weight"), value}));
-      continue;
-    }
+    const std::optional<double> number =
+        reader.Number(record.line, value, VESMIRA_TEXT("Import", "weight"));
+    if (!number) continue;
     if (const auto kilograms = reader.Weighing(record.line, *number, pounds)) {
       reader.Day(*day).weightKg = kilograms;
     }
@@ -404,13 +403,12 @@ void ReadImportFile(const std::string& name, std::string_view bytes,
     for (const ZipEntry& entry : listing.entries) {
       if (!entry.name.ends_with(".csv")) continue;
       const std::string inner = name + "/" + entry.name;
-      if (entry.error) {
-        FileReader innerReader(inner, options, batch);
-        innerReader.Skip(0, innerReader.Text(entry.error->c_str()));
-        continue;
-      }
       FileReader innerReader(inner, options, batch);
-      ReadTable(inner, entry.bytes, innerReader);
+      if (entry.error) {
+        innerReader.Skip(0, innerReader.Text(entry.error->c_str()));
+      } else {
+        ReadTable(inner, entry.bytes, innerReader);
+      }
     }
     return;
   }
