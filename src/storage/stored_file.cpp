@@ -128,14 +128,9 @@ std::string ConflictStampNow() {
 }
 
 KeptCopy KeepConflictCopy(const fs::path& file, std::string_view stamp, std::string_view bytes) {
-  return KeepCopyBeside(file, kConflictKind, stamp, bytes);
-}
-
-KeptCopy KeepCopyBeside(const fs::path& file, std::string_view kind, std::string_view stamp,
-                        std::string_view bytes) {
   KeptCopy kept;
   for (int number = 1; number <= kMaxCopiesOfAStamp; ++number) {
-    kept.path = NumberedCopyPath(file, kind, stamp, number);
+    kept.path = NumberedCopyPath(file, kConflictKind, stamp, number);
     kept.error = AtomicCreateFile(kept.path, bytes);
     if (!kept.error || kept.error->cause != FileErrorCause::kExists) return kept;
   }

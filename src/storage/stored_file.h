@@ -72,17 +72,14 @@ struct KeptCopy {
 };
 KeptCopy KeepConflictCopy(const std::filesystem::path& file, std::string_view stamp,
                           std::string_view bytes);
-// Moves the file at old beside file under the name KeepCopyBeside would give it; none when
-// it cannot be moved.
+// The kinds of copies kept beside a file: "<file>.<kind>-<stamp>", numbered "-2", "-3"...
+// when the stamp is taken; an import keeps the day it replaces as "before-import".
+inline constexpr std::string_view kConflictKind = "conflict";
+inline constexpr std::string_view kBeforeImportKind = "before-import";
+// Moves the file at old beside file as a copy of kind; none when it cannot be moved.
 std::optional<std::filesystem::path> MoveCopyBeside(const std::filesystem::path& old,
                                                     const std::filesystem::path& file,
                                                     std::string_view kind, std::string_view stamp);
-// The same for a copy of another kind: "<file>.<kind>-<stamp>", as an import keeps the day it
-// replaces ("before-import").
-inline constexpr std::string_view kConflictKind = "conflict";
-inline constexpr std::string_view kBeforeImportKind = "before-import";
-KeptCopy KeepCopyBeside(const std::filesystem::path& file, std::string_view kind,
-                        std::string_view stamp, std::string_view bytes);
 
 // Removes the temporary files of saves that were interrupted (a crash, a power cut) from
 // folder and from the folders directly below it: only names AtomicWriteFile makes for a
