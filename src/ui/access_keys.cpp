@@ -11,6 +11,15 @@ QChar AccessKeyOf(const QString& text) {
   return {};
 }
 
+QString ShownWords(const QString& text) {
+  QString words;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+    words.append(text[i]);
+  }
+  return words;
+}
+
 QString WithFreeAccessKey(const QString& text, QString& taken) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text[i] == QLatin1Char('&')) {

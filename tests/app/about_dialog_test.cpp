@@ -13,6 +13,7 @@
 #include "build_config.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
+#include "ui/access_keys.h"
 #include "ui/url_opener.h"
 
 using vesmira::CAboutDialog;
@@ -54,7 +55,7 @@ void AboutDialogTest::showsNameVersionAndHomePageHost() {
   QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("contactLabel"))->text(),
            QStringLiteral("Questions and ideas: dev@diary.test"));
   auto* homePage = dialog.findChild<QPushButton*>(QStringLiteral("homePageButton"));
-  QCOMPARE(vesmira::testing::ShownWords(homePage->text()), QStringLiteral("Home page: diary.test"));
+  QCOMPARE(vesmira::ShownWords(homePage->text()), QStringLiteral("Home page: diary.test"));
   QVERIFY(homePage->isFlat());
   QVERIFY(homePage->focusPolicy() & Qt::TabFocus);
   QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault());

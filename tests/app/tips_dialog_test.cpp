@@ -8,6 +8,7 @@
 #include "app/product_links.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
+#include "ui/access_keys.h"
 
 using vesmira::CTipsDialog;
 using vesmira::testing::RecordingUrlOpener;
@@ -59,7 +60,7 @@ void TipsDialogTest::showsQuestionAndAddress() {
   QVERIFY(Button(dialog, "linkButton")->isFlat());
   QVERIFY(Button(dialog, "yesButton")->isDefault());
   QVERIFY(!Button(dialog, "noButton")->isDefault());
-  QCOMPARE(vesmira::testing::ShownWords(Button(dialog, "noButton")->text()), QStringLiteral("No"));
+  QCOMPARE(vesmira::ShownWords(Button(dialog, "noButton")->text()), QStringLiteral("No"));
 }
 
 void TipsDialogTest::yesAndEnterOpenTipPageAndClose_data() {

@@ -26,6 +26,7 @@
 #include "diary/ui/result_look.h"
 #include "diary/weighing.h"
 #include "periods/weight_trend.h"
+#include "ui/access_keys.h"
 #include "ui/language.h"
 #include "ui/link_button.h"
 #include "ui/picture.h"
@@ -179,7 +180,7 @@ class FormBuilder {
     const int smallWidth = form.fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
     for (std::size_t i = 0; i < kActivityCount; ++i) {
       const QString label = Shown("Diary", kActivities[i].formLabel);
-      const QString words = QString(label).remove(QLatin1Char('&'));
+      const QString words = ShownWords(label);
       const QString stem = CamelCase(kActivities[i].formLabel);
       w.minutesEdits[i] =
           MakeEdit(stem + QStringLiteral("MinutesEdit"), tr("%1 minutes").arg(words), smallWidth);

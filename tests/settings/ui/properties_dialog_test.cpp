@@ -16,6 +16,7 @@
 #include "support/temp_folder.h"
 #include "support/ui/scripted_prompts.h"
 #include "support/ui/widgets.h"
+#include "ui/access_keys.h"
 
 namespace fs = std::filesystem;
 using vesmira::CPropertiesDialog;
@@ -135,7 +136,7 @@ void PropertiesDialogTest::labelsAndAccessibleNames() {
   QMap<QLineEdit*, QString> labelOf;
   for (QLabel* label : dialog.findChildren<QLabel*>()) {
     if (auto* edit = qobject_cast<QLineEdit*>(label->buddy()))
-      labelOf[edit] = vesmira::testing::ShownWords(label->text());
+      labelOf[edit] = vesmira::ShownWords(label->text());
   }
   QCOMPARE(labelOf.value(Edit(dialog, "grundForbrukningEdit")),
            QStringLiteral("Normal energy consumption"));
@@ -150,13 +151,13 @@ void PropertiesDialogTest::labelsAndAccessibleNames() {
   }
   QCOMPARE(Edit(dialog, "malEdit")->accessibleName(), QStringLiteral("Target kcal level"));
   QCOMPARE(Find<QGroupBox>(dialog, "weightUnitGroup")->title(), QStringLiteral("Weight unit"));
-  QCOMPARE(vesmira::testing::ShownWords(Find<QRadioButton>(dialog, "kilogramsRadio")->text()),
+  QCOMPARE(vesmira::ShownWords(Find<QRadioButton>(dialog, "kilogramsRadio")->text()),
            QStringLiteral("Kilograms (kg)"));
-  QCOMPARE(vesmira::testing::ShownWords(Find<QRadioButton>(dialog, "poundsRadio")->text()),
+  QCOMPARE(vesmira::ShownWords(Find<QRadioButton>(dialog, "poundsRadio")->text()),
            QStringLiteral("Pounds (lbs)"));
-  QCOMPARE(vesmira::testing::ShownWords(Find<QPushButton>(dialog, "saveButton")->text()),
+  QCOMPARE(vesmira::ShownWords(Find<QPushButton>(dialog, "saveButton")->text()),
            QStringLiteral("Save"));
-  QCOMPARE(vesmira::testing::ShownWords(Find<QPushButton>(dialog, "cancelButton")->text()),
+  QCOMPARE(vesmira::ShownWords(Find<QPushButton>(dialog, "cancelButton")->text()),
            QStringLiteral("Cancel"));
 }
 

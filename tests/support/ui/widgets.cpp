@@ -13,15 +13,6 @@
 
 namespace vesmira::testing {
 
-QString ShownWords(const QString& text) {
-  QString words;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
-    words.append(text[i]);
-  }
-  return words;
-}
-
 QStringList SharedAccessKeys(const QWidget& window) {
   QMap<QChar, QStringList> owners;
   const auto add = [&owners](const QString& text) {

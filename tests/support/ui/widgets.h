@@ -26,9 +26,6 @@ Widget* Child(const QObject& root, const char* name) {
   return child;
 }
 
-// The words a label or button shows: its text without the access key's "&".
-QString ShownWords(const QString& text);
-
 // The access keys of window that more than one label, button, group or menu of it holds:
 // "c: &Calculate, &Close". Empty when each key is used once.
 QStringList SharedAccessKeys(const QWidget& window);
