@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "storage/text_encoding.h"
+
 namespace vesmira {
 
 namespace {
@@ -50,8 +52,7 @@ std::optional<std::string> DecimalOfWeighing(std::string_view text, double& perU
   perUnit = 1.0;
   const std::size_t unit = number.find_first_not_of("0123456789.+-eE");
   if (unit != number.npos) {
-    std::string name(Trim(number.substr(unit)));
-    for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::string name = AsciiLower(Trim(number.substr(unit)));
     if (name == "lb" || name == "lbs") {
       perUnit = kKilogramsPerPound;
     } else if (name != "kg") {

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "storage/number_text.h"
+#include "storage/text_encoding.h"
 
 namespace vesmira {
 
@@ -64,12 +65,7 @@ namespace {
 
 // "sv_SE.UTF-8@euro" -> "sv", "de_AT" -> "de", "C.UTF-8" -> "c".
 std::string LanguageOf(std::string_view locale) {
-  const std::size_t end = locale.find_first_of("_.@");
-  std::string language(locale.substr(0, end));
-  for (char& c : language) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return language;
+  return AsciiLower(locale.substr(0, locale.find_first_of("_.@")));
 }
 
 }  // namespace

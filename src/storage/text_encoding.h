@@ -15,6 +15,9 @@ std::string StoredBytesToUtf8(std::string_view bytes);
 // bytes begin a UTF-8 letter that next continues, they are no letter on their own.
 std::size_t LengthWithoutCutLetter(std::string_view text, unsigned char next);
 
+// text with its ASCII letters in lower case ("de_AT" -> "de_at"); other bytes as they are.
+std::string AsciiLower(std::string_view text);
+
 // Whether a and b are the same text but for the case of ASCII letters ("Snacks", "snacks").
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
