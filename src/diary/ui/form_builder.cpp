@@ -47,8 +47,7 @@ constexpr std::size_t kYearColumn = 3;
 QString CamelCase(std::string_view label) {
   QString stem;
   bool upper = false;
-  for (const QChar c : FromStoredBytes(label)) {
-    if (c == QLatin1Char('&')) continue;
+  for (const QChar c : ShownWords(FromStoredBytes(label))) {
     if (c == QLatin1Char(' ')) {
       upper = true;
       continue;
