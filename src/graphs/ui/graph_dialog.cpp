@@ -133,14 +133,13 @@ void CGraphDialog::paintEvent(QPaintEvent* /*event*/) {
   painter.setFont(font);
   painter.setBackgroundMode(Qt::TransparentMode);
   const int ascent = QFontMetrics(font, this).ascent();
+  // Numbers as the locale writes them; the dates ("06/12") and axis names hold none with a point.
   const auto drawText = [&painter, ascent](const ChartText& text) {
-    painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent), FromStoredBytes(text.text));
-  };
-  for (const ChartText& text : chart.dateLabels) drawText(text);
-  for (const ChartText& text : chart.valueLabels) {
     painter.drawText(QPoint(text.topLeft.x, text.topLeft.y + ascent),
                      LocalNumbers(FromStoredBytes(text.text)));
-  }
+  };
+  for (const ChartText& text : chart.dateLabels) drawText(text);
+  for (const ChartText& text : chart.valueLabels) drawText(text);
   drawText(chart.valueAxisName);
   drawText(chart.timeAxisName);
 
